@@ -1,1 +1,151 @@
-int main(){return 0;}
+// Opening and saving the diary at the sizes people reach: a year (about
+// 3,000 cards), a few years, a lifetime (100,000 cards, about 20 MB).
+
+#include "SyntheticDiary.h"
+#include "model/BinaryPlist.h"
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#ifdef ORVANE_HAVE_LIBPLIST
+#include <plist/plist.h>
+#endif
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace {
+
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString diaryOf(size_t n)
+{
+    const QString path = scratch().filePath(QStringLiteral("diary-%1.orv").arg(n));
+    if (!QFile::exists(path)) {
+        CardList cards = syntheticDiary(n);
+        DiaryFile::save(path, cards);
+    }
+    return path;
+}
+
+void BM_FileOpen(benchmark::State &state)
+{
+    const QString path = diaryOf(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        auto result = DiaryFile::open(path);
+        if (result.status != DiaryFile::OpenResult::Status::Opened)
+            state.SkipWithError("diary did not open");
+        benchmark::DoNotOptimize(result.cards.data());
+    }
+    state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
+}
+
+void BM_Decode(benchmark::State &state)
+{
+    QFile f(diaryOf(static_cast<size_t>(state.range(0))));
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    for (auto _ : state) {
+        auto cards = KeyedArchive::decodeDiary(bytes, nullptr);
+        benchmark::DoNotOptimize(cards);
+    }
+}
+
+void BM_Encode(benchmark::State &state)
+{
+    const CardList cards = syntheticDiary(static_cast<size_t>(state.range(0)));
+    size_t size = 0;
+    for (auto _ : state) {
+        QByteArray bytes = KeyedArchive::encodeDiary(cards);
+        size = static_cast<size_t>(bytes.size());
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.counters["file_MB"] = static_cast<double>(size) / 1e6;
+}
+
+// The whole save as the program does it: sort, encode, write, flush to disk,
+// rename over the old file.
+void BM_FileSave(benchmark::State &state)
+{
+    CardList cards = syntheticDiary(static_cast<size_t>(state.range(0)));
+    const QString path = scratch().filePath(QStringLiteral("save-%1.orv").arg(state.range(0)));
+    for (auto _ : state) {
+        if (!DiaryFile::save(path, cards).ok)
+            state.SkipWithError("save failed");
+    }
+}
+
+#ifdef ORVANE_HAVE_LIBPLIST
+// An independent reader of the same file, for the ratio.
+void BM_LibplistParse(benchmark::State &state)
+{
+    QFile f(diaryOf(static_cast<size_t>(state.range(0))));
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    for (auto _ : state) {
+        plist_t root = nullptr;
+        plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
+        if (!root)
+            state.SkipWithError("libplist refused the file");
+        plist_free(root);
+    }
+}
+BENCHMARK(BM_LibplistParse)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+#endif
+
+// Peak memory of one open of the lifetime diary, measured in a fresh process
+// (this binary started again with --open-once) so that nothing this process
+// already holds is counted.
+void BM_OpenPeakMemory(benchmark::State &state)
+{
+    const QByteArray path = QFile::encodeName(diaryOf(100000));
+    long peakKb = 0;
+    for (auto _ : state) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            char *const argv[] = {const_cast<char *>("/proc/self/exe"), const_cast<char *>("--open-once"),
+                                  const_cast<char *>(path.constData()), nullptr};
+            execv("/proc/self/exe", argv);
+            _exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            state.SkipWithError("the open failed");
+        peakKb = usage.ru_maxrss;
+    }
+    state.counters["peak_MB"] = static_cast<double>(peakKb) / 1024.0;
+}
+
+BENCHMARK(BM_OpenPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileOpen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Decode)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Encode)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileSave)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--open-once") == 0) {
+        const auto result = DiaryFile::open(QFile::decodeName(argv[2]));
+        return result.status == DiaryFile::OpenResult::Status::Opened ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

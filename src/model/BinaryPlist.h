@@ -87,7 +87,8 @@ private:
 
 // The writer stores objects in the order they are added and hands back their
 // references; children are added before their container. Equal strings,
-// integers, reals (by bits), booleans and UIDs are stored once.
+// integers, 4-byte reals (by bits), booleans and UIDs are stored once;
+// 8-byte reals and dates, nearly always distinct, are not looked up.
 class Writer
 {
 public:
@@ -109,6 +110,8 @@ public:
     Ref addArray(std::span<const Ref> members);
     Ref addDict(std::span<const Ref> keys, std::span<const Ref> values);
 
+    // Room for about this many objects, payload bytes and member references.
+    void reserve(uint64_t objects, uint64_t payloadBytes, uint64_t refs);
     uint64_t objectCount() const;
     // Lays out the objects, the offset table and the trailer.
     QByteArray finish(Ref top);

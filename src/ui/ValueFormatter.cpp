@@ -1,1 +1,78 @@
-// placeholder
+#include "ui/ValueFormatter.h"
+
+#include <unicode/dcfmtsym.h>
+#include <unicode/locid.h>
+#include <unicode/numberformatter.h>
+#include <unicode/unistr.h>
+
+namespace {
+
+icu::UnicodeString toUnicode(const QString &s)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar *>(s.utf16()), int32_t(s.size()));
+}
+
+QString fromUnicode(const icu::UnicodeString &s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.getBuffer()), s.length());
+}
+
+icu::Locale icuLocale(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return icu::Locale("en_US_POSIX");
+    return icu::Locale(locale.name().toLatin1().constData());
+}
+
+} // namespace
+
+struct ValueFormatter::Impl
+{
+    icu::number::LocalizedNumberFormatter formatter;
+    bool ok = false;
+};
+
+ValueFormatter::ValueFormatter(const QLocale &locale)
+    : m_locale(locale)
+{
+    auto impl = std::make_shared<Impl>();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale where = icuLocale(locale);
+    // ICU's data gives the pattern; the separators follow QLocale, which is
+    // what the rest of the program shows numbers and dates with.
+    icu::DecimalFormatSymbols symbols(where, status);
+    if (U_SUCCESS(status)) {
+        symbols.setSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol, toUnicode(locale.decimalPoint()));
+        symbols.setSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol, toUnicode(locale.groupSeparator()));
+        const bool grouping = !(locale.numberOptions() & QLocale::OmitGroupSeparator);
+        // maxFraction(2) with half-even is a rounding increment of exactly
+        // 0.01. ICU takes a double increment literally, and the float nearest
+        // 0.01 (0.0099999998) would give 17-digit results.
+        impl->formatter = icu::number::NumberFormatter::withLocale(where)
+                              .precision(icu::number::Precision::maxFraction(2))
+                              .roundingMode(UNUM_ROUND_HALFEVEN)
+                              .grouping(grouping ? UNUM_GROUPING_AUTO : UNUM_GROUPING_OFF)
+                              .sign(UNUM_SIGN_NEGATIVE) // no "-0" for a tiny negative value
+                              .symbols(symbols);
+        impl->ok = true;
+    }
+    m_impl = std::move(impl);
+}
+
+QString ValueFormatter::format(float value) const
+{
+    if (m_impl->ok) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString text = m_impl->formatter.formatDouble(double(value), status).toString(status);
+        if (U_SUCCESS(status))
+            return fromUnicode(text);
+    }
+    // Reached only when ICU lacks its data: the shortest plain form.
+    return m_locale.toString(double(value), 'g', QLocale::FloatingPointShortest);
+}
+
+QString formatValue(float value)
+{
+    static const ValueFormatter formatter;
+    return formatter.format(value);
+}

@@ -1,1 +1,127 @@
-// placeholder
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+class DiaryFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        qputenv("HOME", home.path().toUtf8());
+    }
+    QTemporaryDir home;
+};
+
+TEST_F(DiaryFileTest, PathIsInTheDocumentsFolderOfHome)
+{
+    EXPECT_EQ(DiaryFile::diaryPath(), home.path() + QStringLiteral("/Documents/Orvane.orv"));
+}
+
+TEST_F(DiaryFileTest, MissingFileIsAnEmptyDiaryAndCreatesNothing)
+{
+    const auto result = DiaryFile::open(DiaryFile::diaryPath());
+    EXPECT_EQ(result.status, DiaryFile::OpenResult::Status::Missing);
+    EXPECT_TRUE(result.cards.empty());
+    EXPECT_FALSE(QDir(home.path()).exists(QStringLiteral("Documents")));
+}
+
+TEST_F(DiaryFileTest, SaveCreatesTheFolderSortsAndReadsBack)
+{
+    CardList cards = testsupport::sampleCards();
+    const auto saved = DiaryFile::save(DiaryFile::diaryPath(), cards);
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    // Sorted newest first in place; undated cards last.
+    for (size_t i = 1; i < cards.size(); ++i) {
+        if (cards[i]->dateMeasurement())
+            EXPECT_GE(*cards[i - 1]->dateMeasurement(), *cards[i]->dateMeasurement());
+    }
+    EXPECT_FALSE(cards.back()->dateMeasurement().has_value());
+
+    const auto opened = DiaryFile::open(DiaryFile::diaryPath());
+    ASSERT_EQ(opened.status, DiaryFile::OpenResult::Status::Opened);
+    ASSERT_EQ(opened.cards.size(), cards.size());
+    for (size_t i = 0; i < cards.size(); ++i)
+        EXPECT_TRUE(*opened.cards[i] == *cards[i]);
+    // No temporary file is left beside the diary.
+    EXPECT_EQ(QDir(home.path() + QStringLiteral("/Documents")).entryList(QDir::Files),
+              QStringList{QStringLiteral("Orvane.orv")});
+}
+
+TEST_F(DiaryFileTest, UnreadableFileIsKeptAsideNeverOverwritten)
+{
+    const QString path = DiaryFile::diaryPath();
+    QDir().mkpath(home.path() + QStringLiteral("/Documents"));
+    const QByteArray garbage("this was someone's diary before a disk error");
+    ASSERT_TRUE(writeFile(path, garbage));
+
+    const auto result = DiaryFile::open(path);
+    EXPECT_EQ(result.status, DiaryFile::OpenResult::Status::KeptAside);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(result.cards.empty());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(result.keptAsidePath.startsWith(path + QStringLiteral(".unreadable-")));
+    EXPECT_EQ(readFile(result.keptAsidePath), garbage);
+
+    // A second bad file in the same second gets a name of its own.
+    ASSERT_TRUE(writeFile(path, "again"));
+    const auto second = DiaryFile::open(path);
+    EXPECT_EQ(second.status, DiaryFile::OpenResult::Status::KeptAside);
+    EXPECT_NE(second.keptAsidePath, result.keptAsidePath);
+    EXPECT_EQ(readFile(result.keptAsidePath), garbage);
+}
+
+TEST_F(DiaryFileTest, EmptyFileIsNotAnEmptyDiary)
+{
+    const QString path = DiaryFile::diaryPath();
+    QDir().mkpath(home.path() + QStringLiteral("/Documents"));
+    ASSERT_TRUE(writeFile(path, QByteArray()));
+    EXPECT_EQ(DiaryFile::open(path).status, DiaryFile::OpenResult::Status::KeptAside);
+}
+
+TEST_F(DiaryFileTest, FailedWriteIsReportedAndLeavesTheOldFile)
+{
+    // Documents is a file: no folder can be made, no save can succeed.
+    ASSERT_TRUE(writeFile(home.path() + QStringLiteral("/Documents"), "not a folder"));
+    CardList cards = testsupport::sampleCards();
+    const auto saved = DiaryFile::save(DiaryFile::diaryPath(), cards);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(saved.error.isEmpty());
+
+    // An existing diary stays whole when the new one cannot be written over it.
+    QTemporaryDir other;
+    const QString path = other.filePath(QStringLiteral("d.orv"));
+    ASSERT_TRUE(DiaryFile::save(path, cards).ok);
+    const QByteArray before = readFile(path);
+    const auto blocked = DiaryFile::writeAtomically(path + QStringLiteral("/below-a-file"), "x");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_EQ(readFile(path), before);
+}
+
+TEST_F(DiaryFileTest, ExportedDiaryOpensAsTheDiary)
+{
+    QTemporaryDir dir;
+    const QString exported = dir.filePath(QStringLiteral("export.orv"));
+    CardList cards = testsupport::sampleCards();
+    ASSERT_TRUE(DiaryFile::writeAtomically(exported, KeyedArchive::encodeDiary(cards)).ok);
+    QDir().mkpath(home.path() + QStringLiteral("/Documents"));
+    ASSERT_TRUE(QFile::copy(exported, DiaryFile::diaryPath()));
+    const auto opened = DiaryFile::open(DiaryFile::diaryPath());
+    ASSERT_EQ(opened.status, DiaryFile::OpenResult::Status::Opened);
+    // Identifiers stay as stored, even when they are not 1 to n.
+    EXPECT_EQ(opened.cards[0]->idCard(), cards[0]->idCard());
+    EXPECT_EQ(opened.cards.size(), cards.size());
+}
+
+} // namespace
