@@ -773,7 +773,7 @@ void dumpValue(const Value &value, int indent, QString &out)
                     dumpValue(m, indent + 1, out);
             } else {
                 out += pad + QStringLiteral("dict %1\n").arg(x.size());
-                std::vector<const std::pair<QString, Value> *> sorted;
+                std::vector<const DictEntry *> sorted;
                 for (const auto &e : x)
                     sorted.push_back(&e);
                 std::sort(sorted.begin(), sorted.end(), [](auto *a, auto *b) { return a->first < b->first; });

@@ -125,7 +125,8 @@ private:
 // (a shared object read from a file becomes a copy in each place).
 struct Value;
 using Array = std::vector<Value>;
-using Dict = std::vector<std::pair<QString, Value>>; // keys in file order
+struct DictEntry;
+using Dict = std::vector<DictEntry>; // keys in file order
 struct Uid {
     uint64_t value = 0;
     bool operator==(const Uid &) const = default;
@@ -142,6 +143,12 @@ struct Real {
 struct Value {
     std::variant<std::monostate, bool, int64_t, Real, Date, QByteArray, QString, Uid, Array, Dict> v;
     bool operator==(const Value &o) const;
+};
+
+struct DictEntry {
+    QString first;
+    Value second;
+    bool operator==(const DictEntry &) const = default;
 };
 
 struct TreeLimits {

@@ -1,1 +1,155 @@
-// placeholder
+#include "ui/StringTable.h"
+
+#include <QTranslator>
+
+namespace {
+
+// The Linguist context that every entry of the string table is filed under.
+constexpr char kContext[] = "Orvane";
+
+QStringList concat(std::initializer_list<const QStringList *> lists, const QStringList &more)
+{
+    QStringList all;
+    for (const QStringList *l : lists)
+        all += *l;
+    all += more;
+    return all;
+}
+
+} // namespace
+
+const QStringList &StringTable::periodKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("POPUP_PERIOD_EVERYDAY"),       QStringLiteral("POPUP_PERIOD_TODAY"),
+        QStringLiteral("POPUP_PERIOD_YESTERDAY"),      QStringLiteral("POPUP_PERIOD_WEEK"),
+        QStringLiteral("POPUP_PERIOD_MONTH"),          QStringLiteral("POPUP_PERIOD_YEAR"),
+        QStringLiteral("POPUP_PERIOD_MEASUREMENT10"),  QStringLiteral("POPUP_PERIOD_MEASUREMENT20"),
+        QStringLiteral("POPUP_PERIOD_MEASUREMENT50"),  QStringLiteral("POPUP_PERIOD_MEASUREMENT100"),
+    };
+    return keys;
+}
+
+const QStringList &StringTable::kindKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("POPUP_MEASURAMENT_ALL"),
+        QStringLiteral("POPUP_MEASURAMENT_BLOOD"),
+        QStringLiteral("POPUP_MEASURAMENT_TERAPIES"),
+    };
+    return keys;
+}
+
+const QStringList &StringTable::mealKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("POPUP_MEAL_SELECT"),  QStringLiteral("POPUP_MEAL_BREAKFAST"),
+        QStringLiteral("POPUP_MEAL_LUNCH"),   QStringLiteral("POPUP_MEAL_DINNER"),
+        QStringLiteral("POPUP_MEAL_CONTROL"), QStringLiteral("POPUP_MEAL_BASAL"),
+        QStringLiteral("POPUP_MEAL_CORRECTION"),
+    };
+    return keys;
+}
+
+const QStringList &StringTable::insulinKeys()
+{
+    static const QStringList keys{
+        QStringLiteral("POPUP_INSULIN_SELECT"), QStringLiteral("POPUP_INSULIN_SLOW"),
+        QStringLiteral("POPUP_INSULIN_NORMAL"), QStringLiteral("POPUP_INSULIN_QUICK"),
+        QStringLiteral("POPUP_INSULIN_MIXED"),
+    };
+    return keys;
+}
+
+const QStringList &StringTable::knownKeys()
+{
+    static const QStringList keys = concat({&periodKeys(), &kindKeys(), &mealKeys(), &insulinKeys()},
+                                           {
+                                               // Buttons and alerts
+                                               QStringLiteral("BUTTON_YES"),
+                                               QStringLiteral("BUTTON_NO"),
+                                               QStringLiteral("BUTTON_ADD"),
+                                               QStringLiteral("BUTTON_EDIT"),
+                                               QStringLiteral("ALLERT_BUTTON_CANCEL"),
+                                               QStringLiteral("ALLERT_BUTTON_REMOVE"),
+                                               QStringLiteral("ALLERT_TEXT_MESSAGE_QUIT"),
+                                               QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT"),
+                                               QStringLiteral("DATA_INCORRECT"),
+                                               QStringLiteral("LIMIT_INPUT_GLYCEMIA"),
+                                               QStringLiteral("LIMIT_INPUT_UNIT"),
+                                               // Delete sheet
+                                               QStringLiteral("DELETE_MSG_MESSAGE"),
+                                               QStringLiteral("DELETE_MSG_MESSAGE_INFO"),
+                                               QStringLiteral("DELETE_MSG_MESSAGE_PROTECT"),
+                                               QStringLiteral("DELETE_MSG_DATE"),
+                                               QStringLiteral("DELETE_MSG_INFO_THERAPY"),
+                                               QStringLiteral("DELETE_MSG_INFO_MEASURAMENT"),
+                                               // Menus, record count, statistics
+                                               QStringLiteral("MENU_NOTE_VIEW"),
+                                               QStringLiteral("MENU_NOTE_HIDE"),
+                                               QStringLiteral("MENU_TOOLBAR_SHOW"),
+                                               QStringLiteral("MENU_TOOLBAR_HIDE"),
+                                               QStringLiteral("VIEW_NUMBER_RECORD"),
+                                               QStringLiteral("ON"),
+                                               QStringLiteral("NOT_DISPONBLE"),
+                                           });
+    return keys;
+}
+
+StringTable &StringTable::shared()
+{
+    static StringTable table = forLocale(QLocale());
+    return table;
+}
+
+StringTable StringTable::forLanguage(const QString &name)
+{
+    return forLocale(QLocale(name));
+}
+
+StringTable StringTable::forLocale(const QLocale &locale)
+{
+    StringTable table;
+    table.m_language = locale.language() == QLocale::Italian ? QLocale::Italian : QLocale::English;
+    const QString file = table.m_language == QLocale::Italian ? QStringLiteral(":/i18n/orvane_it.qm")
+                                                              : QStringLiteral(":/i18n/orvane_en.qm");
+    auto translator = std::make_shared<QTranslator>();
+    table.m_loaded = translator->load(file);
+    if (!table.m_loaded)
+        return table;
+    table.m_translator = std::move(translator);
+
+    // The known keys are read once; the translator stays for any other key.
+    for (const QString &key : knownKeys()) {
+        const QString text = table.m_translator->translate(kContext, key.toUtf8().constData());
+        if (!text.isEmpty())
+            table.m_texts.insert(key, text);
+    }
+    // The reverse entries. Should two items ever share a text, the earlier
+    // item keeps it.
+    for (const QStringList *items : {&periodKeys(), &kindKeys(), &mealKeys(), &insulinKeys()}) {
+        for (const QString &key : *items) {
+            const auto it = table.m_texts.constFind(key);
+            if (it != table.m_texts.cend() && !table.m_keysByText.contains(*it))
+                table.m_keysByText.insert(*it, key);
+        }
+    }
+    return table;
+}
+
+QString StringTable::text(const QString &key) const
+{
+    if (const auto it = m_texts.constFind(key); it != m_texts.cend())
+        return *it;
+    if (m_translator && !key.isEmpty()) {
+        const QString found = m_translator->translate(kContext, key.toUtf8().constData());
+        if (!found.isEmpty())
+            return found;
+    }
+    return key;
+}
+
+QString StringTable::keyForText(const QString &text) const
+{
+    return m_keysByText.value(text, text);
+}

@@ -67,8 +67,8 @@ QString ValueFormatter::format(float value) const
         if (U_SUCCESS(status))
             return fromUnicode(text);
     }
-    // Reached only when ICU lacks its data: the shortest plain form.
-    return m_locale.toString(double(value), 'g', QLocale::FloatingPointShortest);
+    // Reached only when ICU lacks its data: a float's seven digits.
+    return m_locale.toString(double(value), 'g', 7);
 }
 
 QString formatValue(float value)

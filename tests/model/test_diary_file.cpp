@@ -44,8 +44,9 @@ TEST_F(DiaryFileTest, SaveCreatesTheFolderSortsAndReadsBack)
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
     // Sorted newest first in place; undated cards last.
     for (size_t i = 1; i < cards.size(); ++i) {
-        if (cards[i]->dateMeasurement())
+        if (cards[i]->dateMeasurement()) {
             EXPECT_GE(*cards[i - 1]->dateMeasurement(), *cards[i]->dateMeasurement());
+        }
     }
     EXPECT_FALSE(cards.back()->dateMeasurement().has_value());
 

@@ -1,0 +1,223 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Orvane</name>
+    <message>
+        <extracomment>Period pop-up. No two pop-up items (period, kind, meal, insulin) may share a text: the shown text is read back into its key.</extracomment>
+        <source>POPUP_PERIOD_EVERYDAY</source>
+        <translation>All days</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_TODAY</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_YESTERDAY</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 6 days before it.</extracomment>
+        <source>POPUP_PERIOD_WEEK</source>
+        <translation>Last 7 days</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 29 days before it.</extracomment>
+        <source>POPUP_PERIOD_MONTH</source>
+        <translation>Last 30 days</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 364 days before it.</extracomment>
+        <source>POPUP_PERIOD_YEAR</source>
+        <translation>Last 365 days</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT10</source>
+        <translation>Last 10 cards</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT20</source>
+        <translation>Last 20 cards</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT50</source>
+        <translation>Last 50 cards</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT100</source>
+        <translation>Last 100 cards</translation>
+    </message>
+    <message>
+        <extracomment>Kind pop-up.</extracomment>
+        <source>POPUP_MEASURAMENT_ALL</source>
+        <translation>All cards</translation>
+    </message>
+    <message>
+        <source>POPUP_MEASURAMENT_BLOOD</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>POPUP_MEASURAMENT_TERAPIES</source>
+        <translation>Therapies</translation>
+    </message>
+    <message>
+        <extracomment>Meal pop-up: no meal chosen.</extracomment>
+        <source>POPUP_MEAL_SELECT</source>
+        <translation>Select meal</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_BREAKFAST</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_LUNCH</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_DINNER</source>
+        <translation>Dinner</translation>
+    </message>
+    <message>
+        <extracomment>A check outside meals.</extracomment>
+        <source>POPUP_MEAL_CONTROL</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_BASAL</source>
+        <translation>Basal</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_CORRECTION</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <extracomment>Insulin pop-up: no insulin chosen.</extracomment>
+        <source>POPUP_INSULIN_SELECT</source>
+        <translation>Select insulin</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_SLOW</source>
+        <translation>Long-acting</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_NORMAL</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_QUICK</source>
+        <translation>Rapid-acting</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_MIXED</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>BUTTON_YES</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>BUTTON_NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <extracomment>Edit sheet button for a new card; must differ from BUTTON_EDIT.</extracomment>
+        <source>BUTTON_ADD</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <extracomment>Edit sheet button for an existing card.</extracomment>
+        <source>BUTTON_EDIT</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>ALLERT_BUTTON_CANCEL</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ALLERT_BUTTON_REMOVE</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <extracomment>Buttons: Yes quits, No stays.</extracomment>
+        <source>ALLERT_TEXT_MESSAGE_QUIT</source>
+        <translation>Do you want to quit?</translation>
+    </message>
+    <message>
+        <extracomment>Buttons: Yes replaces, No adds.</extracomment>
+        <source>ALLERT_TEXT_MESSAGE_IMPORT</source>
+        <translation>Replace the diary with the imported cards? Choose No to add them to the diary.</translation>
+    </message>
+    <message>
+        <source>DATA_INCORRECT</source>
+        <translation>The data are incomplete: a measurement needs a glycemia above 0, a therapy an insulin and units above 0.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_GLYCEMIA</source>
+        <translation>The glycemia must be above 0 and at most 600.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_UNIT</source>
+        <translation>Insulin units must be from 0 to 100.</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE</source>
+        <translation>Remove this card?</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE_INFO</source>
+        <translation>The card is removed from the diary for good.</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE_PROTECT</source>
+        <translation>This card is protected and cannot be removed.</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the date.</extracomment>
+        <source>DELETE_MSG_DATE</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the units.</extracomment>
+        <source>DELETE_MSG_INFO_THERAPY</source>
+        <translation>Insulin units:</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the value.</extracomment>
+        <source>DELETE_MSG_INFO_MEASURAMENT</source>
+        <translation>Glycemia:</translation>
+    </message>
+    <message>
+        <extracomment>Title of the statistics and note panel items while the panel is hidden.</extracomment>
+        <source>MENU_NOTE_VIEW</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <extracomment>Title of the statistics and note panel items while the panel is shown.</extracomment>
+        <source>MENU_NOTE_HIDE</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>MENU_TOOLBAR_SHOW</source>
+        <translation>Show Toolbar</translation>
+    </message>
+    <message>
+        <source>MENU_TOOLBAR_HIDE</source>
+        <translation>Hide Toolbar</translation>
+    </message>
+    <message>
+        <extracomment>Reads: Cards shown: 12 of 240.</extracomment>
+        <source>VIEW_NUMBER_RECORD</source>
+        <translation>Cards shown:</translation>
+    </message>
+    <message>
+        <extracomment>Between the cards shown and the cards in the diary.</extracomment>
+        <source>ON</source>
+        <translation>of</translation>
+    </message>
+    <message>
+        <extracomment>A statistic with no cards to compute it from.</extracomment>
+        <source>NOT_DISPONBLE</source>
+        <translation>n/a</translation>
+    </message>
+</context>
+</TS>

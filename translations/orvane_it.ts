@@ -1,0 +1,223 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Orvane</name>
+    <message>
+        <extracomment>Period pop-up. No two pop-up items (period, kind, meal, insulin) may share a text: the shown text is read back into its key.</extracomment>
+        <source>POPUP_PERIOD_EVERYDAY</source>
+        <translation>Tutti i giorni</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_TODAY</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_YESTERDAY</source>
+        <translation>Ieri</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 6 days before it.</extracomment>
+        <source>POPUP_PERIOD_WEEK</source>
+        <translation>Ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 29 days before it.</extracomment>
+        <source>POPUP_PERIOD_MONTH</source>
+        <translation>Ultimi 30 giorni</translation>
+    </message>
+    <message>
+        <extracomment>Today and the 364 days before it.</extracomment>
+        <source>POPUP_PERIOD_YEAR</source>
+        <translation>Ultimi 365 giorni</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT10</source>
+        <translation>Ultime 10 schede</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT20</source>
+        <translation>Ultime 20 schede</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT50</source>
+        <translation>Ultime 50 schede</translation>
+    </message>
+    <message>
+        <source>POPUP_PERIOD_MEASUREMENT100</source>
+        <translation>Ultime 100 schede</translation>
+    </message>
+    <message>
+        <extracomment>Kind pop-up.</extracomment>
+        <source>POPUP_MEASURAMENT_ALL</source>
+        <translation>Tutte le schede</translation>
+    </message>
+    <message>
+        <source>POPUP_MEASURAMENT_BLOOD</source>
+        <translation>Misurazioni</translation>
+    </message>
+    <message>
+        <source>POPUP_MEASURAMENT_TERAPIES</source>
+        <translation>Terapie</translation>
+    </message>
+    <message>
+        <extracomment>Meal pop-up: no meal chosen.</extracomment>
+        <source>POPUP_MEAL_SELECT</source>
+        <translation>Seleziona pasto</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_BREAKFAST</source>
+        <translation>Colazione</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_LUNCH</source>
+        <translation>Pranzo</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_DINNER</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <extracomment>A check outside meals.</extracomment>
+        <source>POPUP_MEAL_CONTROL</source>
+        <translation>Controllo</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_BASAL</source>
+        <translation>Basale</translation>
+    </message>
+    <message>
+        <source>POPUP_MEAL_CORRECTION</source>
+        <translation>Correzione</translation>
+    </message>
+    <message>
+        <extracomment>Insulin pop-up: no insulin chosen.</extracomment>
+        <source>POPUP_INSULIN_SELECT</source>
+        <translation>Seleziona insulina</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_SLOW</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_NORMAL</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_QUICK</source>
+        <translation>Rapida</translation>
+    </message>
+    <message>
+        <source>POPUP_INSULIN_MIXED</source>
+        <translation>Mista</translation>
+    </message>
+    <message>
+        <source>BUTTON_YES</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>BUTTON_NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <extracomment>Edit sheet button for a new card; must differ from BUTTON_EDIT.</extracomment>
+        <source>BUTTON_ADD</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <extracomment>Edit sheet button for an existing card.</extracomment>
+        <source>BUTTON_EDIT</source>
+        <translation>Salva modifiche</translation>
+    </message>
+    <message>
+        <source>ALLERT_BUTTON_CANCEL</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>ALLERT_BUTTON_REMOVE</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <extracomment>Buttons: Yes quits, No stays.</extracomment>
+        <source>ALLERT_TEXT_MESSAGE_QUIT</source>
+        <translation>Vuoi uscire dal programma?</translation>
+    </message>
+    <message>
+        <extracomment>Buttons: Yes replaces, No adds.</extracomment>
+        <source>ALLERT_TEXT_MESSAGE_IMPORT</source>
+        <translation>Sostituire il diario con le schede importate? Scegli No per aggiungerle al diario.</translation>
+    </message>
+    <message>
+        <source>DATA_INCORRECT</source>
+        <translation>Dati incompleti: una misurazione richiede una glicemia maggiore di 0, una terapia un'insulina e unità maggiori di 0.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_GLYCEMIA</source>
+        <translation>La glicemia deve essere maggiore di 0 e al massimo 600.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_UNIT</source>
+        <translation>Le unità di insulina devono essere da 0 a 100.</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE</source>
+        <translation>Eliminare questa scheda?</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE_INFO</source>
+        <translation>La scheda viene eliminata dal diario definitivamente.</translation>
+    </message>
+    <message>
+        <source>DELETE_MSG_MESSAGE_PROTECT</source>
+        <translation>Questa scheda è protetta e non può essere eliminata.</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the date.</extracomment>
+        <source>DELETE_MSG_DATE</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the units.</extracomment>
+        <source>DELETE_MSG_INFO_THERAPY</source>
+        <translation>Unità di insulina:</translation>
+    </message>
+    <message>
+        <extracomment>Followed by a blank and the value.</extracomment>
+        <source>DELETE_MSG_INFO_MEASURAMENT</source>
+        <translation>Glicemia:</translation>
+    </message>
+    <message>
+        <extracomment>Title of the statistics and note panel items while the panel is hidden.</extracomment>
+        <source>MENU_NOTE_VIEW</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <extracomment>Title of the statistics and note panel items while the panel is shown.</extracomment>
+        <source>MENU_NOTE_HIDE</source>
+        <translation>Nascondi</translation>
+    </message>
+    <message>
+        <source>MENU_TOOLBAR_SHOW</source>
+        <translation>Mostra barra strumenti</translation>
+    </message>
+    <message>
+        <source>MENU_TOOLBAR_HIDE</source>
+        <translation>Nascondi barra strumenti</translation>
+    </message>
+    <message>
+        <extracomment>Reads: Cards shown: 12 of 240.</extracomment>
+        <source>VIEW_NUMBER_RECORD</source>
+        <translation>Schede visualizzate:</translation>
+    </message>
+    <message>
+        <extracomment>Between the cards shown and the cards in the diary.</extracomment>
+        <source>ON</source>
+        <translation>su</translation>
+    </message>
+    <message>
+        <extracomment>A statistic with no cards to compute it from.</extracomment>
+        <source>NOT_DISPONBLE</source>
+        <translation>n.d.</translation>
+    </message>
+</context>
+</TS>
