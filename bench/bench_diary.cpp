@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,10 +17,7 @@
 #include <plist/plist.h>
 #endif
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -106,28 +104,32 @@ BENCHMARK(BM_LibplistParse)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark:
 #endif
 
 // Peak memory of one open of the lifetime diary, measured in a fresh process
-// (this binary started again with --open-once) so that nothing this process
-// already holds is counted.
+// (this binary started again with --open-once, which reports its own peak
+// resident size) so that nothing this process already holds is counted.
 void BM_OpenPeakMemory(benchmark::State &state)
 {
-    const QByteArray path = QFile::encodeName(diaryOf(100000));
-    long peakKb = 0;
+    const QString path = diaryOf(100000);
+    double peakMb = 0;
     for (auto _ : state) {
-        const pid_t pid = fork();
-        if (pid == 0) {
-            char *const argv[] = {const_cast<char *>("/proc/self/exe"), const_cast<char *>("--open-once"),
-                                  const_cast<char *>(path.constData()), nullptr};
-            execv("/proc/self/exe", argv);
-            _exit(127);
-        }
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        QProcess child;
+        child.start(QStringLiteral("/proc/self/exe"), {QStringLiteral("--open-once"), path});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
             state.SkipWithError("the open failed");
-        peakKb = usage.ru_maxrss;
+        peakMb = child.readAllStandardOutput().trimmed().toDouble() / 1024.0;
     }
-    state.counters["peak_MB"] = static_cast<double>(peakKb) / 1024.0;
+    state.counters["peak_MB"] = peakMb;
+}
+
+// The peak resident size of this process so far, in kB.
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
 }
 
 BENCHMARK(BM_OpenPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -142,6 +144,7 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--open-once") == 0) {
         const auto result = DiaryFile::open(QFile::decodeName(argv[2]));
+        std::printf("%ld\n", peakResidentKb());
         return result.status == DiaryFile::OpenResult::Status::Opened ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);

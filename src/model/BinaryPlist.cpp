@@ -332,7 +332,7 @@ struct Writer::Impl {
     // when the reference width is known.
     struct Object {
         uint64_t start;
-        uint64_t count;
+        uint32_t count;
         uint8_t kind; // 0 scalar, 0xA array, 0xD dict
     };
     std::vector<Object> objects;
@@ -356,7 +356,7 @@ struct Writer::Impl {
         objects.push_back({payload.size(), 0, 0});
         return objects.size() - 1;
     }
-    void endScalar(Ref ref) { objects[ref].count = payload.size() - objects[ref].start; }
+    void endScalar(Ref ref) { objects[ref].count = static_cast<uint32_t>(payload.size() - objects[ref].start); }
 
     template <typename Encode>
     Ref cachedDense(std::vector<Ref> &dense, std::unordered_map<uint64_t, Ref> &table, uint64_t key, Encode encode)
@@ -533,7 +533,7 @@ Ref Writer::addUid(uint64_t value)
 Ref Writer::addArray(std::span<const Ref> members)
 {
     const Ref ref = d->objects.size();
-    d->objects.push_back({d->refs.size(), members.size(), 0xA});
+    d->objects.push_back({d->refs.size(), static_cast<uint32_t>(members.size()), 0xA});
     d->refs.insert(d->refs.end(), members.begin(), members.end());
     return ref;
 }
@@ -542,7 +542,7 @@ Ref Writer::addDict(std::span<const Ref> keys, std::span<const Ref> values)
 {
     const Ref ref = d->objects.size();
     const size_t n = std::min(keys.size(), values.size());
-    d->objects.push_back({d->refs.size(), n, 0xD});
+    d->objects.push_back({d->refs.size(), static_cast<uint32_t>(n), 0xD});
     d->refs.insert(d->refs.end(), keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n));
     d->refs.insert(d->refs.end(), values.begin(), values.begin() + static_cast<std::ptrdiff_t>(n));
     return ref;

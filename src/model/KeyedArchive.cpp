@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
 
 using bplist::Kind;
 using bplist::Ref;
@@ -472,18 +471,6 @@ std::optional<CardList> Decoder::run(QString *error)
 // ---------------------------------------------------------------------------
 // Writing
 
-struct BitsHash {
-    size_t operator()(double d) const
-    {
-        uint64_t bits = 0;
-        std::memcpy(&bits, &d, sizeof bits);
-        return std::hash<uint64_t>()(bits);
-    }
-};
-struct BitsEqual {
-    bool operator()(double a, double b) const { return std::memcmp(&a, &b, sizeof a) == 0; }
-};
-
 class Encoder
 {
 public:
@@ -504,7 +491,7 @@ private:
     std::array<Ref, KeyCount> m_keyRefs{};
     Ref m_nsTime = 0;
     uint64_t m_dateClass = 0;
-    std::unordered_map<double, uint64_t, BitsHash, BitsEqual> m_dates;
+    Ref m_dateClassRef = 0;
     QHash<QString, uint64_t> m_texts;
 };
 
@@ -526,14 +513,11 @@ uint64_t Encoder::dateUid(const CardDate &date)
 {
     if (!date)
         return 0;
-    const auto it = m_dates.find(*date);
-    if (it != m_dates.end())
-        return it->second;
+    // Each date is an object of its own; looking equal dates up would cost
+    // more than the few bytes it saves.
     const std::array<Ref, 2> keys = {m_nsTime, m_keyRefs[KeyClass]};
-    const std::array<Ref, 2> values = {m_w.addReal64(*date), m_w.addUid(m_dateClass)};
-    const uint64_t uid = push(m_w.addDict(keys, values));
-    m_dates.emplace(*date, uid);
-    return uid;
+    const std::array<Ref, 2> values = {m_w.addReal64(*date), m_dateClassRef};
+    return push(m_w.addDict(keys, values));
 }
 
 uint64_t Encoder::textUid(const CardText &text)
@@ -553,7 +537,6 @@ QByteArray Encoder::run(const CardList &cards)
     for (int i = 0; i < KeyCount; ++i)
         m_keyRefs[i] = m_w.addAsciiString(kKeyNames[i]);
     m_nsTime = m_w.addAsciiString("NS.time");
-    m_dates.reserve(cards.size() * 3);
     m_w.reserve(cards.size() * 12 + 64, cards.size() * 48 + 4096, cards.size() * 28 + 64);
     m_texts.reserve(1024);
     m_objects.reserve(cards.size() * 5 + 8);
@@ -563,6 +546,7 @@ QByteArray Encoder::run(const CardList &cards)
     Ref cardClass = 0, dateClass = 0, arrayClass = 0;
     classUid(cardClass, {"ZRGlycemicCard", "NSObject"});
     m_dateClass = classUid(dateClass, {"NSDate", "NSObject"});
+    m_dateClassRef = m_w.addUid(m_dateClass);
     classUid(arrayClass, {"NSMutableArray", "NSArray", "NSObject"});
 
     const Ref cardClassUid = m_w.addUid(cardClass);
