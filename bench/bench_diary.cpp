@@ -5,6 +5,7 @@
 #include "model/BinaryPlist.h"
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
+#include "view/DiaryFilter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -131,6 +132,23 @@ long peakResidentKb()
     }
     return 0;
 }
+
+// One run of the diary filter over a lifetime diary, for each period, with
+// measurements only (the kind that makes every card be looked at).
+void BM_Filter(benchmark::State &state)
+{
+    static const CardList diary = syntheticDiary(100000);
+    const double now = *diary.back()->dateMeasurement() + 3600.0;
+    const int period = static_cast<int>(state.range(0));
+    size_t kept = 0;
+    for (auto _ : state) {
+        const auto view = DiaryFilter::filter(diary, period, DiaryFilter::Measurements, now);
+        kept = view.cards.size();
+        benchmark::DoNotOptimize(view.cards.data());
+    }
+    state.counters["kept"] = static_cast<double>(kept);
+}
+BENCHMARK(BM_Filter)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_OpenPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FileOpen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
