@@ -424,8 +424,37 @@ struct Writer::Impl {
     }
 };
 
-Writer::Writer() : d(std::make_unique<Impl>()) {}
-Writer::~Writer() = default;
+namespace {
+// The big buffers of the last writer on this thread, kept for the next one:
+// the program rewrites the whole diary after every change, and handing tens
+// of megabytes back to the system after each save only to fault them in
+// again on the next one costs more than encoding.
+struct Scratch {
+    std::vector<Writer::Impl::Object> objects;
+    std::string payload;
+    std::vector<Ref> refs;
+};
+thread_local Scratch t_scratch;
+} // namespace
+
+Writer::Writer() : d(std::make_unique<Impl>())
+{
+    d->objects.swap(t_scratch.objects);
+    d->payload.swap(t_scratch.payload);
+    d->refs.swap(t_scratch.refs);
+    d->objects.clear();
+    d->payload.clear();
+    d->refs.clear();
+}
+
+Writer::~Writer()
+{
+    if (d->objects.capacity() >= t_scratch.objects.capacity()) {
+        d->objects.swap(t_scratch.objects);
+        d->payload.swap(t_scratch.payload);
+        d->refs.swap(t_scratch.refs);
+    }
+}
 
 Ref Writer::addNull()
 {

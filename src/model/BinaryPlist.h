@@ -116,8 +116,9 @@ public:
     // Lays out the objects, the offset table and the trailer.
     QByteArray finish(Ref top);
 
-private:
     struct Impl;
+
+private:
     std::unique_ptr<Impl> d;
 };
 
