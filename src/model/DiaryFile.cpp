@@ -24,6 +24,14 @@ std::optional<CardList> read(const QString &path, QString *error)
             *error = file.errorString();
         return std::nullopt;
     }
+    // A lifetime diary is about 25 MB; a file many times that size is no
+    // diary, and reading it whole could exhaust memory.
+    constexpr qint64 kLargestDiary = qint64(1) << 30;
+    if (file.size() > kLargestDiary) {
+        if (error)
+            *error = QStringLiteral("the file is too large to be a diary");
+        return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)

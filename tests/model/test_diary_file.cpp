@@ -91,6 +91,18 @@ TEST_F(DiaryFileTest, EmptyFileIsNotAnEmptyDiary)
     EXPECT_EQ(DiaryFile::open(path).status, DiaryFile::OpenResult::Status::KeptAside);
 }
 
+TEST_F(DiaryFileTest, HugeFileIsRefusedWithoutReadingIt)
+{
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.orv")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize((qint64(1) << 30) + 1)); // sparse: no disk, no memory
+    huge.close();
+    QString error;
+    EXPECT_FALSE(DiaryFile::read(huge.fileName(), &error).has_value());
+    EXPECT_TRUE(error.contains(QLatin1String("too large")));
+}
+
 TEST_F(DiaryFileTest, FailedWriteIsReportedAndLeavesTheOldFile)
 {
     // Documents is a file: no folder can be made, no save can succeed.
