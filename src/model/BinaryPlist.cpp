@@ -482,27 +482,27 @@ Ref Writer::addReal32(float value)
     });
 }
 
-Ref Writer::addReal64(double value)
+// Eight-byte reals and dates are not looked up: a date's seconds are as good
+// as unique.
+static Ref addEightBytes(Writer::Impl &d, char marker, double value)
 {
     uint64_t bits;
     std::memcpy(&bits, &value, 8);
-    // Not shared: a date's seconds are as good as unique.
-    const Ref ref = d->beginScalar();
-    d->payload.push_back('\x23');
-    Impl::appendBE(d->payload, bits, 8);
-    d->endScalar(ref);
+    const Ref ref = d.beginScalar();
+    d.payload.push_back(marker);
+    Writer::Impl::appendBE(d.payload, bits, 8);
+    d.endScalar(ref);
     return ref;
+}
+
+Ref Writer::addReal64(double value)
+{
+    return addEightBytes(*d, '\x23', value);
 }
 
 Ref Writer::addDate(double seconds)
 {
-    uint64_t bits;
-    std::memcpy(&bits, &seconds, 8);
-    const Ref ref = d->beginScalar();
-    d->payload.push_back('\x33');
-    Impl::appendBE(d->payload, bits, 8);
-    d->endScalar(ref);
-    return ref;
+    return addEightBytes(*d, '\x33', seconds);
 }
 
 Ref Writer::addAsciiString(std::string_view ascii)

@@ -38,6 +38,16 @@ constexpr std::array<std::string_view, KeyCount> kKeyNames = {
     "nameMeal",  "nameInsulin",  "notes",       "glycemiaValue",       "unitValue",     "$class",
 };
 
+// Setters of the keys that share a type, in key order.
+constexpr void (ZRGlycemicCard::*kDateSetters[])(CardDate) = {
+    &ZRGlycemicCard::setDateCreation, &ZRGlycemicCard::setDateEditing, &ZRGlycemicCard::setDateMeasurement};
+constexpr void (ZRGlycemicCard::*kFlagSetters[])(bool) = {&ZRGlycemicCard::setIsProtect, &ZRGlycemicCard::setIsPreMeal,
+                                                          &ZRGlycemicCard::setIsTherapy};
+constexpr void (ZRGlycemicCard::*kTextSetters[])(CardText) = {
+    &ZRGlycemicCard::setNameMeal, &ZRGlycemicCard::setNameInsulin, &ZRGlycemicCard::setNotes};
+constexpr void (ZRGlycemicCard::*kFloatSetters[])(float) = {&ZRGlycemicCard::setGlycemiaValue,
+                                                            &ZRGlycemicCard::setUnitValue};
+
 // ---------------------------------------------------------------------------
 // Reading
 
@@ -308,77 +318,43 @@ bool Decoder::decodeCard(uint64_t uid, ZRGlycemicCard &card)
     for (size_t i = 0; i < m_keys.size(); ++i) {
         const Ref v = m_values[i];
         bool ok = true;
-        switch (keyOf(m_keys[i])) {
+        const CardKey key = keyOf(m_keys[i]);
+        switch (key) {
         case KeyId: {
             uint64_t id = 0;
             ok = decodeInteger(v, id);
             card.setIdCard(id);
             break;
         }
-        case KeyDateCreation: {
-            CardDate d;
-            ok = decodeDate(v, d);
-            card.setDateCreation(d);
-            break;
-        }
-        case KeyDateEditing: {
-            CardDate d;
-            ok = decodeDate(v, d);
-            card.setDateEditing(d);
-            break;
-        }
+        case KeyDateCreation:
+        case KeyDateEditing:
         case KeyDateMeasurement: {
             CardDate d;
             ok = decodeDate(v, d);
-            card.setDateMeasurement(d);
+            (card.*kDateSetters[key - KeyDateCreation])(d);
             break;
         }
-        case KeyIsProtect: {
-            bool b = false;
-            ok = decodeFlag(v, b);
-            card.setIsProtect(b);
-            break;
-        }
-        case KeyIsPreMeal: {
-            bool b = false;
-            ok = decodeFlag(v, b);
-            card.setIsPreMeal(b);
-            break;
-        }
+        case KeyIsProtect:
+        case KeyIsPreMeal:
         case KeyIsTherapy: {
             bool b = false;
             ok = decodeFlag(v, b);
-            card.setIsTherapy(b);
+            (card.*kFlagSetters[key - KeyIsProtect])(b);
             break;
         }
-        case KeyNameMeal: {
-            CardText t;
-            ok = decodeText(v, t);
-            card.setNameMeal(std::move(t));
-            break;
-        }
-        case KeyNameInsulin: {
-            CardText t;
-            ok = decodeText(v, t);
-            card.setNameInsulin(std::move(t));
-            break;
-        }
+        case KeyNameMeal:
+        case KeyNameInsulin:
         case KeyNotes: {
             CardText t;
             ok = decodeText(v, t);
-            card.setNotes(std::move(t));
+            (card.*kTextSetters[key - KeyNameMeal])(std::move(t));
             break;
         }
-        case KeyGlycemia: {
-            float f = 0;
-            ok = decodeFloat(v, f);
-            card.setGlycemiaValue(f);
-            break;
-        }
+        case KeyGlycemia:
         case KeyUnit: {
             float f = 0;
             ok = decodeFloat(v, f);
-            card.setUnitValue(f);
+            (card.*kFloatSetters[key - KeyGlycemia])(f);
             break;
         }
         case KeyClass:

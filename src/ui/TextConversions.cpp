@@ -28,6 +28,14 @@ qsizetype skipSpace(QStringView text)
     return i;
 }
 
+// Reads an optional + or - at i, moving past it; true for a minus.
+bool readSign(QStringView text, qsizetype &i)
+{
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        return text[i++] == u'-';
+    return false;
+}
+
 } // namespace
 
 std::optional<float> decimalNumberFromString(QStringView text)
@@ -35,11 +43,7 @@ std::optional<float> decimalNumberFromString(QStringView text)
     const qsizetype n = text.size();
     qsizetype i = skipSpace(text);
 
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
+    const bool negative = readSign(text, i);
 
     // The digits are copied into a plain ASCII form that std::from_chars
     // reads exactly: [int digits][.frac digits][e exponent], no sign.
@@ -141,11 +145,7 @@ int intValue(QStringView text)
 {
     const qsizetype n = text.size();
     qsizetype i = skipSpace(text);
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
+    const bool negative = readSign(text, i);
     // Accumulated as a magnitude capped just past INT_MIN's, so that the
     // clamp below sees an overflow however many digits follow.
     constexpr std::int64_t cap = std::int64_t(INT_MAX) + 2;

@@ -10,28 +10,20 @@ import struct
 import sys
 
 
+ESCAPES = {ord('\\'): '\\\\', ord('"'): '\\"', ord('\n'): '\\n', ord('\r'): '\\r', ord('\t'): '\\t'}
+
+
 def esc(s):
-    out = ['"']
-    for b in s.encode('utf-8', 'surrogatepass'):
-        c = chr(b)
-        if c == '\\':
-            out.append('\\\\')
-        elif c == '"':
-            out.append('\\"')
-        elif c == '\n':
-            out.append('\\n')
-        elif c == '\r':
-            out.append('\\r')
-        elif c == '\t':
-            out.append('\\t')
-        elif b < 0x20 or b == 0x7f:
-            out.append('\\x%02x' % b)
+    out = []
+    for ch in s:
+        code = ord(ch)
+        if code in ESCAPES:
+            out.append(ESCAPES[code])
+        elif code < 0x20 or code == 0x7f:
+            out.append('\\x%02x' % code)
         else:
-            out.append(None)
-            out[-1] = bytes([b])
-    # join bytes and str pieces back into UTF-8 text
-    raw = b''.join(p if isinstance(p, bytes) else p.encode() for p in out) + b'"'
-    return raw.decode('utf-8', 'surrogatepass')
+            out.append(ch)
+    return '"' + ''.join(out) + '"'
 
 
 def g17(x):

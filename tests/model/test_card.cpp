@@ -29,16 +29,6 @@ TEST(Card, CopyCarriesAllTwelveValues)
         EXPECT_EQ(copy.valueForKey(name), source.valueForKey(name)) << name.toStdString();
 }
 
-TEST(Card, EqualityIsByBits)
-{
-    ZRGlycemicCard a, b;
-    b.setGlycemiaValue(-0.0f);
-    EXPECT_FALSE(a == b);
-    a.setNotes(QString());
-    b.setGlycemiaValue(0.0f);
-    EXPECT_FALSE(a == b) << "an empty note is not an absent note";
-}
-
 TEST(Card, PropertyAccessByName)
 {
     ZRGlycemicCard c;
