@@ -6,6 +6,7 @@
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
 #include "view/DiaryFilter.h"
+#include "view/Statistics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -149,6 +150,19 @@ void BM_Filter(benchmark::State &state)
     state.counters["kept"] = static_cast<double>(kept);
 }
 BENCHMARK(BM_Filter)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
+
+// The statistics panel's figures over a lifetime view (every card, both
+// kinds), as the filter computes them at the end of every run.
+void BM_Statistics(benchmark::State &state)
+{
+    static const CardList view = syntheticDiary(100000);
+    for (auto _ : state) {
+        const Statistics::Figures figures = Statistics::calculatesStatistics(view);
+        benchmark::DoNotOptimize(figures);
+    }
+    state.counters["cards"] = static_cast<double>(view.size());
+}
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_OpenPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FileOpen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

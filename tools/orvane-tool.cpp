@@ -2,19 +2,28 @@
 // program itself.
 
 #include "model/DiaryFile.h"
+#include "ui/StringTable.h"
+#include "ui/ValueFormatter.h"
+#include "view/DiaryFilter.h"
+#include "view/Statistics.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 int usage()
 {
     std::fputs("usage: orvane-tool dump [FILE]\n"
-               "       orvane-tool copy IN OUT\n",
+               "       orvane-tool copy IN OUT\n"
+               "       orvane-tool stats [--diary FILE] [--period N] [--kind N] [--now INSTANT]\n",
                stderr);
     return 2;
 }
@@ -131,6 +140,107 @@ int copy(const QStringList &args)
     return 0;
 }
 
+// A bad argument: one line on stderr, status 2.
+int badArgument(const QString &text)
+{
+    fail(QStringLiteral("stats: ") + text);
+    return 2;
+}
+
+// An ISO 8601 date and time, with or without an offset (without one it is
+// local time); a date alone is not an instant. Sets *why when it is none.
+std::optional<double> parseInstant(const QString &text, QString *why)
+{
+    const QDateTime dt = text.contains(QLatin1Char('T')) ? QDateTime::fromString(text, Qt::ISODateWithMs) : QDateTime();
+    if (dt.isValid())
+        return CardDates::fromDateTime(dt);
+    // A well-formed local time can still be one that the clock skips when it
+    // moves forward.
+    const qsizetype t = text.indexOf(QLatin1Char('T'));
+    const bool wellFormed = t > 0 && QDate::fromString(text.left(t), Qt::ISODate).isValid()
+                            && QTime::fromString(text.mid(t + 1), Qt::ISODateWithMs).isValid();
+    *why = wellFormed ? QStringLiteral("--now: %1 is skipped by a clock change here").arg(text)
+                      : QStringLiteral("--now wants an ISO 8601 date and time, not \"%1\"").arg(text);
+    return std::nullopt;
+}
+
+// The statistics panel's twelve figures for the cards the filter keeps.
+int stats(const QStringList &args)
+{
+    QString diaryPath;
+    int period = DiaryFilter::Everyday;
+    int kind = DiaryFilter::AllKinds;
+    std::optional<double> now;
+    for (int i = 0; i < args.size(); ++i) {
+        QString option = args[i];
+        std::optional<QString> value;
+        if (const qsizetype eq = option.indexOf(QLatin1Char('=')); option.startsWith(QLatin1String("--")) && eq > 0) {
+            value = option.mid(eq + 1);
+            option.truncate(eq);
+        }
+        if (!option.startsWith(QLatin1String("--")))
+            return badArgument(QStringLiteral("unexpected argument %1").arg(option));
+        const bool known = option == QLatin1String("--diary") || option == QLatin1String("--period")
+                           || option == QLatin1String("--kind") || option == QLatin1String("--now");
+        if (!known)
+            return badArgument(QStringLiteral("unknown option %1").arg(option));
+        if (!value) {
+            if (i + 1 >= args.size())
+                return badArgument(QStringLiteral("%1 wants a value").arg(option));
+            value = args[++i];
+        }
+        if (option == QLatin1String("--diary")) {
+            if (value->isEmpty())
+                return badArgument(QStringLiteral("--diary wants a file"));
+            diaryPath = *value;
+        } else if (option == QLatin1String("--now")) {
+            QString why;
+            now = parseInstant(*value, &why);
+            if (!now)
+                return badArgument(why);
+        } else {
+            const bool isPeriod = option == QLatin1String("--period");
+            const int highest = isPeriod ? DiaryFilter::PeriodCount - 1 : DiaryFilter::KindCount - 1;
+            bool ok = false;
+            const int n = value->toInt(&ok);
+            if (!ok || n < 0 || n > highest)
+                return badArgument(QStringLiteral("%1 wants a number from 0 to %2, not \"%3\"")
+                                       .arg(option)
+                                       .arg(highest)
+                                       .arg(*value));
+            (isPeriod ? period : kind) = n;
+        }
+    }
+
+    // No diary yet is an empty diary; a named file must be there.
+    CardList diary;
+    const bool byDefault = diaryPath.isEmpty();
+    if (byDefault)
+        diaryPath = DiaryFile::diaryPath();
+    if (!byDefault || QFileInfo::exists(diaryPath)) {
+        QString error;
+        auto cards = DiaryFile::read(diaryPath, &error);
+        if (!cards) {
+            fail(QStringLiteral("%1: %2").arg(diaryPath, error));
+            return 1;
+        }
+        diary = std::move(*cards);
+    }
+
+    const DiaryFilter::View view =
+        DiaryFilter::filter(diary, period, kind, now ? *now : CardDates::now(), QTimeZone::systemTimeZone());
+    const Statistics::Figures figures = Statistics::calculatesStatistics(view.isDiary ? diary : view.cards);
+    const ValueFormatter formatter{QLocale()};
+    const StringTable &table = StringTable::shared();
+    QByteArray out;
+    for (size_t f = 0; f < figures.values.size(); ++f) {
+        out += Statistics::outletNames()[f].toUtf8() + ' '
+               + Statistics::figureText(figures.values[f], formatter, table).toUtf8() + '\n';
+    }
+    std::fwrite(out.constData(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,5 +254,7 @@ int main(int argc, char *argv[])
         return dump(args);
     if (command == QLatin1String("copy"))
         return copy(args);
+    if (command == QLatin1String("stats"))
+        return stats(args);
     return usage();
 }

@@ -2,10 +2,14 @@
 #include "model/ZRImport.h"
 #include "support/TestSupport.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -19,9 +23,10 @@ struct ToolRun {
     QByteArray out, err;
 };
 
-ToolRun tool(const QStringList &args)
+ToolRun tool(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ORVANE_TOOL), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -90,6 +95,157 @@ TEST(ToolCopy, WritesWhatTheProgramSavesAndNeverHalfAFile)
     EXPECT_EQ(readFile(out), before);
     const ToolRun unwritable = tool({QStringLiteral("copy"), fixturePath(QStringLiteral("diary.orv")), out + QStringLiteral("/x.orv")});
     EXPECT_EQ(unwritable.status, 1);
+}
+
+// Two days of cards in Rome: the 7th of December 2026 with breakfast, the
+// 8th with lunch.
+class ToolStats : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QTimeZone rome("Europe/Rome");
+        const auto at = [&](int day, int hh, int mm) {
+            return CardDates::fromDateTime(QDateTime(QDate(2026, 12, day), QTime(hh, mm), rome));
+        };
+        const auto card = [](double when, bool therapy, const char *meal, bool pre, float value) {
+            auto c = std::make_shared<ZRGlycemicCard>();
+            c->setDateMeasurement(when);
+            c->setIsTherapy(therapy);
+            c->setNameMeal(QString::fromLatin1(meal));
+            c->setIsPreMeal(pre);
+            if (therapy)
+                c->setUnitValue(value);
+            else
+                c->setGlycemiaValue(value);
+            return c;
+        };
+        CardList cards = {card(at(7, 8, 0), false, "POPUP_MEAL_BREAKFAST", true, 100.0f),
+                          card(at(7, 8, 5), true, "POPUP_MEAL_BREAKFAST", true, 6.0f),
+                          card(at(7, 9, 30), false, "POPUP_MEAL_BREAKFAST", false, 160.0f),
+                          card(at(8, 12, 0), false, "POPUP_MEAL_LUNCH", true, 122.0f),
+                          card(at(8, 12, 5), true, "POPUP_MEAL_LUNCH", true, 8.5f)};
+        path = dir.filePath(QStringLiteral("diary.orv"));
+        ASSERT_TRUE(DiaryFile::save(path, cards).ok);
+    }
+
+    ToolRun stats(QStringList args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    {
+        return tool(QStringList{QStringLiteral("stats"), QStringLiteral("--diary"), path} + args, env);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+QByteArray figures(const char *min, const char *mid, const char *max, const char *bPre, const char *bPost,
+                   const char *bUnit, const char *lPre, const char *lUnit, const char *na = "n/a")
+{
+    QByteArray out;
+    const auto line = [&](const char *name, const char *value) { out += QByteArray(name) + ' ' + value + '\n'; };
+    line("windowStatisticsGenricMin", min);
+    line("windowStatisticsGenricMid", mid);
+    line("windowStatisticsGenricMax", max);
+    line("windowStatisticsBreakfastPre", bPre);
+    line("windowStatisticsBreakfastPost", bPost);
+    line("windowStatisticsBreakfastUnit", bUnit);
+    line("windowStatisticsLunchPre", lPre);
+    line("windowStatisticsLunchPost", na);
+    line("windowStatisticsLunchUnit", lUnit);
+    line("windowStatisticsDinnerPre", na);
+    line("windowStatisticsDinnerPost", na);
+    line("windowStatisticsDinnerUnit", na);
+    return out;
+}
+
+TEST_F(ToolStats, PrintsTheTwelveFiguresOfTheView)
+{
+    const ToolRun all = stats({QStringLiteral("--now"), QStringLiteral("2026-12-08T18:00:00")});
+    ASSERT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_EQ(all.out, figures("100", "127.33", "160", "100", "160", "6", "122", "8.5"));
+
+    const ToolRun therapies = stats({QStringLiteral("--kind"), QStringLiteral("2")});
+    EXPECT_EQ(therapies.out, figures("n/a", "n/a", "n/a", "n/a", "n/a", "6", "n/a", "8.5"));
+    const ToolRun measurements = stats({QStringLiteral("--kind=1")});
+    EXPECT_EQ(measurements.out, figures("100", "127.33", "160", "100", "160", "n/a", "122", "n/a"));
+
+    // In the user's locale.
+    QProcessEnvironment italian = QProcessEnvironment::systemEnvironment();
+    italian.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    italian.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
+    EXPECT_EQ(stats({}, italian).out, figures("100", "127,33", "160", "100", "160", "6", "122", "8,5", "n.d."));
+}
+
+TEST_F(ToolStats, NowIsLocalTimeUnlessItHasAnOffset)
+{
+    const QStringList today = {QStringLiteral("--period"), QStringLiteral("1"), QStringLiteral("--now")};
+    const QByteArray seventh = figures("100", "130", "160", "100", "160", "6", "n/a", "n/a");
+    const QByteArray eighth = figures("122", "122", "122", "n/a", "n/a", "n/a", "122", "8.5");
+    EXPECT_EQ(stats(today + QStringList{QStringLiteral("2026-12-07T23:30:00")}).out, seventh);
+    EXPECT_EQ(stats(today + QStringList{QStringLiteral("2026-12-07T23:30:00+01:00")}).out, seventh);
+    // 23:30 UTC is half past midnight in Rome.
+    EXPECT_EQ(stats(today + QStringList{QStringLiteral("2026-12-07T23:30:00Z")}).out, eighth);
+    EXPECT_EQ(stats(today + QStringList{QStringLiteral("2026-12-08T00:00")}).out, eighth);
+    // Yesterday seen from the 9th; nothing at all seen from the 10th.
+    EXPECT_EQ(stats({QStringLiteral("--period=2"), QStringLiteral("--now=2026-12-09T08:00:00.250+01:00")}).out, eighth);
+    EXPECT_EQ(stats({QStringLiteral("--period"), QStringLiteral("2"), QStringLiteral("--now"),
+                     QStringLiteral("2026-12-10T08:00:00")})
+                  .out,
+              figures("n/a", "n/a", "n/a", "n/a", "n/a", "n/a", "n/a", "n/a"));
+}
+
+TEST_F(ToolStats, DiaryMissingOrUnreadable)
+{
+    // No diary yet: every figure is not available.
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    const ToolRun fresh = tool({QStringLiteral("stats")}, env);
+    EXPECT_EQ(fresh.status, 0) << fresh.err.toStdString();
+    EXPECT_EQ(fresh.out, figures("n/a", "n/a", "n/a", "n/a", "n/a", "n/a", "n/a", "n/a"));
+
+    // The default diary is read when it is there.
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    ASSERT_TRUE(QFile::copy(path, home.filePath(QStringLiteral("Documents/Orvane.orv"))));
+    EXPECT_EQ(tool({QStringLiteral("stats"), QStringLiteral("--kind"), QStringLiteral("2")}, env).out,
+              figures("n/a", "n/a", "n/a", "n/a", "n/a", "6", "n/a", "8.5"));
+
+    for (const QString &file : {fixturePath(QStringLiteral("broken-wrapped-references.orv")),
+                                dir.filePath(QStringLiteral("absent.orv"))}) {
+        const ToolRun r = tool({QStringLiteral("stats"), QStringLiteral("--diary"), file});
+        EXPECT_EQ(r.status, 1) << file.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
+}
+
+TEST_F(ToolStats, BadArgumentsGiveOneLineAndStatusTwo)
+{
+    const QList<QStringList> bad = {
+        {QStringLiteral("--frobnicate")},
+        {QStringLiteral("extra")},
+        {QStringLiteral("--period")},
+        {QStringLiteral("--period"), QStringLiteral("10")},
+        {QStringLiteral("--period"), QStringLiteral("-1")},
+        {QStringLiteral("--kind"), QStringLiteral("3")},
+        {QStringLiteral("--kind"), QStringLiteral("one")},
+        {QStringLiteral("--kind=")},
+        {QStringLiteral("--now"), QStringLiteral("yesterday")},
+        {QStringLiteral("--now"), QStringLiteral("2026-12-07")},
+        {QStringLiteral("--now"), QStringLiteral("2026-13-07T10:00:00")},
+        {QStringLiteral("--now"), QStringLiteral("2026-12-07T25:00:00")},
+        {QStringLiteral("--now"), QStringLiteral("2026-12-07T10:00:00+25:00")},
+        // Rome's clocks skip from 2:00 to 3:00 that night.
+        {QStringLiteral("--now"), QStringLiteral("2026-03-29T02:30:00")},
+    };
+    for (const QStringList &args : bad) {
+        const ToolRun r = stats(args);
+        const std::string shown = args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.status, 2) << shown;
+        EXPECT_TRUE(r.out.isEmpty()) << shown;
+        EXPECT_EQ(r.err.count('\n'), 1) << shown << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(tool({QStringLiteral("stats"), QStringLiteral("--diary")}).status, 2);
 }
 
 } // namespace
