@@ -219,5 +219,185 @@
         <source>NOT_DISPONBLE</source>
         <translation>n/a</translation>
     </message>
+    <message>
+        <source>TOOLBAR_ADD</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_EDIT</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_REMOVE</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_IMPORT</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_EXPORT</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_STATISTICS</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_NOTE</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_PERIOD</source>
+        <translation>Period shown</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_KIND</source>
+        <translation>Cards shown</translation>
+    </message>
+    <message>
+        <source>MENU_FILE</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>MENU_EDIT</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>MENU_VIEW</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>MENU_KIND</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>MENU_PERIOD</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_NEW</source>
+        <translation>New Card…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_EDIT</source>
+        <translation>Edit Card…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_REMOVE</source>
+        <translation>Remove Card…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_IMPORT</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_EXPORT</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_QUIT</source>
+        <translation>Quit Orvane</translation>
+    </message>
+    <message>
+        <source>WINDOW_STATISTICS</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>WINDOW_NOTE</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>STATISTICS_LOWEST</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>STATISTICS_MEAN</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>STATISTICS_HIGHEST</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>STATISTICS_GLYCEMIA</source>
+        <translation>Glycemia</translation>
+    </message>
+    <message>
+        <source>STATISTICS_PRE_MEAL</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>STATISTICS_POST_MEAL</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>STATISTICS_UNITS</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>COLUMN_dateMeasurement</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>COLUMN_nameMeal</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>COLUMN_isPreMeal</source>
+        <translation>Before meal</translation>
+    </message>
+    <message>
+        <source>COLUMN_glycemiaValue</source>
+        <translation>Glycemia</translation>
+    </message>
+    <message>
+        <source>COLUMN_unitValue</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>COLUMN_nameInsulin</source>
+        <translation>Insulin</translation>
+    </message>
+    <message>
+        <source>COLUMN_isTherapy</source>
+        <translation>Therapy</translation>
+    </message>
+    <message>
+        <source>COLUMN_isProtect</source>
+        <translation>Protected</translation>
+    </message>
+    <message>
+        <source>COLUMN_notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_KEPT_ASIDE</source>
+        <translation>The diary file could not be read.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_KEPT_ASIDE_INFO</source>
+        <translation>It has been kept, untouched, as %1 (%2). Orvane starts with an empty diary.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_BLOCKED</source>
+        <translation>The diary file could not be read.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_BLOCKED_INFO</source>
+        <translation>%1 (%2) could not be moved aside either. So that it is not overwritten, nothing you do in this session will be saved. Move the file elsewhere and start Orvane again.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_FAILED</source>
+        <translation>The diary could not be saved.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_FAILED_INFO</source>
+        <translation>Writing %1 failed: %2. Your cards are still here; the next change tries again.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_BLOCKED_INFO</source>
+        <translation>%1 could not be read at start, so it is not overwritten. Move it elsewhere and start Orvane again to save your cards.</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,185 @@
         <source>NOT_DISPONBLE</source>
         <translation>n.d.</translation>
     </message>
+    <message>
+        <source>TOOLBAR_ADD</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_EDIT</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_REMOVE</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_IMPORT</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_EXPORT</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_STATISTICS</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_NOTE</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_PERIOD</source>
+        <translation>Periodo visualizzato</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_KIND</source>
+        <translation>Schede visualizzate</translation>
+    </message>
+    <message>
+        <source>MENU_FILE</source>
+        <translation>&amp;Archivio</translation>
+    </message>
+    <message>
+        <source>MENU_EDIT</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>MENU_VIEW</source>
+        <translation>&amp;Vista</translation>
+    </message>
+    <message>
+        <source>MENU_KIND</source>
+        <translation>Schede</translation>
+    </message>
+    <message>
+        <source>MENU_PERIOD</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_NEW</source>
+        <translation>Nuova scheda…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_EDIT</source>
+        <translation>Modifica scheda…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_REMOVE</source>
+        <translation>Elimina scheda…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_IMPORT</source>
+        <translation>Importa…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_EXPORT</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_QUIT</source>
+        <translation>Esci da Orvane</translation>
+    </message>
+    <message>
+        <source>WINDOW_STATISTICS</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>WINDOW_NOTE</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>STATISTICS_LOWEST</source>
+        <translation>Minima</translation>
+    </message>
+    <message>
+        <source>STATISTICS_MEAN</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>STATISTICS_HIGHEST</source>
+        <translation>Massima</translation>
+    </message>
+    <message>
+        <source>STATISTICS_GLYCEMIA</source>
+        <translation>Glicemia</translation>
+    </message>
+    <message>
+        <source>STATISTICS_PRE_MEAL</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>STATISTICS_POST_MEAL</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>STATISTICS_UNITS</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>COLUMN_dateMeasurement</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>COLUMN_nameMeal</source>
+        <translation>Pasto</translation>
+    </message>
+    <message>
+        <source>COLUMN_isPreMeal</source>
+        <translation>Pre pasto</translation>
+    </message>
+    <message>
+        <source>COLUMN_glycemiaValue</source>
+        <translation>Glicemia</translation>
+    </message>
+    <message>
+        <source>COLUMN_unitValue</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>COLUMN_nameInsulin</source>
+        <translation>Insulina</translation>
+    </message>
+    <message>
+        <source>COLUMN_isTherapy</source>
+        <translation>Terapia</translation>
+    </message>
+    <message>
+        <source>COLUMN_isProtect</source>
+        <translation>Protetta</translation>
+    </message>
+    <message>
+        <source>COLUMN_notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_KEPT_ASIDE</source>
+        <translation>Non è stato possibile leggere l'archivio.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_KEPT_ASIDE_INFO</source>
+        <translation>È stato conservato, intatto, come %1 (%2). Orvane parte con un archivio vuoto.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_BLOCKED</source>
+        <translation>Non è stato possibile leggere l'archivio.</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_BLOCKED_INFO</source>
+        <translation>Non è stato possibile nemmeno spostare %1 (%2). Perché non venga sovrascritto, niente di quanto farai in questa sessione sarà salvato. Sposta il file altrove e riavvia Orvane.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_FAILED</source>
+        <translation>Non è stato possibile salvare l'archivio.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_FAILED_INFO</source>
+        <translation>La scrittura di %1 non è riuscita: %2. Le tue schede sono ancora qui; la prossima modifica riproverà.</translation>
+    </message>
+    <message>
+        <source>ALERT_SAVE_BLOCKED_INFO</source>
+        <translation>%1 non era leggibile all'avvio, perciò non viene sovrascritto. Spostalo altrove e riavvia Orvane per salvare le tue schede.</translation>
+    </message>
 </context>
 </TS>

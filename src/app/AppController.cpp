@@ -1,1 +1,430 @@
-// placeholder
+#include "app/AppController.h"
+
+#include "model/DiaryFile.h"
+#include "model/ZRImport.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+#include "ui/StringTable.h"
+#include "view/DiaryTableModel.h"
+#include "view/Statistics.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolBar>
+
+AppController::AppController(const StringTable &strings, QObject *parent)
+    : QObject(parent)
+    , diaryPath(DiaryFile::diaryPath())
+    , m_strings(strings)
+{
+}
+
+AppController::~AppController()
+{
+    // The table must let go of the model before the model goes.
+    if (listaSchedeGlicemiche)
+        listaSchedeGlicemiche->setModel(nullptr);
+    delete windowMain;
+}
+
+QString AppController::text(const char *key) const
+{
+    return m_strings.text(QString::fromLatin1(key));
+}
+
+const CardList &AppController::arrayArchiveFiltered() const
+{
+    return m_view.isDiary ? arrayArchive : m_view.cards;
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+void AppController::awakeFromNib()
+{
+    m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
+    m_model->onEdited = [this](int) {
+        refreshwindowNoteTextViewNote();
+        // A note changed in the table is written at once: it changes neither
+        // the order nor what is in view, so there is nothing to filter again.
+        writeDiary();
+    };
+    listaSchedeGlicemiche->setModel(m_model.get());
+    fitTableColumns();
+    connectSignals();
+
+    for (const QString &key : StringTable::periodKeys())
+        popupPeriod->addItem(m_strings.text(key));
+    for (const QString &key : StringTable::kindKeys())
+        popupMeasurements->addItem(m_strings.text(key));
+
+    toolBar->setVisible(settings.toolbarVisible);
+    loadingPreference();
+    toolBar->setVisible(settings.toolbarVisible);
+    applyToolbarDisplayMode(settings.toolbarDisplayMode);
+    setPanelVisible(windowStatistics, settings.statisticsVisible);
+    applyToolbarSizeMode(settings.toolbarSizeMode);
+    changeToolbarMenuItemStatus(menuViewShowToolBar);
+    setPanelVisible(windowNote, settings.noteVisible);
+    setPanelVisible(windowStatistics, settings.statisticsVisible);
+    // The panel items are titled for what choosing them will do.
+    menuStatistics->setText(text(settings.statisticsVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
+    menuNote->setText(text(settings.noteVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
+
+    selectPopupItemByTitle(popupPeriod, settings.periodTitle);
+    selectPopupItemByTitle(popupMeasurements, settings.kindTitle);
+
+    fileOpen();
+}
+
+void AppController::connectSignals()
+{
+    connect(listaSchedeGlicemiche, &QAbstractItemView::doubleClicked, this, [this] { myDoubleClickAction(); });
+    connect(listaSchedeGlicemiche->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { tableViewSelectionDidChange(); });
+    for (QAction *item : toolbarItems())
+        connect(item, &QAction::triggered, this, [this, item] { toolbar(item); });
+    for (QAction *item : menuItems()) {
+        if (item != menuQuit)
+            connect(item, &QAction::triggered, this, [this, item] { menuView(item); });
+    }
+    // Only the user's own picks run the filter; start-up and the menus
+    // select items themselves and filter once.
+    connect(popupPeriod, &QComboBox::activated, this, [this] { toolbar(popupPeriodItem); });
+    connect(popupMeasurements, &QComboBox::activated, this, [this] { toolbar(popupMeasurementsItem); });
+}
+
+void AppController::fitTableColumns()
+{
+    const QFontMetrics metrics(listaSchedeGlicemiche->font());
+    listaSchedeGlicemiche->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    const QStringList &ids = DiaryTableModel::columnIdentifiers();
+    for (int column = 0; column < ids.size(); ++column)
+        listaSchedeGlicemiche->setColumnWidth(column, metrics.horizontalAdvance(m_model->widestText(ids[column])) + 28);
+}
+
+void AppController::selectPopupItemByTitle(QComboBox *popup, const QString &title)
+{
+    // A title from an older string table matches no item: show everything.
+    const int index = popup->findText(m_strings.text(title), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    popup->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void AppController::applyToolbarDisplayMode(int mode)
+{
+    switch (mode) {
+    case 1: toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon); break;
+    case 2: toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly); break;
+    case 3: toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly); break;
+    default: toolBar->setToolButtonStyle(Qt::ToolButtonFollowStyle); break;
+    }
+}
+
+void AppController::applyToolbarSizeMode(int mode)
+{
+    switch (mode) {
+    case 1: toolBar->setIconSize(QSize(16, 16)); break;
+    case 0: toolBar->setIconSize(QSize(24, 24)); break;
+    default: toolBar->setIconSize(QSize()); break; // the style's own size
+    }
+}
+
+void AppController::setPanelVisible(QWidget *panel, bool visible)
+{
+    panel->setVisible(visible);
+}
+
+// ---------------------------------------------------------------------------
+// Preferences: restored and saved with the view settings.
+
+void AppController::loadingPreference() {}
+
+void AppController::updatePreference() {}
+
+// ---------------------------------------------------------------------------
+// The diary file
+
+void AppController::fileOpen()
+{
+    DiaryFile::OpenResult result = DiaryFile::open(diaryPath);
+    switch (result.status) {
+    case DiaryFile::OpenResult::Status::Missing:
+        arrayArchive.clear();
+        break;
+    case DiaryFile::OpenResult::Status::Opened:
+        arrayArchive = std::move(result.cards);
+        break;
+    case DiaryFile::OpenResult::Status::KeptAside:
+        arrayArchive.clear();
+        Dialogs::current().runAlert(windowMain, text("ALERT_DIARY_KEPT_ASIDE"),
+                                    m_strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE_INFO"))
+                                        .arg(QDir::toNativeSeparators(result.keptAsidePath), result.error),
+                                    {});
+        break;
+    case DiaryFile::OpenResult::Status::Blocked:
+        arrayArchive.clear();
+        m_diaryWritable = false;
+        Dialogs::current().runAlert(windowMain, text("ALERT_DIARY_BLOCKED"),
+                                    m_strings.text(QStringLiteral("ALERT_DIARY_BLOCKED_INFO"))
+                                        .arg(QDir::toNativeSeparators(diaryPath), result.error),
+                                    {});
+        break;
+    }
+    filtraDatiSecondoParametriPopupButton();
+}
+
+bool AppController::writeDiary()
+{
+    ZRImport::sortForMeasuramentDateArray(&arrayArchive);
+    if (!m_diaryWritable) {
+        Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
+                                    m_strings.text(QStringLiteral("ALERT_SAVE_BLOCKED_INFO"))
+                                        .arg(QDir::toNativeSeparators(diaryPath)),
+                                    {});
+        return false;
+    }
+    const DiaryFile::SaveResult result = DiaryFile::save(diaryPath, arrayArchive);
+    if (!result.ok) {
+        Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
+                                    m_strings.text(QStringLiteral("ALERT_SAVE_FAILED_INFO"))
+                                        .arg(QDir::toNativeSeparators(diaryPath), result.error),
+                                    {});
+    }
+    return result.ok;
+}
+
+void AppController::fileSave()
+{
+    writeDiary();
+    filtraDatiSecondoParametriPopupButton();
+}
+
+// ---------------------------------------------------------------------------
+// The filter
+
+bool AppController::chekDateMeasurements(const CardDate &dateMeasurement, std::optional<double> actualDay,
+                                         int dayOfDifference, int caseNumber) const
+{
+    if (!actualDay)
+        actualDay = clock ? clock() : CardDates::now();
+    return DiaryFilter::chekDateMeasurements(dateMeasurement, actualDay, dayOfDifference, caseNumber, zone);
+}
+
+void AppController::filtraDatiSecondoParametriPopupButton()
+{
+    const CardRef selected = m_model->cardAt(selectedRow());
+    const double now = clock ? clock() : CardDates::now();
+    const int kind = popupMeasurements->currentIndex();
+    m_view = DiaryFilter::filter(arrayArchive, popupPeriod->currentIndex(), kind, now, zone);
+
+    const DiaryFilter::Columns shown = DiaryFilter::columnsForKind(kind);
+    const std::pair<const char *, bool> columns[] = {{"glycemiaValue", shown.glycemiaValue},
+                                                     {"isPreMeal", shown.isPreMeal},
+                                                     {"unitValue", shown.unitValue},
+                                                     {"nameInsulin", shown.nameInsulin}};
+    for (const auto &[id, visible] : columns)
+        listaSchedeGlicemiche->setColumnHidden(DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id)),
+                                               !visible);
+
+    m_model->setView(&arrayArchiveFiltered());
+    // The card that was selected stays selected while it is in view.
+    if (selected) {
+        const CardList &view = arrayArchiveFiltered();
+        const auto it = std::find(view.begin(), view.end(), selected);
+        if (it != view.end()) {
+            const int row = int(it - view.begin());
+            listaSchedeGlicemiche->selectRow(row);
+            listaSchedeGlicemiche->scrollTo(m_model->index(row, 0));
+        }
+    }
+    refreshRecordCount();
+    refreshwindowNoteTextViewNote();
+    calculatesStatistics();
+    updateCommandStates();
+}
+
+// ---------------------------------------------------------------------------
+// The table and the note panel
+
+int AppController::numberOfRowsInTableView() const
+{
+    return int(arrayArchiveFiltered().size());
+}
+
+int AppController::selectedRow() const
+{
+    if (!listaSchedeGlicemiche || !listaSchedeGlicemiche->selectionModel())
+        return -1;
+    const QModelIndexList rows = listaSchedeGlicemiche->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void AppController::refreshRecordCount()
+{
+    labelNumberOfRecord->setText(QStringLiteral("%1 %2 %3 %4")
+                                     .arg(text("VIEW_NUMBER_RECORD"))
+                                     .arg(arrayArchiveFiltered().size())
+                                     .arg(text("ON"))
+                                     .arg(arrayArchive.size()));
+}
+
+void AppController::tableViewSelectionDidChange()
+{
+    refreshwindowNoteTextViewNote();
+    updateCommandStates();
+}
+
+void AppController::refreshwindowNoteTextViewNote()
+{
+    const CardRef card = m_model->cardAt(selectedRow());
+    const QString notes = card ? card->notes().value_or(QString()) : QString();
+    if (windowNoteTextViewNote->toPlainText() != notes)
+        windowNoteTextViewNote->setPlainText(notes);
+}
+
+void AppController::myDoubleClickAction()
+{
+    if (selectedRow() < 0)
+        return;
+    cardEdit();
+}
+
+// ---------------------------------------------------------------------------
+// Statistics
+
+void AppController::calculatesStatistics()
+{
+    const Statistics::Figures figures = Statistics::calculatesStatistics(arrayArchiveFiltered());
+    const QList<QLineEdit *> fields = statisticsFields();
+    for (int i = 0; i < Statistics::FigureCount; ++i)
+        fields[i]->setText(Statistics::figureText(figures.values[size_t(i)], m_formatter, m_strings));
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+Commands::State AppController::commandState() const
+{
+    Commands::State state;
+    state.rowSelected = selectedRow() >= 0;
+    state.diaryCount = int(arrayArchive.size());
+    state.viewCount = int(arrayArchiveFiltered().size());
+    state.editSheetVisible = false;
+    return state;
+}
+
+bool AppController::validateToolbarItem(QAction *item)
+{
+    const Commands::State state = commandState();
+    popupPeriod->setEnabled(Commands::popupsEnabled(state));
+    popupMeasurements->setEnabled(Commands::popupsEnabled(state));
+    return Commands::validateToolbarItem(tagOf(item), state);
+}
+
+bool AppController::validateMenuItem(QAction *item) const
+{
+    return Commands::validateMenuItem(tagOf(item), item->text(), commandState());
+}
+
+void AppController::updateCommandStates()
+{
+    if (!m_model)
+        return;
+    for (QAction *item : toolbarItems()) {
+        // The pop-ups' own items stay enabled: disabling them would disable
+        // the pop-ups, which have a rule of their own.
+        const bool enabled = validateToolbarItem(item);
+        if (item != popupPeriodItem && item != popupMeasurementsItem)
+            item->setEnabled(enabled);
+    }
+    for (QAction *item : menuItems())
+        item->setEnabled(validateMenuItem(item));
+}
+
+void AppController::toolbar(QAction *sender)
+{
+    using namespace Commands;
+    switch (tagOf(sender)) {
+    case ToolbarAdd: cardAdd(); break;
+    case ToolbarEdit: cardEdit(); break;
+    case ToolbarRemove: cardRemove(); break;
+    case ToolbarExport: break;
+    case ToolbarImport: break;
+    case ToolbarStatistics: viewPanel(windowStatistics, menuStatistics); break;
+    case ToolbarPeriod:
+    case ToolbarKind: filtraDatiSecondoParametriPopupButton(); break;
+    case ToolbarNote: viewPanel(windowNote, menuNote); break;
+    default: break;
+    }
+}
+
+void AppController::menuView(QAction *sender)
+{
+    using namespace Commands;
+    const int tag = tagOf(sender);
+    if (const int kind = kindIndexForMenuTag(tag); kind >= 0) {
+        popupMeasurements->setCurrentIndex(kind);
+        filtraDatiSecondoParametriPopupButton();
+        return;
+    }
+    if (const int period = periodIndexForMenuTag(tag); period >= 0) {
+        popupPeriod->setCurrentIndex(period);
+        filtraDatiSecondoParametriPopupButton();
+        return;
+    }
+    switch (tag) {
+    case MenuNew: cardAdd(); break;
+    case MenuEdit: cardEdit(); break;
+    case MenuRemove: cardRemove(); break;
+    case MenuImport: break;
+    case MenuExport: break;
+    case MenuStatistics: viewPanel(windowStatistics, menuStatistics); break;
+    case MenuNote: viewPanel(windowNote, menuNote); break;
+    case MenuShowToolbar:
+        toolBar->setVisible(toolBar->isHidden());
+        changeToolbarMenuItemStatus(sender);
+        break;
+    default: break;
+    }
+}
+
+void AppController::viewPanel(QWidget *panel, QAction *menuAssociated)
+{
+    if (panel->isVisible()) {
+        menuAssociated->setText(text("MENU_NOTE_VIEW"));
+        panel->setVisible(false);
+    } else {
+        menuAssociated->setText(text("MENU_NOTE_HIDE"));
+        panel->show();
+        panel->raise();
+        panel->activateWindow();
+    }
+}
+
+void AppController::changeToolbarMenuItemStatus(QAction *)
+{
+    // isHidden, not isVisible: the toolbar counts as shown before its window is.
+    menuViewShowToolBar->setText(text(toolBar->isHidden() ? "MENU_TOOLBAR_SHOW" : "MENU_TOOLBAR_HIDE"));
+}
+
+void AppController::cardAdd() {}
+
+void AppController::cardEdit()
+{
+    if (selectedRow() < 0)
+        return;
+}
+
+void AppController::cardRemove()
+{
+    if (selectedRow() < 0)
+        return;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/ViewSettings.h"
+#include "model/ZRGlycemicCard.h"
+#include "ui/MainLayout.h"
+#include "ui/ValueFormatter.h"
+#include "view/Commands.h"
+#include "view/DiaryFilter.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimeZone>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class DiaryTableModel;
+class StringTable;
+
+// The one controller of the program: it owns the diary, the view, every
+// window and control, and every user command. The logic itself lives in the
+// core (filter, statistics, file); this class ties it to the widgets.
+class AppController : public QObject, public MainLayout
+{
+    Q_OBJECT
+
+public:
+    // An empty diary and no windows yet: loadLayout() builds them, then
+    // awakeFromNib() starts the program.
+    explicit AppController(const StringTable &strings, QObject *parent = nullptr);
+    ~AppController() override;
+
+    // Start-up: fills the pop-ups, restores the remembered view, opens the
+    // diary.
+    void awakeFromNib();
+
+    // The diary file
+    void fileSave();
+    void fileOpen();
+    // Where the diary lives; the Documents folder of the home directory
+    // unless set otherwise.
+    QString diaryPath;
+    // False when the file at diaryPath could be neither read nor moved aside:
+    // saving would destroy it, so nothing is saved.
+    bool diaryWritable() const { return m_diaryWritable; }
+
+    // Remembered view settings
+    void loadingPreference();
+    void updatePreference();
+    ViewSettings settings;
+
+    // The filter
+    void filtraDatiSecondoParametriPopupButton();
+    bool chekDateMeasurements(const CardDate &dateMeasurement, std::optional<double> actualDay, int dayOfDifference,
+                              int caseNumber) const;
+
+    // The table and the note panel
+    int numberOfRowsInTableView() const;
+    void tableViewSelectionDidChange();
+    void refreshwindowNoteTextViewNote();
+    void myDoubleClickAction();
+    void refreshRecordCount();
+    int selectedRow() const;
+    DiaryTableModel *tableModel() const { return m_model.get(); }
+
+    // Statistics
+    void calculatesStatistics();
+
+    // Commands
+    void toolbar(QAction *sender);
+    void menuView(QAction *sender);
+    bool validateToolbarItem(QAction *item);
+    bool validateMenuItem(QAction *item) const;
+    void viewPanel(QWidget *panel, QAction *menuAssociated);
+    void changeToolbarMenuItemStatus(QAction *menuItem);
+    void cardAdd();
+    void cardEdit();
+    void cardRemove();
+    // Brings every toolbar and menu item's enabled state in line with its
+    // validator; runs whenever what the validators read changes.
+    void updateCommandStates();
+    Commands::State commandState() const;
+
+    // The diary, newest measurement first after every save.
+    CardList arrayArchive;
+    // The cards in view: the diary itself when neither pop-up narrows it.
+    const CardList &arrayArchiveFiltered() const;
+
+    // The reference instant of the filter (seconds since 2001) and the time
+    // zone of its calendar days; the clock and the system zone unless set.
+    std::function<double()> clock;
+    QTimeZone zone = QTimeZone::systemTimeZone();
+
+    const StringTable &strings() const { return m_strings; }
+
+private:
+    QString text(const char *key) const;
+    void selectPopupItemByTitle(QComboBox *popup, const QString &title);
+    void fitTableColumns();
+    void applyToolbarDisplayMode(int mode);
+    void applyToolbarSizeMode(int mode);
+    void setPanelVisible(QWidget *panel, bool visible);
+    // Writes the diary as it stands, sorted; tells the user when it fails.
+    bool writeDiary();
+    void connectSignals();
+
+    const StringTable &m_strings;
+    ValueFormatter m_formatter;
+    std::unique_ptr<DiaryTableModel> m_model;
+    DiaryFilter::View m_view;
+    bool m_viewIsEmptyList = true; // no filter run yet
+    bool m_diaryWritable = true;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The view settings remembered from one run to the next: what start-up
+// restores and quitting saves.
+struct ViewSettings {
+    bool toolbarVisible = true;
+    int toolbarDisplayMode = 0; // 0 default, 1 icon and label, 2 icon only, 3 label only
+    int toolbarSizeMode = 0;    // 0 regular, 1 small
+    bool statisticsVisible = false;
+    bool noteVisible = false;
+    // A string-table key, or an item's text as it was shown.
+    QString periodTitle = QStringLiteral("POPUP_PERIOD_EVERYDAY");
+    QString kindTitle = QStringLiteral("POPUP_MEASURAMENT_ALL");
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every modal question the program asks goes through here: alerts, the open
+// panel and the save panel. The program installs the Qt dialogs; tests
+// install a scripted answerer and so drive every question without a screen.
+class Dialogs
+{
+public:
+    // The code of an alert's first button; the second is kFirstButton + 1,
+    // and so on.
+    static constexpr int kFirstButton = 1000;
+
+    virtual ~Dialogs();
+
+    // A modal alert with a message, an optional informative text and its
+    // buttons, first button first (no buttons: one "OK" button). Answers
+    // kFirstButton plus the index of the button chosen.
+    virtual int runAlert(QWidget *parent, const QString &message, const QString &informativeText,
+                         const QStringList &buttons) = 0;
+
+    // An open panel limited to files with the given extensions ("csv",
+    // "orv"). The empty string when the user cancels.
+    virtual QString openFile(QWidget *parent, const QString &startFolder, const QStringList &extensions) = 0;
+
+    // A save panel suggesting a name in a folder. The empty string when the
+    // user cancels.
+    virtual QString saveFile(QWidget *parent, const QString &startFolder, const QString &suggestedName) = 0;
+
+    // The dialogs in use; the Qt dialogs unless others were installed.
+    static Dialogs &current();
+    // Installs dialogs (not owned); nullptr puts the Qt dialogs back.
+    static void install(Dialogs *dialogs);
+};
+
+// The real thing: QMessageBox and QFileDialog.
+class QtDialogs : public Dialogs
+{
+public:
+    int runAlert(QWidget *parent, const QString &message, const QString &informativeText,
+                 const QStringList &buttons) override;
+    QString openFile(QWidget *parent, const QString &startFolder, const QStringList &extensions) override;
+    QString saveFile(QWidget *parent, const QString &startFolder, const QString &suggestedName) override;
+};

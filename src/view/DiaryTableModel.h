@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/ZRGlycemicCard.h"
+#include "ui/StringTable.h"
+#include "ui/ValueFormatter.h"
+
+#include <QAbstractTableModel>
+#include <QLocale>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <functional>
+
+// The diary table: one row per card in view, one column per card property.
+// Column identifiers are property names; the meal and insulin columns show
+// their keys' texts from the string table, dates are drawn in the locale's
+// short format and the time zone's local time, numbers through the value
+// formatter, flags as check boxes.
+//
+// Only a note without line breaks edits in place: a note is the one value the
+// edit sheet takes for any card, protected or not, and a one-line editor
+// cannot hold a note of several lines.
+class DiaryTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    // The role that gives a cell's raw property value.
+    static constexpr int RawValueRole = Qt::UserRole + 1;
+
+    explicit DiaryTableModel(const StringTable &strings, const QLocale &locale = QLocale(),
+                             const QTimeZone &zone = QTimeZone::systemTimeZone(), QObject *parent = nullptr);
+
+    // The columns, left to right.
+    static const QStringList &columnIdentifiers();
+    static int columnWithIdentifier(const QString &identifier);
+
+    // Shows another view (or the same one, changed): a full reload. The list
+    // must outlive the model or the next setView.
+    void setView(const CardList *view);
+    const CardList &view() const;
+    CardRef cardAt(int row) const;
+
+    // A cell's value: the meal and insulin columns give the string table's
+    // text for the stored key (the stored value when it is no key), every
+    // other column the property's value as stored.
+    QVariant objectValueForTableColumn(const QString &identifier, int row) const;
+    // Stores an in-place edit in the card at that row; false, and nothing
+    // changed, when the column does not edit in place.
+    bool setObjectValue(const QVariant &value, const QString &identifier, int row);
+
+    // The longest text a column is likely to show, to size it by.
+    QString widestText(const QString &identifier) const;
+
+    // Told after an in-place edit has changed a card.
+    std::function<void(int row)> onEdited;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    QVariant displayValue(const ZRGlycemicCard &card, const QString &identifier) const;
+    bool editsInPlace(const ZRGlycemicCard &card, const QString &identifier) const;
+
+    const StringTable &m_strings;
+    QLocale m_locale;
+    QTimeZone m_zone;
+    ValueFormatter m_formatter;
+    const CardList *m_view = nullptr;
+};

@@ -1,0 +1,454 @@
+// The main window as the user meets it: start-up, the filter pop-ups and
+// menus, the table, the record count and the note panel. Runs offscreen.
+#include "app/AppController.h"
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "ui/MainWindow.h"
+#include "ui/StringTable.h"
+#include "view/DiaryTableModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+const QTimeZone kRome("Europe/Rome");
+
+double rome(const char *localTime)
+{
+    QDateTime dt = QDateTime::fromString(QString::fromLatin1(localTime), Qt::ISODate);
+    dt.setTimeZone(kRome);
+    return CardDates::fromDateTime(dt);
+}
+
+CardRef card(uint64_t id, const char *when, bool therapy, const char *meal, float value, const char *notes = nullptr)
+{
+    auto c = std::make_shared<ZRGlycemicCard>();
+    c->setIdCard(id);
+    c->setDateMeasurement(rome(when));
+    c->setDateCreation(rome(when));
+    c->setIsTherapy(therapy);
+    c->setNameMeal(QString::fromLatin1(meal));
+    if (therapy) {
+        c->setUnitValue(value);
+        c->setNameInsulin(QStringLiteral("POPUP_INSULIN_QUICK"));
+    } else {
+        c->setGlycemiaValue(value);
+        c->setIsPreMeal(true);
+    }
+    if (notes)
+        c->setNotes(QString::fromUtf8(notes));
+    return c;
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        path = home.filePath(QStringLiteral("Documents/Orvane.orv"));
+    }
+
+    // Starts the program on whatever diary file is at path, "now" being
+    // Wednesday 11 March 2026 at 23:45 in Rome.
+    void start(const char *now = "2026-03-11T23:45:00")
+    {
+        controller = std::make_unique<AppController>(strings);
+        controller->diaryPath = path;
+        controller->zone = kRome;
+        const double instant = rome(now);
+        controller->clock = [instant] { return instant; };
+        controller->loadLayout(strings);
+        controller->awakeFromNib();
+        controller->windowMain->show();
+    }
+
+    void writeDiary(const CardList &cards)
+    {
+        ASSERT_TRUE(DiaryFile::writeAtomically(path, KeyedArchive::encodeDiary(cards)).ok);
+    }
+
+    // Picks a pop-up item as the user does.
+    void pick(QComboBox *popup, int index)
+    {
+        popup->setCurrentIndex(index);
+        emit popup->activated(index);
+    }
+
+    QList<uint64_t> rowsShown() const
+    {
+        QList<uint64_t> ids;
+        for (int row = 0; row < controller->tableModel()->rowCount(); ++row)
+            ids << controller->tableModel()->cardAt(row)->idCard();
+        return ids;
+    }
+
+    bool columnHidden(const char *id) const
+    {
+        return controller->listaSchedeGlicemiche->isColumnHidden(
+            DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id)));
+    }
+
+    QString label() const { return controller->labelNumberOfRecord->text(); }
+
+    // A diary around "now" (Wednesday 11 March 2026), newest first.
+    static CardList weekOfCards()
+    {
+        return {
+            card(9, "2026-03-12T09:00:00", false, "POPUP_MEAL_BREAKFAST", 101), // tomorrow
+            card(8, "2026-03-11T00:00:00", false, "POPUP_MEAL_BREAKFAST", 102, "first minute of today"),
+            card(7, "2026-03-10T23:59:00", true, "POPUP_MEAL_DINNER", 6),       // yesterday, last minute
+            card(6, "2026-03-10T00:00:00", false, "POPUP_MEAL_LUNCH", 104),      // yesterday, first minute
+            card(5, "2026-03-05T12:00:00", false, "POPUP_MEAL_DINNER", 105),     // Thursday last week
+            card(4, "2026-03-04T12:00:00", true, "POPUP_MEAL_LUNCH", 4),         // Wednesday last week
+            card(3, "2026-02-10T12:00:00", false, "POPUP_MEAL_CONTROL", 107),    // 29 days back
+            card(2, "2026-02-09T12:00:00", false, "POPUP_MEAL_CONTROL", 108),    // 30 days back
+            card(1, "2025-03-12T12:00:00", false, "POPUP_MEAL_CONTROL", 109),    // 364 days back
+        };
+    }
+
+    QTemporaryDir home;
+    QString path;
+    StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    ScriptedDialogs dialogs;
+    std::unique_ptr<AppController> controller;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
+{
+    start();
+    const MainLayout &ui = *controller;
+    EXPECT_EQ(ui.popupPeriod->count(), 10);
+    EXPECT_EQ(ui.popupMeasurements->count(), 3);
+    EXPECT_EQ(ui.popupPeriod->currentIndex(), 0);
+    EXPECT_EQ(ui.popupMeasurements->currentIndex(), 0);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(ui.popupPeriod->itemText(i), strings.text(StringTable::periodKeys()[i]));
+    EXPECT_EQ(ui.popupMeasurements->itemText(2), strings.text(QStringLiteral("POPUP_MEASURAMENT_TERAPIES")));
+    EXPECT_EQ(controller->tableModel()->rowCount(), 0);
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 0 of 0"));
+    EXPECT_TRUE(ui.toolBar->isVisible());
+    EXPECT_FALSE(ui.windowStatistics->isVisible());
+    EXPECT_FALSE(ui.windowNote->isVisible());
+    EXPECT_EQ(ui.menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_HIDE")));
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written before the first change";
+
+    // Every control is there under its own name.
+    for (const char *name :
+         {"windowMain", "listaSchedeGlicemiche", "popupPeriod", "popupMeasurements", "labelNumberOfRecord", "toolBar",
+          "cardAdd", "cardEdit", "cardRemove", "csvImport", "csvExport", "viewStatistics", "viewNote", "menuEdit",
+          "menuRemove", "menuImport", "menuExport", "menuViewShowToolBar", "menuViewMeasuramentAll",
+          "menuViewMeasuramentBlood", "menuViewMeasuramentTherapy", "menuViewPeriodEveryday", "menuViewPeriodToday",
+          "menuViewPeriodYesterday", "menuViewPeriodWeek", "menuViewPeriodMonth", "menuViewPeriodYear",
+          "menuViewPeriodLast10", "menuViewPeriodLast20", "menuViewPeriodLast50", "menuViewPeriodLast100",
+          "menuStatistics", "menuNote", "windowStatistics", "windowStatisticsGenricMin", "windowStatisticsGenricMid",
+          "windowStatisticsGenricMax", "windowStatisticsBreakfastPre", "windowStatisticsBreakfastPost",
+          "windowStatisticsBreakfastUnit", "windowStatisticsLunchPre", "windowStatisticsLunchPost",
+          "windowStatisticsLunchUnit", "windowStatisticsDinnerPre", "windowStatisticsDinnerPost",
+          "windowStatisticsDinnerUnit", "windowNote", "windowNoteTextViewNote"}) {
+        const QString objectName = QString::fromLatin1(name);
+        const bool found = ui.windowMain->objectName() == objectName
+                        || ui.windowMain->findChild<QObject *>(objectName) != nullptr;
+        EXPECT_TRUE(found) << name;
+    }
+
+    // Each command tag is carried by exactly one item.
+    QMultiHash<int, QString> menuTags;
+    for (QAction *item : ui.menuItems())
+        menuTags.insert(tagOf(item), item->objectName());
+    for (int tag : {1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314,
+                    315, 316})
+        EXPECT_EQ(menuTags.count(tag), 1) << "menu tag " << tag;
+    EXPECT_EQ(menuTags.size(), 22);
+    QSet<int> toolbarTags;
+    for (QAction *item : ui.toolbarItems())
+        toolbarTags.insert(tagOf(item));
+    EXPECT_EQ(toolbarTags, (QSet<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(tagOf(ui.windowMain->findChild<QAction *>(QStringLiteral("menuViewPeriodLast20"))), 311);
+}
+
+TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
+{
+    writeDiary(weekOfCards());
+    start();
+    EXPECT_EQ(rowsShown(), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(&controller->arrayArchiveFiltered(), &controller->arrayArchive)
+        << "with both pop-ups at their first item the view is the diary itself";
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+
+    // The fixtures made by other programs open just the same.
+    path = testsupport::fixturePath(QStringLiteral("diary.orv"));
+    start();
+    EXPECT_GT(controller->tableModel()->rowCount(), 0);
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(controller->arrayArchive.size()));
+}
+
+TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
+{
+    writeDiary(weekOfCards());
+    start("2026-03-11T23:45:00");
+    auto shownFor = [this](int period) {
+        pick(controller->popupPeriod, period);
+        return rowsShown();
+    };
+    EXPECT_EQ(shownFor(1), (QList<uint64_t>{8}));                      // today: not tomorrow's card
+    EXPECT_EQ(shownFor(2), (QList<uint64_t>{7, 6}));                   // yesterday, first and last minute
+    EXPECT_EQ(shownFor(3), (QList<uint64_t>{9, 8, 7, 6, 5}));          // Thursday last week on, not Wednesday
+    EXPECT_EQ(shownFor(4), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3}));    // 30 calendar days
+    EXPECT_EQ(shownFor(5), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
+    EXPECT_NE(&controller->arrayArchiveFiltered(), &controller->arrayArchive);
+
+    // A quarter of an hour later it is the 12th: yesterday is the 11th.
+    start("2026-03-12T00:00:00");
+    EXPECT_EQ(shownFor(1), (QList<uint64_t>{9}));
+    EXPECT_EQ(shownFor(2), (QList<uint64_t>{8}));
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 9"));
+}
+
+TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
+{
+    CardList cards;
+    // 15 measurements interleaved with 12 therapies, newest first.
+    QDateTime when = CardDates::toDateTime(rome("2026-03-11T20:00:00"));
+    for (uint64_t id = 27; id >= 1; --id) {
+        const bool therapy = id % 2 == 0 && id <= 24;
+        auto c = std::make_shared<ZRGlycemicCard>();
+        c->setIdCard(id);
+        c->setIsTherapy(therapy);
+        c->setDateMeasurement(CardDates::fromDateTime(when));
+        when = when.addSecs(-3600);
+        cards.push_back(c);
+    }
+    int therapies = 0;
+    for (const CardRef &c : cards)
+        therapies += c->isTherapy();
+    ASSERT_EQ(therapies, 12);
+    writeDiary(cards);
+    start();
+
+    // Last 10 measurements, by the menu: the pop-up shows the choice.
+    controller->menuViewMeasuramentBlood->trigger();
+    controller->menuViewPeriodLast10->trigger();
+    EXPECT_EQ(controller->popupPeriod->currentIndex(), 6);
+    EXPECT_EQ(controller->popupMeasurements->currentIndex(), 1);
+    const QList<uint64_t> shown = rowsShown();
+    ASSERT_EQ(shown.size(), 10);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        EXPECT_FALSE(controller->arrayArchiveFiltered()[size_t(i)]->isTherapy());
+    EXPECT_EQ(shown.first(), 27u);
+    EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
+    EXPECT_TRUE(columnHidden("unitValue"));
+    EXPECT_TRUE(columnHidden("nameInsulin"));
+    EXPECT_FALSE(columnHidden("glycemiaValue"));
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 10 of 27"));
+
+    // Last 20 therapies: only 12 exist.
+    pick(controller->popupMeasurements, 2);
+    controller->menuViewPeriodLast20->trigger();
+    EXPECT_EQ(controller->popupPeriod->currentIndex(), 7);
+    EXPECT_EQ(rowsShown().size(), 12);
+    EXPECT_TRUE(columnHidden("glycemiaValue"));
+    EXPECT_TRUE(columnHidden("isPreMeal"));
+    EXPECT_FALSE(columnHidden("unitValue"));
+    EXPECT_FALSE(columnHidden("nameInsulin"));
+
+    // Every card again, every column again.
+    controller->menuViewMeasuramentAll->trigger();
+    controller->menuViewPeriodEveryday->trigger();
+    EXPECT_EQ(rowsShown().size(), 27);
+    for (const char *id : {"glycemiaValue", "isPreMeal", "unitValue", "nameInsulin"})
+        EXPECT_FALSE(columnHidden(id)) << id;
+}
+
+TEST_F(MainWindowTest, AnEmptyViewLeavesNoRowsAndCountsTheDiary)
+{
+    writeDiary(weekOfCards());
+    start("2026-06-01T12:00:00");
+    pick(controller->popupPeriod, 1);
+    EXPECT_EQ(controller->tableModel()->rowCount(), 0);
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 0 of 9"));
+    EXPECT_TRUE(controller->windowNoteTextViewNote->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
+{
+    start();
+    const QString na = strings.text(QStringLiteral("NOT_DISPONBLE"));
+    for (QLineEdit *field : controller->statisticsFields())
+        EXPECT_EQ(field->text(), na) << field->objectName().toStdString();
+
+    writeDiary(weekOfCards());
+    start();
+    auto field = [this](const char *name) {
+        return controller->windowStatistics->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    };
+    EXPECT_EQ(field("windowStatisticsGenricMin"), QStringLiteral("101"));
+    EXPECT_EQ(field("windowStatisticsGenricMax"), QStringLiteral("109"));
+    EXPECT_EQ(field("windowStatisticsBreakfastPre"), QStringLiteral("101.5"));
+    EXPECT_EQ(field("windowStatisticsDinnerUnit"), QStringLiteral("6"));
+    EXPECT_EQ(field("windowStatisticsBreakfastPost"), na);
+
+    // Today only: the one breakfast measurement of the 11th.
+    pick(controller->popupPeriod, 1);
+    EXPECT_EQ(field("windowStatisticsGenricMid"), QStringLiteral("102"));
+    EXPECT_EQ(field("windowStatisticsDinnerUnit"), na);
+    pick(controller->popupMeasurements, 2);
+    EXPECT_EQ(field("windowStatisticsGenricMid"), na);
+}
+
+TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
+{
+    writeDiary(weekOfCards());
+    start();
+    QTableView *table = controller->listaSchedeGlicemiche;
+    table->selectRow(1);
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("first minute of today"));
+    table->selectRow(0);
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString()) << "a card without notes";
+    table->selectRow(1);
+    table->clearSelection();
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString());
+
+    // A new view keeps the selected card selected while it is in view.
+    table->selectRow(1);
+    pick(controller->popupPeriod, 1);
+    EXPECT_EQ(controller->selectedRow(), 0);
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("first minute of today"));
+    pick(controller->popupPeriod, 2);
+    EXPECT_EQ(controller->selectedRow(), -1);
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString());
+}
+
+TEST_F(MainWindowTest, ANoteEditedInPlaceIsWrittenAtOnce)
+{
+    writeDiary(weekOfCards());
+    start();
+    DiaryTableModel *model = controller->tableModel();
+    const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
+    const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
+    controller->listaSchedeGlicemiche->selectRow(2);
+    ASSERT_TRUE(model->setData(model->index(2, notes), QStringLiteral("after the walk")));
+    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("after the walk"));
+    EXPECT_FALSE(model->setData(model->index(2, glycemia), 500.0f)) << "values change through the edit sheet only";
+
+    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
+    ASSERT_TRUE(onDisk);
+    ASSERT_EQ(onDisk->size(), 9u);
+    EXPECT_EQ((*onDisk)[2]->notes(), CardText(QStringLiteral("after the walk")));
+    EXPECT_EQ((*onDisk)[2]->glycemiaValue(), 0.0f);
+}
+
+TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
+{
+    ASSERT_TRUE(testsupport::writeFile(path, QByteArray("this is no diary")));
+    start();
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE")));
+    EXPECT_EQ(controller->tableModel()->rowCount(), 0);
+    EXPECT_FALSE(QFile::exists(path));
+    const QStringList aside = QDir(home.filePath(QStringLiteral("Documents")))
+                                  .entryList({QStringLiteral("Orvane.orv.unreadable-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(aside[0]));
+    EXPECT_EQ(testsupport::readFile(home.filePath(QStringLiteral("Documents/") + aside[0])),
+              QByteArray("this is no diary"));
+}
+
+TEST_F(MainWindowTest, AFailedSaveIsToldAndTheDiaryKept)
+{
+    // The diary's folder is a file: nothing can be written there.
+    path = home.filePath(QStringLiteral("Blocked/Orvane.orv"));
+    ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
+    start();
+    controller->arrayArchive.push_back(card(1, "2026-03-11T08:00:00", false, "POPUP_MEAL_BREAKFAST", 90));
+    controller->fileSave();
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
+    EXPECT_EQ(controller->arrayArchive.size(), 1u);
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 1"));
+}
+
+TEST_F(MainWindowTest, PanelsAndToolbarToggleWithTheirTitles)
+{
+    start();
+    const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
+    const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
+    controller->viewStatistics->trigger();
+    EXPECT_TRUE(controller->windowStatistics->isVisible());
+    EXPECT_EQ(controller->menuStatistics->text(), hide);
+    controller->menuStatistics->trigger();
+    EXPECT_FALSE(controller->windowStatistics->isVisible());
+    EXPECT_EQ(controller->menuStatistics->text(), show);
+
+    controller->viewNote->trigger();
+    EXPECT_TRUE(controller->windowNote->isVisible());
+    EXPECT_EQ(controller->menuNote->text(), hide);
+    EXPECT_EQ(controller->menuStatistics->text(), show);
+
+    controller->menuViewShowToolBar->trigger();
+    EXPECT_FALSE(controller->toolBar->isVisible());
+    EXPECT_EQ(controller->menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_SHOW")));
+    controller->menuViewShowToolBar->trigger();
+    EXPECT_TRUE(controller->toolBar->isVisible());
+    EXPECT_EQ(controller->menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_HIDE")));
+}
+
+TEST_F(MainWindowTest, RememberedSettingsShapeTheWindowAtStart)
+{
+    writeDiary(weekOfCards());
+    controller = std::make_unique<AppController>(strings);
+    controller->diaryPath = path;
+    controller->zone = kRome;
+    const double instant = rome("2026-03-11T23:45:00");
+    controller->clock = [instant] { return instant; };
+    controller->settings.periodTitle = strings.text(QStringLiteral("POPUP_PERIOD_WEEK")); // a title as shown
+    controller->settings.kindTitle = QStringLiteral("POPUP_MEASURAMENT_BLOOD");            // a key
+    controller->settings.toolbarDisplayMode = 2;
+    controller->settings.toolbarSizeMode = 1;
+    controller->settings.noteVisible = true;
+    controller->loadLayout(strings);
+    controller->awakeFromNib();
+    EXPECT_EQ(controller->popupPeriod->currentIndex(), 3);
+    EXPECT_EQ(controller->popupMeasurements->currentIndex(), 1);
+    EXPECT_EQ(rowsShown(), (QList<uint64_t>{9, 8, 6, 5})) << "the first filter run uses both";
+    EXPECT_EQ(controller->toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(controller->toolBar->iconSize(), QSize(16, 16));
+    EXPECT_TRUE(controller->windowNote->isVisible());
+    EXPECT_EQ(controller->menuNote->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+
+    // A title that matches no item, a display mode and size that mean nothing.
+    controller = std::make_unique<AppController>(strings);
+    controller->diaryPath = path;
+    controller->settings.periodTitle = QStringLiteral("Ieri l'altro");
+    controller->settings.toolbarDisplayMode = 9;
+    controller->settings.toolbarSizeMode = 4;
+    controller->loadLayout(strings);
+    controller->awakeFromNib();
+    EXPECT_EQ(controller->popupPeriod->currentIndex(), 0);
+    EXPECT_EQ(controller->popupPeriod->count(), 10);
+    EXPECT_EQ(controller->toolBar->toolButtonStyle(), Qt::ToolButtonFollowStyle);
+    EXPECT_EQ(controller->toolBar->iconSize(),
+              QSize(controller->toolBar->style()->pixelMetric(QStyle::PM_ToolBarIconSize),
+                    controller->toolBar->style()->pixelMetric(QStyle::PM_ToolBarIconSize)));
+}
+
+} // namespace

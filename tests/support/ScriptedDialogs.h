@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers the program's modal questions from a script and records what was
+// asked. Installed for as long as it lives.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Alert {
+        QString message;
+        QString informativeText;
+        QStringList buttons;
+    };
+
+    ScriptedDialogs() { Dialogs::install(this); }
+    ~ScriptedDialogs() override { Dialogs::install(nullptr); }
+
+    // The next answers, in order; an alert asked with none left answers its
+    // first button, a panel answers "cancelled".
+    QList<int> alertAnswers;
+    QStringList fileAnswers;
+
+    QList<Alert> alerts;
+    int panelsShown = 0;
+
+    int runAlert(QWidget *, const QString &message, const QString &informativeText,
+                 const QStringList &buttons) override
+    {
+        alerts.append({message, informativeText, buttons});
+        return alertAnswers.isEmpty() ? kFirstButton : alertAnswers.takeFirst();
+    }
+    QString openFile(QWidget *, const QString &, const QStringList &) override
+    {
+        ++panelsShown;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    QString saveFile(QWidget *, const QString &, const QString &) override
+    {
+        ++panelsShown;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+};

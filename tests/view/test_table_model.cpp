@@ -1,0 +1,141 @@
+// What the diary table shows for each card, and what it lets the user change
+// in place.
+#include "view/DiaryTableModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSignalSpy>
+
+namespace {
+
+const QTimeZone kRome("Europe/Rome");
+
+int column(const char *id)
+{
+    return DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id));
+}
+
+CardList cards()
+{
+    auto measurement = std::make_shared<ZRGlycemicCard>();
+    measurement->setIdCard(2);
+    QDateTime when(QDate(2026, 3, 29), QTime(3, 30), kRome); // just after the clocks went forward
+    measurement->setDateMeasurement(CardDates::fromDateTime(when));
+    measurement->setNameMeal(QStringLiteral("POPUP_MEAL_BREAKFAST"));
+    measurement->setIsPreMeal(true);
+    measurement->setGlycemiaValue(98.456f);
+    measurement->setNotes(QStringLiteral("fasting\nafter a long night"));
+
+    auto therapy = std::make_shared<ZRGlycemicCard>();
+    therapy->setIdCard(1);
+    therapy->setIsTherapy(true);
+    therapy->setIsProtect(true);
+    therapy->setNameMeal(QStringLiteral("Colazione")); // not a key: shown as it is
+    therapy->setNameInsulin(QStringLiteral("POPUP_INSULIN_SLOW"));
+    therapy->setUnitValue(1234.5f);
+    therapy->setNotes(QStringLiteral("locked"));
+    return {measurement, therapy};
+}
+
+class TableModelTest : public ::testing::Test
+{
+protected:
+    StringTable english = StringTable::forLanguage(QStringLiteral("en"));
+    StringTable italian = StringTable::forLanguage(QStringLiteral("it"));
+    CardList view = cards();
+};
+
+TEST_F(TableModelTest, PassesQtsModelChecksThroughResets)
+{
+    DiaryTableModel model(english, QLocale(QLocale::English, QLocale::UnitedStates), kRome);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setView(&view);
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.columnCount(), DiaryTableModel::columnIdentifiers().size());
+    CardList none;
+    model.setView(&none);
+    EXPECT_EQ(model.rowCount(), 0);
+    model.setView(nullptr);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_FALSE(model.data(model.index(0, 0)).isValid());
+    model.setView(&view);
+    model.setData(model.index(1, column("notes")), QStringLiteral("still locked"));
+}
+
+TEST_F(TableModelTest, CellsShowTextsDatesNumbersAndFlagsForTheLocale)
+{
+    for (const char *id : {"dateMeasurement", "nameMeal", "isPreMeal", "glycemiaValue", "unitValue", "nameInsulin",
+                           "isTherapy", "isProtect", "notes"})
+        EXPECT_GE(column(id), 0) << id;
+
+    DiaryTableModel model(english, QLocale(QLocale::English, QLocale::UnitedStates), kRome);
+    model.setView(&view);
+    auto cell = [&model](int row, const char *id, int role = Qt::DisplayRole) {
+        return model.data(model.index(row, column(id)), role);
+    };
+    EXPECT_EQ(cell(0, "nameMeal").toString(), english.text(QStringLiteral("POPUP_MEAL_BREAKFAST")));
+    EXPECT_EQ(cell(1, "nameMeal").toString(), QStringLiteral("Colazione"));
+    EXPECT_EQ(cell(0, "nameInsulin").toString(), QString()) << "no insulin stored";
+    EXPECT_EQ(cell(1, "nameInsulin").toString(), english.text(QStringLiteral("POPUP_INSULIN_SLOW")));
+    EXPECT_EQ(cell(0, "glycemiaValue").toString(), QStringLiteral("98.46"));
+    EXPECT_EQ(cell(1, "unitValue").toString(), QStringLiteral("1,234.5"));
+    EXPECT_EQ(cell(0, "dateMeasurement").toString(), QStringLiteral("3/29/26 3:30 AM"));
+    EXPECT_EQ(cell(1, "dateMeasurement").toString(), QString()) << "no date stored";
+    EXPECT_EQ(cell(0, "isPreMeal", Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_EQ(cell(1, "isPreMeal", Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(cell(1, "isProtect", Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_FALSE(cell(0, "isPreMeal").isValid()) << "a flag is a check box, not a word";
+    EXPECT_EQ(cell(0, "notes").toString(), QStringLiteral("fasting …"));
+    EXPECT_EQ(cell(0, "notes", Qt::ToolTipRole).toString(), QStringLiteral("fasting\nafter a long night"));
+    EXPECT_EQ(model.objectValueForTableColumn(QStringLiteral("glycemiaValue"), 0).toFloat(), 98.456f);
+    EXPECT_EQ(model.headerData(column("glycemiaValue"), Qt::Horizontal).toString(),
+              english.text(QStringLiteral("COLUMN_glycemiaValue")));
+
+    DiaryTableModel italianModel(italian, QLocale(QLocale::Italian, QLocale::Italy), kRome);
+    italianModel.setView(&view);
+    EXPECT_EQ(italianModel.data(italianModel.index(0, column("glycemiaValue"))).toString(), QStringLiteral("98,46"));
+    EXPECT_EQ(italianModel.data(italianModel.index(1, column("unitValue"))).toString(), QStringLiteral("1.234,5"));
+    EXPECT_EQ(italianModel.data(italianModel.index(0, column("dateMeasurement"))).toString(),
+              QStringLiteral("29/03/26 03:30"));
+    EXPECT_EQ(italianModel.data(italianModel.index(0, column("nameMeal"))).toString(),
+              italian.text(QStringLiteral("POPUP_MEAL_BREAKFAST")));
+}
+
+TEST_F(TableModelTest, OnlyOneLineNotesEditInPlace)
+{
+    DiaryTableModel model(english, QLocale(QLocale::English, QLocale::UnitedStates), kRome);
+    model.setView(&view);
+    QList<int> edited;
+    model.onEdited = [&edited](int row) { edited << row; };
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    for (const QString &id : DiaryTableModel::columnIdentifiers()) {
+        const bool editable = model.flags(model.index(1, column(id.toLatin1().constData()))) & Qt::ItemIsEditable;
+        EXPECT_EQ(editable, id == QLatin1String("notes")) << id.toStdString();
+    }
+    // A protected card's note stays the user's to change, as in the edit sheet.
+    ASSERT_TRUE(model.setData(model.index(1, column("notes")), QStringLiteral("pasted\nover two lines")));
+    EXPECT_EQ(view[1]->notes(), CardText(QStringLiteral("pasted over two lines")));
+    EXPECT_EQ(edited, QList<int>{1});
+    EXPECT_EQ(changed.count(), 1);
+
+    // Values, flags and notes of several lines are refused and left alone.
+    EXPECT_FALSE(model.flags(model.index(0, column("notes"))) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.setData(model.index(0, column("notes")), QStringLiteral("lost")));
+    EXPECT_FALSE(model.setData(model.index(1, column("unitValue")), 700.0f));
+    EXPECT_FALSE(model.setData(model.index(1, column("isProtect")), false));
+    EXPECT_FALSE(model.setData(model.index(1, column("isProtect")), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_EQ(view[0]->notes(), CardText(QStringLiteral("fasting\nafter a long night")));
+    EXPECT_EQ(view[1]->unitValue(), 1234.5f);
+    EXPECT_TRUE(view[1]->isProtect());
+    EXPECT_EQ(edited, QList<int>{1});
+
+    // The same text again changes nothing and tells no one.
+    ASSERT_TRUE(model.setData(model.index(1, column("notes")), QStringLiteral("pasted over two lines")));
+    EXPECT_EQ(edited, QList<int>{1});
+}
+
+} // namespace
