@@ -387,6 +387,61 @@ TEST_F(MainWindowTest, AFailedSaveIsToldAndTheDiaryKept)
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 1"));
 }
 
+TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
+{
+    auto enabledNames = [this] {
+        QSet<QString> names;
+        for (QAction *item : controller->toolbarItems() + controller->menuItems()) {
+            if (item == controller->popupPeriodItem || item == controller->popupMeasurementsItem)
+                continue;
+            const bool valid = controller->toolbarItems().contains(item) ? controller->validateToolbarItem(item)
+                                                                         : controller->validateMenuItem(item);
+            EXPECT_EQ(item->isEnabled(), valid) << item->objectName().toStdString();
+            if (item->isEnabled())
+                names.insert(item->objectName());
+        }
+        return names;
+    };
+    const QSet<QString> always{QStringLiteral("cardAdd"),        QStringLiteral("csvImport"),
+                               QStringLiteral("viewStatistics"), QStringLiteral("viewNote"),
+                               QStringLiteral("menuNew"),        QStringLiteral("menuImport"),
+                               QStringLiteral("menuQuit"),       QStringLiteral("menuStatistics"),
+                               QStringLiteral("menuNote"),       QStringLiteral("menuViewShowToolBar")};
+    const QSet<QString> export_{QStringLiteral("csvExport"), QStringLiteral("menuExport")};
+    QSet<QString> viewChoices;
+
+    // Empty diary: no export, no pop-ups, no kind or period items.
+    start();
+    EXPECT_EQ(enabledNames(), always);
+    EXPECT_FALSE(controller->popupPeriod->isEnabled());
+    EXPECT_FALSE(controller->popupMeasurements->isEnabled());
+
+    // Cards, but none in view: export and the pop-ups, still no kind or
+    // period items.
+    writeDiary(weekOfCards());
+    start("2026-06-01T12:00:00");
+    pick(controller->popupPeriod, 1);
+    EXPECT_EQ(enabledNames(), always + export_);
+    EXPECT_TRUE(controller->popupPeriod->isEnabled());
+    EXPECT_TRUE(controller->popupMeasurements->isEnabled());
+
+    // Cards in view: the kind and period items; a selection: edit and remove.
+    pick(controller->popupPeriod, 0);
+    for (QAction *item : controller->menuItems())
+        if (item->objectName().startsWith(QLatin1String("menuViewMeasurament"))
+            || item->objectName().startsWith(QLatin1String("menuViewPeriod")))
+            viewChoices.insert(item->objectName());
+    ASSERT_EQ(viewChoices.size(), 13);
+    EXPECT_EQ(enabledNames(), always + export_ + viewChoices);
+    controller->listaSchedeGlicemiche->selectRow(3);
+    const QSet<QString> selection{QStringLiteral("cardEdit"), QStringLiteral("cardRemove"), QStringLiteral("menuEdit"),
+                                  QStringLiteral("menuRemove")};
+    EXPECT_EQ(enabledNames(), always + export_ + viewChoices + selection);
+    // A new view without the selected card takes edit and remove away again.
+    pick(controller->popupPeriod, 1);
+    EXPECT_EQ(enabledNames(), always + export_);
+}
+
 TEST_F(MainWindowTest, PanelsAndToolbarToggleWithTheirTitles)
 {
     start();
