@@ -1,6 +1,7 @@
 // orvane-tool: the diary from the command line, on the same core as the
 // program itself.
 
+#include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
 #include "ui/StringTable.h"
 #include "ui/ValueFormatter.h"
@@ -10,6 +11,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTimeZone>
 
@@ -23,7 +26,9 @@ int usage()
 {
     std::fputs("usage: orvane-tool dump [FILE]\n"
                "       orvane-tool copy IN OUT\n"
-               "       orvane-tool stats [--diary FILE] [--period N] [--kind N] [--now INSTANT]\n",
+               "       orvane-tool stats [--diary FILE] [--period N] [--kind N] [--now INSTANT]\n"
+               "       orvane-tool export --format orv|csv|realstudio [--diary FILE] OUT\n"
+               "       orvane-tool import [--replace] [--diary FILE] FILE\n",
                stderr);
     return 2;
 }
@@ -141,10 +146,15 @@ int copy(const QStringList &args)
 }
 
 // A bad argument: one line on stderr, status 2.
+int badArgumentOf(const char *command, const QString &text)
+{
+    fail(QLatin1String(command) + QStringLiteral(": ") + text);
+    return 2;
+}
+
 int badArgument(const QString &text)
 {
-    fail(QStringLiteral("stats: ") + text);
-    return 2;
+    return badArgumentOf("stats", text);
 }
 
 // An ISO 8601 date and time, with or without an offset (without one it is
@@ -241,6 +251,131 @@ int stats(const QStringList &args)
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// The arguments of export and import: options that take a value
+// ("--diary FILE" or "--diary=FILE"), options that take none, and the rest.
+struct Arguments {
+    QHash<QString, QString> values;
+    QSet<QString> flags;
+    QStringList rest;
+    QString error; // set when the arguments are bad
+};
+
+Arguments parseArguments(const QStringList &args, const QStringList &withValue, const QStringList &flags)
+{
+    Arguments out;
+    for (int i = 0; i < args.size() && out.error.isEmpty(); ++i) {
+        QString option = args[i];
+        if (!option.startsWith(QLatin1String("--")) || option.size() == 2) {
+            out.rest.append(option);
+            continue;
+        }
+        std::optional<QString> value;
+        if (const qsizetype eq = option.indexOf(QLatin1Char('=')); eq > 0) {
+            value = option.mid(eq + 1);
+            option.truncate(eq);
+        }
+        if (flags.contains(option)) {
+            if (value)
+                out.error = QStringLiteral("%1 takes no value").arg(option);
+            out.flags.insert(option);
+        } else if (withValue.contains(option)) {
+            if (!value) {
+                if (i + 1 >= args.size()) {
+                    out.error = QStringLiteral("%1 wants a value").arg(option);
+                    break;
+                }
+                value = args[++i];
+            }
+            if (value->isEmpty())
+                out.error = QStringLiteral("%1 wants a value").arg(option);
+            out.values.insert(option, *value);
+        } else {
+            out.error = QStringLiteral("unknown option %1").arg(option);
+        }
+    }
+    return out;
+}
+
+// The diary a command works on: --diary or the program's own. A missing
+// file is an empty diary when allowed; one that is there must read.
+std::optional<CardList> readDiary(const QString &path, bool missingIsEmpty)
+{
+    if (missingIsEmpty && !QFileInfo::exists(path))
+        return CardList();
+    QString error;
+    auto cards = DiaryFile::read(path, &error);
+    if (!cards)
+        fail(QStringLiteral("%1: %2").arg(path, error));
+    return cards;
+}
+
+// The whole diary written to OUT as a diary file or CSV in either layout.
+int exportDiary(const QStringList &args)
+{
+    const Arguments a = parseArguments(args, {QStringLiteral("--format"), QStringLiteral("--diary")}, {});
+    if (!a.error.isEmpty())
+        return badArgumentOf("export", a.error);
+    if (a.rest.size() != 1)
+        return badArgumentOf("export", a.rest.isEmpty() ? QStringLiteral("wants the file to write")
+                                                        : QStringLiteral("unexpected argument %1").arg(a.rest[1]));
+    const QString format = a.values.value(QStringLiteral("--format"));
+    ZRExport::Kind kind;
+    if (format == QLatin1String("orv"))
+        kind = ZRExport::Kind::OrvaneORV;
+    else if (format == QLatin1String("csv"))
+        kind = ZRExport::Kind::OrvaneCSV;
+    else if (format == QLatin1String("realstudio"))
+        kind = ZRExport::Kind::OrvaneREALStudioCSV;
+    else
+        return badArgumentOf("export", format.isEmpty() ? QStringLiteral("--format wants orv, csv or realstudio")
+                                                        : QStringLiteral("--format wants orv, csv or realstudio, not \"%1\"").arg(format));
+
+    const bool byDefault = !a.values.contains(QStringLiteral("--diary"));
+    const QString diaryPath = byDefault ? DiaryFile::diaryPath() : a.values.value(QStringLiteral("--diary"));
+    const std::optional<CardList> diary = readDiary(diaryPath, byDefault);
+    if (!diary)
+        return 1;
+    const QString out = a.rest.first();
+    const Interchange::ExportResult written = Interchange::exportDiary(*diary, kind, out);
+    if (!written.ok) {
+        fail(QStringLiteral("%1: %2").arg(out, written.error));
+        return 1;
+    }
+    return 0;
+}
+
+// A CSV or diary file brought into the diary, which it replaces (--replace)
+// or joins; the diary is saved only when cards came in.
+int importIntoDiary(const QStringList &args)
+{
+    const Arguments a = parseArguments(args, {QStringLiteral("--diary")}, {QStringLiteral("--replace")});
+    if (!a.error.isEmpty())
+        return badArgumentOf("import", a.error);
+    if (a.rest.size() != 1)
+        return badArgumentOf("import", a.rest.isEmpty() ? QStringLiteral("wants the file to import")
+                                                        : QStringLiteral("unexpected argument %1").arg(a.rest[1]));
+    const QString diaryPath = a.values.value(QStringLiteral("--diary"), DiaryFile::diaryPath());
+    // No diary yet: the import makes it.
+    const std::optional<CardList> diary = readDiary(diaryPath, true);
+    if (!diary)
+        return 1;
+    const QString file = a.rest.first();
+    Interchange::ImportResult result =
+        Interchange::importFile(file, *diary, a.flags.contains(QStringLiteral("--replace")));
+    if (!result.imported()) {
+        fail(QStringLiteral("%1: %2").arg(file, result.message));
+        return 1;
+    }
+    if (!result.warning().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(result.warning()));
+    const DiaryFile::SaveResult saved = DiaryFile::save(diaryPath, result.newDiary);
+    if (!saved.ok) {
+        fail(QStringLiteral("%1: %2").arg(diaryPath, saved.error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -256,5 +391,9 @@ int main(int argc, char *argv[])
         return copy(args);
     if (command == QLatin1String("stats"))
         return stats(args);
+    if (command == QLatin1String("export"))
+        return exportDiary(args);
+    if (command == QLatin1String("import"))
+        return importIntoDiary(args);
     return usage();
 }

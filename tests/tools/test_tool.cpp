@@ -1,3 +1,4 @@
+#include "interchange/CsvLayouts.h"
 #include "model/DiaryFile.h"
 #include "model/ZRImport.h"
 #include "support/TestSupport.h"
@@ -246,6 +247,183 @@ TEST_F(ToolStats, BadArgumentsGiveOneLineAndStatusTwo)
         EXPECT_EQ(r.err.count('\n'), 1) << shown << ": " << r.err.toStdString();
     }
     EXPECT_EQ(tool({QStringLiteral("stats"), QStringLiteral("--diary")}).status, 2);
+}
+
+} // namespace
+
+namespace {
+
+QByteArray csvHeader()
+{
+    return CsvLayouts::returnPropertyNameListDefault().toUtf8();
+}
+
+// A diary of three cards in a scratch folder, for export and import.
+class ToolInterchange : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto card = [](double when, const char *notes) {
+            auto c = std::make_shared<ZRGlycemicCard>();
+            c->setDateMeasurement(when);
+            c->setDateCreation(when + 30.5);
+            c->setNameMeal(QStringLiteral("POPUP_MEAL_LUNCH"));
+            c->setNotes(QString::fromUtf8(notes));
+            c->setGlycemiaValue(112.5f);
+            return c;
+        };
+        CardList cards = {card(800000000.0, "uno"), card(800086400.0, "due; tre"), card(800172800.0, "caffè")};
+        diary = dir.filePath(QStringLiteral("diary.orv"));
+        ASSERT_TRUE(DiaryFile::save(diary, cards).ok);
+    }
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    CardList read(const QString &file) const
+    {
+        QString error;
+        const auto cards = DiaryFile::read(file, &error);
+        EXPECT_TRUE(cards) << error.toStdString();
+        return cards.value_or(CardList());
+    }
+
+    QTemporaryDir dir;
+    QString diary;
+};
+
+TEST_F(ToolInterchange, ExportsEachFormat)
+{
+    const ToolRun orv = tool({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("orv"),
+                              QStringLiteral("--diary"), diary, path("out.orv")});
+    ASSERT_EQ(orv.status, 0) << orv.err.toStdString();
+    EXPECT_EQ(testsupport::expectedText(read(path("out.orv"))), testsupport::expectedText(read(diary)));
+
+    const ToolRun csv = tool({QStringLiteral("export"), QStringLiteral("--format=csv"), QStringLiteral("--diary=") + diary,
+                              path("out.csv")});
+    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+    const QList<QByteArray> lines = readFile(path("out.csv")).split('\r');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].startsWith("idCard;dateCreation;"));
+    EXPECT_TRUE(lines[2].endsWith(";POPUP_MEAL_LUNCH;;due, tre;112.500000;0.000000")) << lines[2].toStdString();
+
+    // Numbers keep their "." in an Italian session.
+    QProcessEnvironment italian = QProcessEnvironment::systemEnvironment();
+    italian.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    italian.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
+    ASSERT_EQ(tool({QStringLiteral("export"), QStringLiteral("--format=csv"), QStringLiteral("--diary=") + diary,
+                    path("italian.csv")},
+                   italian)
+                  .status,
+              0);
+    EXPECT_EQ(readFile(path("italian.csv")), readFile(path("out.csv")));
+
+    const ToolRun old = tool({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("realstudio"),
+                              QStringLiteral("--diary"), diary, path("old.csv")});
+    ASSERT_EQ(old.status, 0) << old.err.toStdString();
+    EXPECT_TRUE(readFile(path("old.csv")).contains(";Pranzo;112;;;;caffè\r"));
+
+    // Nowhere to write, or no diary to read: one line, status 1.
+    for (const QStringList &args : {QStringList{QStringLiteral("--diary"), diary, path("out.csv/x.csv")},
+                                    QStringList{QStringLiteral("--diary"), path("absent.orv"), path("x.csv")}}) {
+        const ToolRun r = tool(QStringList{QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("csv")} + args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
+}
+
+TEST_F(ToolInterchange, ImportsJoiningOrReplacing)
+{
+    ASSERT_EQ(tool({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("csv"),
+                    QStringLiteral("--diary"), diary, path("out.csv")})
+                  .status,
+              0);
+    // CSV cards join without a duplicate check, and the diary is renumbered.
+    const ToolRun joined = tool({QStringLiteral("import"), QStringLiteral("--diary"), diary, path("out.csv")});
+    ASSERT_EQ(joined.status, 0) << joined.err.toStdString();
+    EXPECT_TRUE(joined.err.isEmpty());
+    const CardList doubled = read(diary);
+    ASSERT_EQ(doubled.size(), 6u);
+    EXPECT_EQ(ZRImport::generateNewIDtoArray(&doubled), 7u);
+
+    const ToolRun replaced = tool({QStringLiteral("import"), QStringLiteral("--replace"), QStringLiteral("--diary"),
+                                   diary, path("out.csv")});
+    ASSERT_EQ(replaced.status, 0) << replaced.err.toStdString();
+    EXPECT_EQ(read(diary).size(), 3u);
+
+    // A diary file that holds nothing new changes nothing and says so.
+    const QByteArray before = readFile(diary);
+    ASSERT_TRUE(QFile::copy(diary, path("copy.orv")));
+    const ToolRun same = tool({QStringLiteral("import"), QStringLiteral("--diary"), diary, path("copy.orv")});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_EQ(same.err.count('\n'), 1) << same.err.toStdString();
+    EXPECT_EQ(readFile(diary), before);
+
+    // A new diary is made when there is none, by default the program's own.
+    const ToolRun fresh = tool({QStringLiteral("import"), QStringLiteral("--diary"), path("new.orv"), path("copy.orv")});
+    ASSERT_EQ(fresh.status, 0) << fresh.err.toStdString();
+    EXPECT_EQ(read(path("new.orv")).size(), 3u);
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    ASSERT_EQ(tool({QStringLiteral("import"), path("out.csv")}, env).status, 0);
+    EXPECT_EQ(read(home.filePath(QStringLiteral("Documents/Orvane.orv"))).size(), 3u);
+}
+
+TEST_F(ToolInterchange, RecordsNotImportedAreToldOnStandardError)
+{
+    QByteArray csv = csvHeader() + "1;2026-05-04 08:00:00 +0000;;2026-05-04 08:00:00 +0000;;;;;;;1;0\r"
+                     + "1;2026-05-04 08:00:00 +0000;;2026-05-04 08:00:00 +0000;;;;;;a;b;1;0\r";
+    ASSERT_TRUE(testsupport::writeFile(path("mixed.csv"), csv));
+    const ToolRun r = tool({QStringLiteral("import"), QStringLiteral("--diary"), diary, path("mixed.csv")});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, QByteArray("ATTENZIONE: 1 record non sono stati importati!\n"));
+    EXPECT_EQ(read(diary).size(), 4u);
+}
+
+TEST_F(ToolInterchange, BadInputLeavesTheDiaryUntouched)
+{
+    ASSERT_TRUE(testsupport::writeFile(path("latin1.csv"), csvHeader() + "caff\xe8\r"));
+    ASSERT_TRUE(testsupport::writeFile(path("header.csv"), csvHeader()));
+    ASSERT_TRUE(testsupport::writeFile(path("bad.orv"), "not a diary"));
+    const QByteArray before = readFile(diary);
+    for (const char *name : {"latin1.csv", "header.csv", "bad.orv", "absent.csv"}) {
+        for (const bool replace : {false, true}) {
+            QStringList args = {QStringLiteral("import"), QStringLiteral("--diary"), diary, path(name)};
+            if (replace)
+                args.insert(1, QStringLiteral("--replace"));
+            const ToolRun r = tool(args);
+            EXPECT_EQ(r.status, 1) << name;
+            EXPECT_EQ(r.err.count('\n'), 1) << name << ": " << r.err.toStdString();
+            EXPECT_EQ(readFile(diary), before) << name;
+        }
+    }
+    // An unreadable diary is never written over.
+    const ToolRun r = tool({QStringLiteral("import"), QStringLiteral("--diary"), path("bad.orv"), path("header.csv")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(readFile(path("bad.orv")), QByteArray("not a diary"));
+}
+
+TEST(ToolInterchangeArguments, BadArgumentsGiveOneLineAndStatusTwo)
+{
+    const QList<QStringList> bad = {
+        {QStringLiteral("export")},
+        {QStringLiteral("export"), QStringLiteral("out.csv")},
+        {QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("xls"), QStringLiteral("out.csv")},
+        {QStringLiteral("export"), QStringLiteral("--format=csv")},
+        {QStringLiteral("export"), QStringLiteral("--format=csv"), QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+        {QStringLiteral("export"), QStringLiteral("--format=csv"), QStringLiteral("--diary"), QStringLiteral("out.csv")},
+        {QStringLiteral("export"), QStringLiteral("--format=csv"), QStringLiteral("--replace"), QStringLiteral("a.csv")},
+        {QStringLiteral("import")},
+        {QStringLiteral("import"), QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+        {QStringLiteral("import"), QStringLiteral("--replace=yes"), QStringLiteral("a.csv")},
+        {QStringLiteral("import"), QStringLiteral("--diary="), QStringLiteral("a.csv")},
+        {QStringLiteral("import"), QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("a.csv")},
+    };
+    for (const QStringList &args : bad) {
+        const ToolRun r = tool(args);
+        const std::string shown = args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.status, 2) << shown;
+        EXPECT_EQ(r.err.count('\n'), 1) << shown << ": " << r.err.toStdString();
+    }
 }
 
 } // namespace

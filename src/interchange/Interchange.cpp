@@ -1,0 +1,198 @@
+#include "interchange/Interchange.h"
+
+#include "interchange/CsvLines.h"
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+#include "model/ZRImport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace Interchange {
+
+namespace {
+
+using Outcome = ImportResult::Outcome;
+
+ImportResult refused(const CardList &diary, Outcome outcome, const QString &message, size_t notImported = 0)
+{
+    ImportResult result;
+    result.outcome = outcome;
+    result.newDiary = diary;
+    result.notImported = notImported;
+    result.message = message;
+    return result;
+}
+
+ImportResult accepted(CardList newDiary, size_t added, size_t notImported)
+{
+    ImportResult result;
+    result.outcome = Outcome::Imported;
+    ZRImport::sortForMeasuramentDateArray(&newDiary);
+    result.newDiary = std::move(newDiary);
+    result.added = added;
+    result.notImported = notImported;
+    return result;
+}
+
+// Reads at most limit bytes; a longer file is refused rather than read.
+// Devices and pipes are no files: reading them might never end.
+std::optional<QByteArray> readBounded(const QString &path, qint64 limit, QString *why)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        *why = QStringLiteral("it is not a file");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > limit) {
+        *why = QStringLiteral("the file is too large");
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    constexpr qint64 kChunk = qint64(1) << 20;
+    while (!file.atEnd()) {
+        const QByteArray chunk = file.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                *why = file.errorString();
+                return std::nullopt;
+            }
+            break;
+        }
+        if (bytes.size() + chunk.size() > limit) {
+            *why = QStringLiteral("the file is too large");
+            return std::nullopt;
+        }
+        bytes += chunk;
+    }
+    return bytes;
+}
+
+} // namespace
+
+FileKind fileKindForPath(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QStringView extension = dot < 0 ? QStringView(name) : QStringView(name).sliced(dot + 1);
+    if (extension == QLatin1String("csv"))
+        return FileKind::Csv;
+    if (extension == QLatin1String("orv"))
+        return FileKind::Diary;
+    return FileKind::Other;
+}
+
+QString ImportResult::warning() const
+{
+    return notImported > 0 ? ZRImport::notImportedMessage(notImported) : QString();
+}
+
+ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool replace, const QTimeZone &zone,
+                       double now)
+{
+    // Strict: a file with bytes that are no UTF-8 is refused, not patched up
+    // with replacement characters. A byte-order mark is skipped.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return refused(diary, Outcome::NotUtf8, QStringLiteral("Nothing was imported: the file is not UTF-8 text."));
+
+    const std::optional<CsvLines> lines = ZRImport::convertIntoArrayStreamText(std::move(text));
+    const int layout = ZRImport::defineCSVTypeWithStreamText(lines ? &*lines : nullptr);
+    if (layout == ZRImport::kLayoutNotRecognised)
+        return refused(diary, Outcome::NotRecognised,
+                       QStringLiteral("Nothing was imported: the file is in neither of the diary's CSV layouts "
+                                      "(its first line is not a header of either)."));
+
+    CardList fresh;
+    const ZRImport::CsvCounts counts = layout == ZRImport::kLayoutDefault
+                                           ? ZRImport::importDefaultCSV(*lines, fresh)
+                                           : ZRImport::importREALStudioCSV(*lines, fresh, zone, now);
+    if (counts.added == 0)
+        return refused(diary, Outcome::NothingImported,
+                       counts.notImported > 0
+                           ? QStringLiteral("Nothing was imported: none of the file's records could be read.")
+                           : QStringLiteral("Nothing was imported: the file holds no records."),
+                       counts.notImported);
+    if (replace)
+        return accepted(std::move(fresh), counts.added, counts.notImported);
+
+    // Joining renumbers the whole diary; the cards it held are renumbered as
+    // copies, so the caller's diary is untouched until it takes the result.
+    CardList joined;
+    joined.reserve(diary.size() + fresh.size());
+    for (const CardRef &card : diary)
+        joined.push_back(std::make_shared<ZRGlycemicCard>(*card));
+    joined.insert(joined.end(), fresh.begin(), fresh.end());
+    ZRImport::regenerateID(joined);
+    return accepted(std::move(joined), counts.added, counts.notImported);
+}
+
+ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace)
+{
+    if (fileCards.empty())
+        return refused(diary, Outcome::NothingImported,
+                       QStringLiteral("Nothing was imported: the diary file holds no cards."));
+    if (replace)
+        return accepted(fileCards, fileCards.size(), 0);
+    CardList joined = diary;
+    const size_t added = ZRImport::removeMeasuramentDuplicate(fileCards, joined);
+    if (added == 0)
+        return refused(diary, Outcome::NothingImported,
+                       QStringLiteral("Nothing was imported: the diary already holds every card of the file."));
+    return accepted(std::move(joined), added, 0);
+}
+
+ImportResult importFile(const QString &path, const CardList &diary, bool replace, const QTimeZone &zone,
+                        double now)
+{
+    const FileKind kind = fileKindForPath(path);
+    if (kind == FileKind::Other)
+        return refused(diary, Outcome::NotImportable,
+                       QStringLiteral("Nothing was imported: only .csv and .orv files can be imported."));
+    QString why;
+    if (kind == FileKind::Diary) {
+        if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+            return refused(diary, Outcome::Unreadable,
+                           QStringLiteral("Nothing was imported: the diary file cannot be read (it is not a file)."));
+        const std::optional<CardList> cards = DiaryFile::read(path, &why);
+        if (!cards)
+            return refused(diary, Outcome::Unreadable,
+                           QStringLiteral("Nothing was imported: the diary file cannot be read (%1).").arg(why));
+        return importDiaryCards(*cards, diary, replace);
+    }
+    const std::optional<QByteArray> bytes = readBounded(path, kLargestCsv, &why);
+    if (!bytes)
+        return refused(diary, Outcome::Unreadable,
+                       QStringLiteral("Nothing was imported: the file cannot be read (%1).").arg(why));
+    return importCsv(*bytes, diary, replace, zone, now);
+}
+
+QByteArray exportBytes(const CardList &diary, ZRExport::Kind kind, const QTimeZone &zone)
+{
+    switch (kind) {
+    case ZRExport::Kind::OrvaneORV: return KeyedArchive::encodeDiary(diary);
+    case ZRExport::Kind::OrvaneCSV: return ZRExport::exportFormatCSVFromArray(diary);
+    case ZRExport::Kind::OrvaneREALStudioCSV: return ZRExport::exportFormatREALStudioCSVFromArray(diary, zone);
+    }
+    return {};
+}
+
+ExportResult exportDiary(const CardList &diary, ZRExport::Kind kind, const QString &path, const QTimeZone &zone)
+{
+    const DiaryFile::SaveResult saved = DiaryFile::writeAtomically(path, exportBytes(diary, kind, zone));
+    ExportResult result;
+    result.ok = saved.ok;
+    if (!saved.ok)
+        result.error = saved.error.isEmpty() ? QStringLiteral("the file could not be written") : saved.error;
+    return result;
+}
+
+} // namespace Interchange
