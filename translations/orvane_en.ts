@@ -399,5 +399,53 @@
         <source>ALERT_SAVE_BLOCKED_INFO</source>
         <translation>%1 could not be read at start, so it is not overwritten. Move it elsewhere and start Orvane again to save your cards.</translation>
     </message>
+    <message>
+        <source>EDIT_DATE</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>EDIT_THERAPY</source>
+        <translation>Insulin dose</translation>
+    </message>
+    <message>
+        <source>EDIT_PROTECT</source>
+        <translation>Protected</translation>
+    </message>
+    <message>
+        <source>EDIT_MEAL</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>EDIT_PRE_MEAL</source>
+        <translation>Before the meal</translation>
+    </message>
+    <message>
+        <source>EDIT_GLYCEMIA</source>
+        <translation>Glycemia (mg/dL)</translation>
+    </message>
+    <message>
+        <source>EDIT_INSULIN</source>
+        <translation>Insulin</translation>
+    </message>
+    <message>
+        <source>EDIT_UNITS</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>EDIT_NOTE</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>WINDOW_EDIT_ADD</source>
+        <translation>New Card</translation>
+    </message>
+    <message>
+        <source>WINDOW_EDIT_EDIT</source>
+        <translation>Edit Card</translation>
+    </message>
+    <message>
+        <source>WINDOW_DELETE</source>
+        <translation>Remove Card</translation>
+    </message>
 </context>
 </TS>

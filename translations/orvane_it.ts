@@ -399,5 +399,53 @@
         <source>ALERT_SAVE_BLOCKED_INFO</source>
         <translation>%1 non era leggibile all'avvio, perciò non viene sovrascritto. Spostalo altrove e riavvia Orvane per salvare le tue schede.</translation>
     </message>
+    <message>
+        <source>EDIT_DATE</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>EDIT_THERAPY</source>
+        <translation>Terapia insulinica</translation>
+    </message>
+    <message>
+        <source>EDIT_PROTECT</source>
+        <translation>Protetta</translation>
+    </message>
+    <message>
+        <source>EDIT_MEAL</source>
+        <translation>Pasto</translation>
+    </message>
+    <message>
+        <source>EDIT_PRE_MEAL</source>
+        <translation>Prima del pasto</translation>
+    </message>
+    <message>
+        <source>EDIT_GLYCEMIA</source>
+        <translation>Glicemia (mg/dL)</translation>
+    </message>
+    <message>
+        <source>EDIT_INSULIN</source>
+        <translation>Insulina</translation>
+    </message>
+    <message>
+        <source>EDIT_UNITS</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>EDIT_NOTE</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>WINDOW_EDIT_ADD</source>
+        <translation>Nuova scheda</translation>
+    </message>
+    <message>
+        <source>WINDOW_EDIT_EDIT</source>
+        <translation>Modifica scheda</translation>
+    </message>
+    <message>
+        <source>WINDOW_DELETE</source>
+        <translation>Elimina scheda</translation>
+    </message>
 </context>
 </TS>

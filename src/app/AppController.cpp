@@ -1,10 +1,13 @@
 #include "app/AppController.h"
 
+#include "edit/DeleteSheet.h"
+#include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
 #include "model/ZRImport.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
+#include "ui/ZRUtility.h"
 #include "view/DiaryTableModel.h"
 #include "view/Statistics.h"
 
@@ -40,6 +43,16 @@ QString AppController::text(const char *key) const
     return m_strings.text(QString::fromLatin1(key));
 }
 
+double AppController::currentInstant() const
+{
+    return clock ? clock() : CardDates::now();
+}
+
+CardRef AppController::selectedCard() const
+{
+    return m_model ? m_model->cardAt(selectedRow()) : nullptr;
+}
+
 const CardList &AppController::arrayArchiveFiltered() const
 {
     return m_view.isDiary ? arrayArchive : m_view.cards;
@@ -50,6 +63,8 @@ const CardList &AppController::arrayArchiveFiltered() const
 
 void AppController::awakeFromNib()
 {
+    windowEdit = new EditSheet(m_strings, windowMain);
+    windowDelete = new DeleteSheet(m_strings, windowMain);
     m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
     m_model->onEdited = [this](int) {
         refreshwindowNoteTextViewNote();
@@ -65,6 +80,7 @@ void AppController::awakeFromNib()
         popupPeriod->addItem(m_strings.text(key));
     for (const QString &key : StringTable::kindKeys())
         popupMeasurements->addItem(m_strings.text(key));
+    windowEdit->fillPopUps();
 
     toolBar->setVisible(settings.toolbarVisible);
     loadingPreference();
@@ -100,6 +116,11 @@ void AppController::connectSignals()
     // select items themselves and filter once.
     connect(popupPeriod, &QComboBox::activated, this, [this] { toolbar(popupPeriodItem); });
     connect(popupMeasurements, &QComboBox::activated, this, [this] { toolbar(popupMeasurementsItem); });
+
+    connect(windowEdit, &EditSheet::actionRequested, this, [this] { windowEditButtonAction(); });
+    connect(windowEdit, &QDialog::rejected, this, [this] { windowEditButtonCancel(); });
+    connect(windowDelete, &DeleteSheet::removeRequested, this, [this] { windowDeleteRemove(); });
+    connect(windowDelete, &QDialog::rejected, this, [this] { windowDeleteCancel(); });
 }
 
 void AppController::fitTableColumns()
@@ -214,14 +235,14 @@ bool AppController::chekDateMeasurements(const CardDate &dateMeasurement, std::o
                                          int dayOfDifference, int caseNumber) const
 {
     if (!actualDay)
-        actualDay = clock ? clock() : CardDates::now();
+        actualDay = currentInstant();
     return DiaryFilter::chekDateMeasurements(dateMeasurement, actualDay, dayOfDifference, caseNumber, zone);
 }
 
 void AppController::filtraDatiSecondoParametriPopupButton()
 {
-    const CardRef selected = m_model->cardAt(selectedRow());
-    const double now = clock ? clock() : CardDates::now();
+    const CardRef selected = m_selectNext ? std::exchange(m_selectNext, nullptr) : selectedCard();
+    const double now = currentInstant();
     const int kind = popupMeasurements->currentIndex();
     m_view = DiaryFilter::filter(arrayArchive, popupPeriod->currentIndex(), kind, now, zone);
 
@@ -317,7 +338,7 @@ Commands::State AppController::commandState() const
     state.rowSelected = selectedRow() >= 0;
     state.diaryCount = int(arrayArchive.size());
     state.viewCount = int(arrayArchiveFiltered().size());
-    state.editSheetVisible = false;
+    state.editSheetVisible = windowEdit && windowEdit->isVisible();
     return state;
 }
 
@@ -381,9 +402,12 @@ void AppController::menuView(QAction *sender)
         return;
     }
     switch (tag) {
-    case MenuNew: cardAdd(); break;
-    case MenuEdit: cardEdit(); break;
-    case MenuRemove: cardRemove(); break;
+    case MenuNew: inizializeGUIwindowsEditWhitGlycemicCard(nullptr); break;
+    case MenuEdit:
+        if (const CardRef card = selectedCard())
+            inizializeGUIwindowsEditWhitGlycemicCard(card);
+        break;
+    case MenuRemove: measurementRemove(); break;
     case MenuImport: break;
     case MenuExport: break;
     case MenuStatistics: viewPanel(windowStatistics, menuStatistics); break;
@@ -415,16 +439,109 @@ void AppController::changeToolbarMenuItemStatus(QAction *)
     menuViewShowToolBar->setText(text(toolBar->isHidden() ? "MENU_TOOLBAR_SHOW" : "MENU_TOOLBAR_HIDE"));
 }
 
-void AppController::cardAdd() {}
+void AppController::cardAdd()
+{
+    inizializeGUIwindowsEditWhitGlycemicCard(nullptr);
+}
 
 void AppController::cardEdit()
 {
-    if (selectedRow() < 0)
-        return;
+    if (const CardRef card = selectedCard())
+        inizializeGUIwindowsEditWhitGlycemicCard(card);
 }
 
 void AppController::cardRemove()
 {
-    if (selectedRow() < 0)
+    measurementRemove();
+}
+
+// ---------------------------------------------------------------------------
+// The edit sheet
+
+void AppController::inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card)
+{
+    if (windowEdit->isVisible())
         return;
+    m_editingCard = card;
+    windowEdit->inizializeGUIwindowsEditWhitGlycemicCard(card.get(), currentInstant());
+    updateCommandStates();
+}
+
+void AppController::windowEditButtonCancel()
+{
+    windowEdit->hide();
+    m_editingCard.reset();
+    updateCommandStates();
+}
+
+void AppController::windowEditButtonAction()
+{
+    const bool addMode = windowEdit->isAddMode();
+    auto card = std::make_shared<ZRGlycemicCard>(
+        windowEdit->cardFromControls(ZRImport::generateNewIDtoArray(&arrayArchive)));
+    if (!EditSheet::isAcceptable(*card)) {
+        // The sheet stays open as the user left it.
+        ZRUtility::showErrorWithTextMessagge(text("DATA_INCORRECT"), windowEdit);
+        return;
+    }
+    const double now = currentInstant();
+    const auto edited = addMode || !m_editingCard
+                          ? arrayArchive.end()
+                          : std::find(arrayArchive.begin(), arrayArchive.end(), m_editingCard);
+    if (edited != arrayArchive.end()) {
+        card->setDateCreation((*edited)->dateCreation());
+        card->setDateEditing(now);
+        *edited = card;
+    } else if (!addMode && m_editingCard) {
+        // The card has left the diary meanwhile: keep the edit as a card of
+        // its own rather than lose it.
+        card->setDateCreation(m_editingCard->dateCreation());
+        card->setDateEditing(now);
+        arrayArchive.push_back(card);
+    } else {
+        card->setDateCreation(now);
+        arrayArchive.push_back(card);
+    }
+    m_selectNext = card;
+    fileSave();
+    windowEdit->accept();
+    m_editingCard.reset();
+    updateCommandStates();
+}
+
+// ---------------------------------------------------------------------------
+// The delete sheet
+
+void AppController::measurementRemove()
+{
+    if (windowDelete->isVisible())
+        return;
+    const CardRef card = selectedCard();
+    if (!card)
+        return;
+    m_removingCard = card;
+    windowDelete->measurementRemove(*card);
+    updateCommandStates();
+}
+
+void AppController::windowDeleteCancel()
+{
+    windowDelete->hide();
+    m_removingCard.reset();
+    updateCommandStates();
+}
+
+void AppController::windowDeleteRemove()
+{
+    const CardRef card = std::exchange(m_removingCard, nullptr);
+    // A protected card is never removed, whatever asked for it.
+    if (card && !card->isProtect()) {
+        const auto it = std::find(arrayArchive.begin(), arrayArchive.end(), card);
+        if (it != arrayArchive.end()) {
+            arrayArchive.erase(it);
+            fileSave();
+        }
+    }
+    windowDelete->accept();
+    updateCommandStates();
 }

@@ -15,7 +15,9 @@
 #include <memory>
 #include <optional>
 
+class DeleteSheet;
 class DiaryTableModel;
+class EditSheet;
 class StringTable;
 
 // The one controller of the program: it owns the diary, the view, every
@@ -77,6 +79,18 @@ public:
     void cardAdd();
     void cardEdit();
     void cardRemove();
+
+    // The edit sheet
+    void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card);
+    void windowEditButtonCancel();
+    void windowEditButtonAction();
+    EditSheet *windowEdit = nullptr;
+
+    // The delete sheet
+    void measurementRemove();
+    void windowDeleteCancel();
+    void windowDeleteRemove();
+    DeleteSheet *windowDelete = nullptr;
     // Brings every toolbar and menu item's enabled state in line with its
     // validator; runs whenever what the validators read changes.
     void updateCommandStates();
@@ -96,6 +110,8 @@ public:
 
 private:
     QString text(const char *key) const;
+    double currentInstant() const;
+    CardRef selectedCard() const;
     void selectPopupItemByTitle(QComboBox *popup, const QString &title);
     void fitTableColumns();
     void applyToolbarDisplayMode(int mode);
@@ -111,4 +127,7 @@ private:
     DiaryFilter::View m_view;
     bool m_viewIsEmptyList = true; // no filter run yet
     bool m_diaryWritable = true;
+    CardRef m_editingCard;   // the card the edit sheet opened on, if any
+    CardRef m_removingCard;  // the card the delete sheet names
+    CardRef m_selectNext;    // the card the next filter run selects
 };

@@ -1,0 +1,307 @@
+#include "edit/EditSheet.h"
+
+#include "edit/NumberLimits.h"
+#include "ui/StringTable.h"
+#include "ui/TextConversions.h"
+#include "ui/ZRUtility.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QDateTime localDateTime(double secondsSince2001)
+{
+    return CardDates::toDateTime(secondsSince2001).toLocalTime();
+}
+
+} // namespace
+
+EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
+    : QDialog(mainWindow)
+    , m_strings(strings)
+    // The fields are read back with "." as the decimal separator and no
+    // grouping, so they show values that way in every locale: a value shown
+    // as "98,46" or "1,234.5" would be saved as 98 or 1.
+    , m_formatter(QLocale::c())
+{
+    setObjectName(QStringLiteral("windowEdit"));
+    setWindowModality(Qt::WindowModal);
+    setModal(true);
+
+    auto named = [](QWidget *w, const char *name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    windowEditDate = new QDateTimeEdit(this);
+    named(windowEditDate, "windowEditDate");
+    windowEditDate->setCalendarPopup(true);
+    windowEditDate->setTimeSpec(Qt::LocalTime);
+    windowEditDate->setDisplayFormat(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    windowEditIsTherapy = new QCheckBox(text("EDIT_THERAPY"), this);
+    named(windowEditIsTherapy, "windowEditIsTherapy");
+    windowEditIsPreMeal = new QCheckBox(text("EDIT_PRE_MEAL"), this);
+    named(windowEditIsPreMeal, "windowEditIsPreMeal");
+    windowEditIsProtect = new QCheckBox(text("EDIT_PROTECT"), this);
+    named(windowEditIsProtect, "windowEditIsProtect");
+    windowEditPopUpMeal = new QComboBox(this);
+    named(windowEditPopUpMeal, "windowEditPopUpMeal");
+    windowEditPopUpInsulin = new QComboBox(this);
+    named(windowEditPopUpInsulin, "windowEditPopUpInsulin");
+    windowEditTextFieldGlycemia = new QLineEdit(this);
+    named(windowEditTextFieldGlycemia, "windowEditTextFieldGlycemia");
+    windowEditTextFieldUnit = new QLineEdit(this);
+    named(windowEditTextFieldUnit, "windowEditTextFieldUnit");
+    for (QLineEdit *field : {windowEditTextFieldGlycemia, windowEditTextFieldUnit}) {
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    }
+    windowEditTextViewNote = new QPlainTextEdit(this);
+    named(windowEditTextViewNote, "windowEditTextViewNote");
+    windowEditTextViewNote->setTabChangesFocus(true);
+    windowEditButtonCancel = new QPushButton(this);
+    named(windowEditButtonCancel, "windowEditButtonCancel");
+    windowEditButtonCancel->setAutoDefault(false);
+    windowEditButtonAction = new QPushButton(this);
+    named(windowEditButtonAction, "windowEditButtonAction");
+    windowEditButtonAction->setDefault(true);
+
+    auto *form = new QFormLayout;
+    form->addRow(text("EDIT_DATE"), windowEditDate);
+    auto *flags = new QHBoxLayout;
+    flags->addWidget(windowEditIsTherapy);
+    flags->addWidget(windowEditIsProtect);
+    flags->addStretch();
+    form->addRow(QString(), flags);
+    auto *meal = new QHBoxLayout;
+    meal->addWidget(windowEditPopUpMeal, 1);
+    meal->addWidget(windowEditIsPreMeal);
+    form->addRow(text("EDIT_MEAL"), meal);
+    form->addRow(text("EDIT_GLYCEMIA"), windowEditTextFieldGlycemia);
+    form->addRow(text("EDIT_INSULIN"), windowEditPopUpInsulin);
+    form->addRow(text("EDIT_UNITS"), windowEditTextFieldUnit);
+    form->addRow(text("EDIT_NOTE"), windowEditTextViewNote);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(windowEditButtonCancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(windowEditButtonAction, QDialogButtonBox::AcceptRole);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    connect(windowEditIsTherapy, &QCheckBox::clicked, this, [this] { windowEditTherapy(); });
+    connect(windowEditIsProtect, &QCheckBox::clicked, this, [this] { windowEditProtect(); });
+    connect(windowEditPopUpMeal, &QComboBox::activated, this, [this] { windowEditPopupMeal(); });
+    // textEdited, not textChanged: only the user's own edits are checked.
+    connect(windowEditTextFieldGlycemia, &QLineEdit::textEdited, this,
+            [this] { controlTextDidChange(windowEditTextFieldGlycemia); });
+    connect(windowEditTextFieldUnit, &QLineEdit::textEdited, this,
+            [this] { controlTextDidChange(windowEditTextFieldUnit); });
+    // Cancel and Escape close the sheet and change nothing; the action button
+    // leaves closing to the controller, which closes only after a save.
+    connect(windowEditButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(windowEditButtonAction, &QPushButton::clicked, this, &EditSheet::actionRequested);
+}
+
+void EditSheet::fillPopUps()
+{
+    windowEditPopUpMeal->clear();
+    for (const QString &key : StringTable::mealKeys())
+        windowEditPopUpMeal->addItem(m_strings.text(key));
+    windowEditPopUpInsulin->clear();
+    for (const QString &key : StringTable::insulinKeys())
+        windowEditPopUpInsulin->addItem(m_strings.text(key));
+}
+
+QString EditSheet::text(const char *key) const
+{
+    return m_strings.text(QString::fromLatin1(key));
+}
+
+void EditSheet::selectItemByTitle(QComboBox *popup, const QString &key, const char *noneKey)
+{
+    if (key.isEmpty()) {
+        popup->setCurrentIndex(popup->findText(text(noneKey), Qt::MatchExactly));
+        return;
+    }
+    const QString title = m_strings.text(key);
+    int index = popup->findText(title, Qt::MatchExactly);
+    if (index < 0) {
+        // A stored value that names no item (a meal typed in another
+        // program) gets an item of its own, so that saving keeps it.
+        popup->addItem(title);
+        index = popup->count() - 1;
+    }
+    popup->setCurrentIndex(index);
+}
+
+void EditSheet::setNumberFieldEditable(QLineEdit *field, bool editable)
+{
+    field->setReadOnly(!editable);
+}
+
+void EditSheet::inizializeGUIwindowsEditWhitGlycemicCard(const ZRGlycemicCard *card, double now)
+{
+    // Items added for an earlier card's unknown meal or insulin go.
+    while (windowEditPopUpMeal->count() > int(StringTable::mealKeys().size()))
+        windowEditPopUpMeal->removeItem(windowEditPopUpMeal->count() - 1);
+    while (windowEditPopUpInsulin->count() > int(StringTable::insulinKeys().size()))
+        windowEditPopUpInsulin->removeItem(windowEditPopUpInsulin->count() - 1);
+    if (!card) {
+        setWindowTitle(text("WINDOW_EDIT_ADD"));
+        m_openedDate = now;
+        windowEditIsProtect->setChecked(false);
+        windowEditIsTherapy->setChecked(false);
+        windowEditIsPreMeal->setChecked(false);
+        windowEditPopUpMeal->setCurrentIndex(0);
+        windowEditPopUpInsulin->setCurrentIndex(0);
+        windowEditTextFieldGlycemia->clear();
+        windowEditTextFieldUnit->clear();
+        windowEditTextViewNote->clear();
+        windowEditIsProtect->setEnabled(true);
+        windowEditIsTherapy->setEnabled(true);
+        windowEditPopUpMeal->setEnabled(true);
+        setNumberFieldEditable(windowEditTextFieldGlycemia, true);
+        setNumberFieldEditable(windowEditTextFieldUnit, false);
+        windowEditButtonAction->setText(text("BUTTON_ADD"));
+    } else {
+        setWindowTitle(text("WINDOW_EDIT_EDIT"));
+        // A card without a measurement date opens on the current instant.
+        m_openedDate = card->dateMeasurement() ? card->dateMeasurement() : CardDate(now);
+        windowEditIsProtect->setChecked(card->isProtect());
+        windowEditIsPreMeal->setChecked(card->isPreMeal());
+        windowEditIsTherapy->setChecked(card->isTherapy());
+        windowEditTextViewNote->setPlainText(card->notes().value_or(QString()));
+        selectItemByTitle(windowEditPopUpMeal, card->nameMeal().value_or(QString()), "POPUP_MEAL_SELECT");
+        windowEditTextFieldGlycemia->setText(m_formatter.format(card->glycemiaValue()));
+        if (card->isTherapy()) {
+            windowEditTextFieldUnit->setText(m_formatter.format(card->unitValue()));
+            selectItemByTitle(windowEditPopUpInsulin, card->nameInsulin().value_or(QString()),
+                              "POPUP_INSULIN_SELECT");
+            windowEditTextFieldGlycemia->clear();
+        } else {
+            windowEditPopUpInsulin->setCurrentIndex(0);
+            windowEditTextFieldUnit->clear();
+        }
+        setNumberFieldEditable(windowEditTextFieldGlycemia, !card->isTherapy());
+        setNumberFieldEditable(windowEditTextFieldUnit, card->isTherapy());
+        windowEditButtonAction->setText(text("BUTTON_EDIT"));
+    }
+    m_openedDateTime = localDateTime(*m_openedDate);
+    windowEditDate->setDateTime(m_openedDateTime);
+    // The picker may hold less than the stored date (milliseconds only).
+    m_openedDateTime = windowEditDate->dateTime();
+
+    windowEditButtonCancel->setText(text("ALLERT_BUTTON_CANCEL"));
+    updateWindosEditProtectState();
+    if (!windowEditIsProtect->isChecked()) {
+        windowEditIsPreMeal->setEnabled(windowEditPopUpMeal->currentText() != text("POPUP_MEAL_SELECT"));
+        windowEditPopUpInsulin->setEnabled(windowEditIsTherapy->isChecked());
+    }
+    open();
+    windowEditDate->setFocus();
+}
+
+void EditSheet::updateWindosEditProtectState()
+{
+    const bool unlocked = !windowEditIsProtect->isChecked();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{windowEditDate, windowEditIsTherapy, windowEditIsPreMeal,
+                                          windowEditPopUpMeal, windowEditPopUpInsulin, windowEditTextFieldGlycemia,
+                                          windowEditTextFieldUnit})
+        control->setEnabled(unlocked);
+    if (unlocked)
+        windowEditDate->setFocus();
+}
+
+void EditSheet::windowEditProtect()
+{
+    updateWindosEditProtectState();
+}
+
+void EditSheet::windowEditTherapy()
+{
+    if (windowEditIsTherapy->isChecked()) {
+        windowEditPopUpInsulin->setEnabled(true);
+        setNumberFieldEditable(windowEditTextFieldGlycemia, false);
+        setNumberFieldEditable(windowEditTextFieldUnit, true);
+        windowEditTextFieldGlycemia->clear();
+        windowEditTextFieldUnit->clear();
+        windowEditTextFieldUnit->setFocus();
+    } else {
+        windowEditPopUpInsulin->setCurrentIndex(0);
+        windowEditPopUpInsulin->setEnabled(false);
+        setNumberFieldEditable(windowEditTextFieldGlycemia, true);
+        setNumberFieldEditable(windowEditTextFieldUnit, false);
+        windowEditTextFieldGlycemia->setFocus();
+    }
+}
+
+void EditSheet::windowEditPopupMeal()
+{
+    const QString title = windowEditPopUpMeal->currentText();
+    const bool noPreMeal = title == text("POPUP_MEAL_SELECT") || title == text("POPUP_MEAL_CONTROL")
+                        || title == text("POPUP_MEAL_CORRECTION");
+    if (noPreMeal)
+        windowEditIsPreMeal->setChecked(false);
+    windowEditIsPreMeal->setEnabled(!noPreMeal);
+}
+
+void EditSheet::controlTextDidChange(QLineEdit *field)
+{
+    using NumberLimits::Field;
+    if (field != windowEditTextFieldGlycemia && field != windowEditTextFieldUnit)
+        return;
+    const Field which = field == windowEditTextFieldGlycemia ? Field::Glycemia : Field::Unit;
+    const QString before = field->text();
+    const QString after = NumberLimits::filteredInpuntToField(before, NumberLimits::kLimit);
+    if (after != before) {
+        // Keep the cursor where the user was typing, less what was taken out.
+        const int cursor = std::max(0, int(field->cursorPosition() - (before.size() - after.size())));
+        field->setText(after);
+        field->setCursorPosition(cursor);
+    }
+    if (NumberLimits::outOfRange(which, after)) {
+        ZRUtility::showErrorWithTextMessagge(m_strings.text(NumberLimits::messageKey(which)), this);
+        field->clear();
+    }
+}
+
+bool EditSheet::isAddMode() const
+{
+    return windowEditButtonAction->text() == text("BUTTON_ADD");
+}
+
+ZRGlycemicCard EditSheet::cardFromControls(uint64_t idCard) const
+{
+    auto keyOf = [this](const QComboBox *popup, const char *noneKey) {
+        const QString title = popup->currentText();
+        return title == text(noneKey) ? QString() : m_strings.keyForText(title);
+    };
+    CardDate when = CardDates::fromDateTime(windowEditDate->dateTime());
+    if (windowEditDate->dateTime() == m_openedDateTime)
+        when = m_openedDate;
+    auto number = [](const QLineEdit *field) {
+        return TextConversions::decimalNumberFromString(field->text()).value_or(0.0f);
+    };
+    return ZRGlycemicCard(idCard, std::nullopt, std::nullopt, when, windowEditIsProtect->isChecked(),
+                          windowEditIsPreMeal->isChecked(), windowEditIsTherapy->isChecked(),
+                          keyOf(windowEditPopUpMeal, "POPUP_MEAL_SELECT"),
+                          keyOf(windowEditPopUpInsulin, "POPUP_INSULIN_SELECT"),
+                          windowEditTextViewNote->toPlainText(), number(windowEditTextFieldGlycemia),
+                          number(windowEditTextFieldUnit));
+}
+
+bool EditSheet::isAcceptable(const ZRGlycemicCard &card)
+{
+    if (card.isTherapy())
+        return !card.nameInsulin().value_or(QString()).isEmpty() && card.unitValue() > 0.0f;
+    return card.glycemiaValue() > 0.0f;
+}

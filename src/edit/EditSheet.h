@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/ZRGlycemicCard.h"
+#include "ui/ValueFormatter.h"
+
+#include <QDialog>
+#include <QDateTime>
+
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class StringTable;
+
+// The sheet that adds a card or rewrites one as a whole, window-modal on the
+// main window. It only reads the card it opens on: the action button hands
+// the controller a new card built from the controls (see cardFromControls),
+// and the controller decides what becomes of it.
+class EditSheet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    EditSheet(const StringTable &strings, QWidget *mainWindow);
+
+    // The meal and insulin pop-ups' items, in their fixed order.
+    void fillPopUps();
+
+    // Every control is set again, for a new card (nullptr) or for the given
+    // one; then the sheet opens. now is the instant a new card starts at.
+    void inizializeGUIwindowsEditWhitGlycemicCard(const ZRGlycemicCard *card, double now);
+
+    // True when the action button says "add".
+    bool isAddMode() const;
+
+    // The card the controls describe, with the given identifier and no
+    // creation or editing date yet.
+    ZRGlycemicCard cardFromControls(uint64_t idCard) const;
+    // Whether the card may be stored: a dose needs an insulin and more than
+    // 0 units, a measurement a glycemia above 0.
+    static bool isAcceptable(const ZRGlycemicCard &card);
+
+    // The controls' own reactions.
+    void updateWindosEditProtectState();
+    void windowEditTherapy();
+    void windowEditProtect();
+    void windowEditPopupMeal();
+    // After each edit the user makes in a number field.
+    void controlTextDidChange(QLineEdit *field);
+
+    QDateTimeEdit *windowEditDate = nullptr;
+    QCheckBox *windowEditIsTherapy = nullptr;
+    QCheckBox *windowEditIsPreMeal = nullptr;
+    QCheckBox *windowEditIsProtect = nullptr;
+    QComboBox *windowEditPopUpMeal = nullptr;
+    QComboBox *windowEditPopUpInsulin = nullptr;
+    QLineEdit *windowEditTextFieldGlycemia = nullptr;
+    QLineEdit *windowEditTextFieldUnit = nullptr;
+    QPlainTextEdit *windowEditTextViewNote = nullptr;
+    QPushButton *windowEditButtonCancel = nullptr;
+    QPushButton *windowEditButtonAction = nullptr;
+
+signals:
+    // The action button was pressed; the controller validates and saves.
+    void actionRequested();
+
+private:
+    QString text(const char *key) const;
+    void selectItemByTitle(QComboBox *popup, const QString &key, const char *noneKey);
+    void setNumberFieldEditable(QLineEdit *field, bool editable);
+
+    const StringTable &m_strings;
+    ValueFormatter m_formatter;
+    // The date the picker was opened with, exactly as stored, so that a card
+    // saved without a change of date keeps it to the last fraction of a
+    // second (the picker holds milliseconds).
+    CardDate m_openedDate;
+    QDateTime m_openedDateTime;
+};

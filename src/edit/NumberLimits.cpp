@@ -1,0 +1,35 @@
+#include "edit/NumberLimits.h"
+
+#include "ui/TextConversions.h"
+
+namespace NumberLimits {
+
+QString filteredInpuntToField(const QString &text, int limitByteANumber)
+{
+    if (text.size() > limitByteANumber)
+        return text.chopped(1);
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+            kept.append(c);
+    }
+    return kept;
+}
+
+bool outOfRange(Field field, const QString &text)
+{
+    const std::optional<float> value = TextConversions::decimalNumberFromString(text);
+    if (!value)
+        return false;
+    if (field == Field::Glycemia)
+        return *value > 600.0f || *value <= 0.0f;
+    return *value > 100.0f || *value <= -1.0f;
+}
+
+QString messageKey(Field field)
+{
+    return field == Field::Glycemia ? QStringLiteral("LIMIT_INPUT_GLYCEMIA") : QStringLiteral("LIMIT_INPUT_UNIT");
+}
+
+} // namespace NumberLimits
