@@ -447,5 +447,81 @@
         <source>WINDOW_DELETE</source>
         <translation>Remove Card</translation>
     </message>
+    <message>
+        <source>BUTTON_CONTINUE</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>WINDOW_EXPORT</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <extracomment>Above the three export kinds; every card is exported, whatever the filter shows.</extracomment>
+        <source>EXPORT_MESSAGE</source>
+        <translation>Export the whole diary as:</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_ORV</source>
+        <translation>Diary file (.orv)</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_CSV</source>
+        <translation>CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_REALSTUDIO</source>
+        <translation>CSV in the old layout (.csv)</translation>
+    </message>
+    <message>
+        <source>ALERT_EXPORT_FAILED</source>
+        <translation>The diary could not be exported.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the chosen file, %2 the system's reason.</extracomment>
+        <source>ALERT_EXPORT_FAILED_INFO</source>
+        <translation>Writing %1 failed: %2. Nothing was written there.</translation>
+    </message>
+    <message>
+        <source>ALERT_EXPORT_OVER_DIARY_INFO</source>
+        <translation>That file is the diary itself: choose another name, or export as a diary file.</translation>
+    </message>
+    <message>
+        <extracomment>The diary is left as it was.</extracomment>
+        <source>ALERT_IMPORT_NOTHING</source>
+        <translation>Nothing was imported.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_IMPORTABLE</source>
+        <translation>Only .csv and .orv files can be imported.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the system's reason.</extracomment>
+        <source>IMPORT_UNREADABLE</source>
+        <translation>The file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_UTF8</source>
+        <translation>The file is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_RECOGNISED</source>
+        <translation>The file is in neither of the diary's CSV layouts (its first line is not a header of either).</translation>
+    </message>
+    <message>
+        <source>IMPORT_NONE_READABLE</source>
+        <translation>None of the file's records could be read.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NO_RECORDS</source>
+        <translation>The file holds no records.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NO_CARDS</source>
+        <translation>The diary file holds no cards.</translation>
+    </message>
+    <message>
+        <source>IMPORT_ALL_KNOWN</source>
+        <translation>The diary already holds every card of the file.</translation>
+    </message>
 </context>
 </TS>

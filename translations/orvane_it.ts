@@ -447,5 +447,81 @@
         <source>WINDOW_DELETE</source>
         <translation>Elimina scheda</translation>
     </message>
+    <message>
+        <source>BUTTON_CONTINUE</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>WINDOW_EXPORT</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <extracomment>Above the three export kinds; every card is exported, whatever the filter shows.</extracomment>
+        <source>EXPORT_MESSAGE</source>
+        <translation>Esporta tutto il diario come:</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_ORV</source>
+        <translation>File del diario (.orv)</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_CSV</source>
+        <translation>CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>EXPORT_FORMAT_REALSTUDIO</source>
+        <translation>CSV nel vecchio formato (.csv)</translation>
+    </message>
+    <message>
+        <source>ALERT_EXPORT_FAILED</source>
+        <translation>Non è stato possibile esportare il diario.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the chosen file, %2 the system's reason.</extracomment>
+        <source>ALERT_EXPORT_FAILED_INFO</source>
+        <translation>La scrittura di %1 non è riuscita: %2. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>ALERT_EXPORT_OVER_DIARY_INFO</source>
+        <translation>Quel file è il diario stesso: scegli un altro nome, oppure esporta come file del diario.</translation>
+    </message>
+    <message>
+        <extracomment>The diary is left as it was.</extracomment>
+        <source>ALERT_IMPORT_NOTHING</source>
+        <translation>Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_IMPORTABLE</source>
+        <translation>Si possono importare solo file .csv e .orv.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the system's reason.</extracomment>
+        <source>IMPORT_UNREADABLE</source>
+        <translation>Il file non può essere letto (%1).</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_UTF8</source>
+        <translation>Il file non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NOT_RECOGNISED</source>
+        <translation>Il file non è in nessuno dei formati CSV del diario (la prima riga non è l'intestazione di nessuno dei due).</translation>
+    </message>
+    <message>
+        <source>IMPORT_NONE_READABLE</source>
+        <translation>Nessuno dei record del file ha potuto essere letto.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NO_RECORDS</source>
+        <translation>Il file non contiene record.</translation>
+    </message>
+    <message>
+        <source>IMPORT_NO_CARDS</source>
+        <translation>Il file del diario non contiene schede.</translation>
+    </message>
+    <message>
+        <source>IMPORT_ALL_KNOWN</source>
+        <translation>Il diario contiene già tutte le schede del file.</translation>
+    </message>
 </context>
 </TS>

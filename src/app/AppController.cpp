@@ -2,9 +2,11 @@
 
 #include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
+#include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
 #include "model/ZRImport.h"
 #include "ui/Dialogs.h"
+#include "ui/ExportTypeSheet.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
 #include "ui/ZRUtility.h"
@@ -14,6 +16,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRadioButton>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -65,6 +70,7 @@ void AppController::awakeFromNib()
 {
     windowEdit = new EditSheet(m_strings, windowMain);
     windowDelete = new DeleteSheet(m_strings, windowMain);
+    windowExportType = new ExportTypeSheet(m_strings, windowMain);
     m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
     m_model->onEdited = [this](int) {
         refreshwindowNoteTextViewNote();
@@ -121,6 +127,9 @@ void AppController::connectSignals()
     connect(windowEdit, &QDialog::rejected, this, [this] { windowEditButtonCancel(); });
     connect(windowDelete, &DeleteSheet::removeRequested, this, [this] { windowDeleteRemove(); });
     connect(windowDelete, &QDialog::rejected, this, [this] { windowDeleteCancel(); });
+    connect(windowExportType, &ExportTypeSheet::continueRequested, this,
+            [this] { windowExportTypeButtonContinue(); });
+    connect(windowExportType, &QDialog::rejected, this, [this] { windowExportTypeButtonCancel(); });
 }
 
 void AppController::fitTableColumns()
@@ -377,8 +386,8 @@ void AppController::toolbar(QAction *sender)
     case ToolbarAdd: cardAdd(); break;
     case ToolbarEdit: cardEdit(); break;
     case ToolbarRemove: cardRemove(); break;
-    case ToolbarExport: break;
-    case ToolbarImport: break;
+    case ToolbarExport: exportDB(); break;
+    case ToolbarImport: fileOpenToImport(); break;
     case ToolbarStatistics: viewPanel(windowStatistics, menuStatistics); break;
     case ToolbarPeriod:
     case ToolbarKind: filtraDatiSecondoParametriPopupButton(); break;
@@ -408,8 +417,8 @@ void AppController::menuView(QAction *sender)
             inizializeGUIwindowsEditWhitGlycemicCard(card);
         break;
     case MenuRemove: measurementRemove(); break;
-    case MenuImport: break;
-    case MenuExport: break;
+    case MenuImport: fileOpenToImport(); break;
+    case MenuExport: exportDB(); break;
     case MenuStatistics: viewPanel(windowStatistics, menuStatistics); break;
     case MenuNote: viewPanel(windowNote, menuNote); break;
     case MenuShowToolbar:
@@ -544,4 +553,81 @@ void AppController::windowDeleteRemove()
     }
     windowDelete->accept();
     updateCommandStates();
+}
+
+// ---------------------------------------------------------------------------
+// Import and export
+
+void AppController::fileOpenToImport()
+{
+    const QString path = Dialogs::current().openFile(windowMain, QDir::homePath(),
+                                                     {QStringLiteral("csv"), QStringLiteral("orv")});
+    if (path.isEmpty())
+        return;
+    const bool replace = Dialogs::current().runAlert(windowMain, text("ALLERT_TEXT_MESSAGE_IMPORT"), QString(),
+                                                     {text("BUTTON_YES"), text("BUTTON_NO")})
+                         == Dialogs::kFirstButton;
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const Interchange::ImportResult result =
+        Interchange::importFile(path, arrayArchive, replace, zone, currentInstant());
+    QGuiApplication::restoreOverrideCursor();
+
+    if (const QString warning = result.warning(); !warning.isEmpty())
+        ZRUtility::showErrorWithTextMessagge(warning, windowMain);
+    if (result.imported()) {
+        arrayArchive = result.newDiary;
+        fileSave();
+    } else {
+        // The diary stays as it was, whatever was answered.
+        Dialogs::current().runAlert(windowMain, text("ALERT_IMPORT_NOTHING"),
+                                    m_strings.text(result.messageKey).arg(result.reason), {});
+        filtraDatiSecondoParametriPopupButton();
+    }
+    labelNumberOfRecord->setText(
+        QStringLiteral("%1 %2").arg(text("VIEW_NUMBER_RECORD")).arg(qulonglong(arrayArchive.size())));
+}
+
+void AppController::exportDB()
+{
+    if (windowDelete->isVisible() || windowExportType->isVisible())
+        return;
+    windowExportType->formatOrvaneORV->setChecked(true);
+    windowExportType->open();
+    updateCommandStates();
+}
+
+void AppController::windowExportTypeButtonCancel()
+{
+    windowExportType->hide();
+    updateCommandStates();
+}
+
+void AppController::windowExportTypeButtonContinue()
+{
+    const std::optional<ZRExport::Kind> suggested = windowExportType->selectedKind();
+    const QString name = suggested ? ZRExport::suggestedFileName(*suggested, currentInstant(), zone) : QString();
+    // The sheet goes before the save panel comes: cancelling the panel ends
+    // the export.
+    windowExportType->accept();
+    updateCommandStates();
+    const QString path = Dialogs::current().saveFile(windowMain, QDir::homePath(), name);
+    const std::optional<ZRExport::Kind> kind = windowExportType->selectedKind();
+    if (path.isEmpty() || !kind)
+        return;
+    // Anything but a diary file written over the diary itself would leave
+    // the program's own file unreadable.
+    if (*kind != ZRExport::Kind::OrvaneORV && QFileInfo(path) == QFileInfo(diaryPath)) {
+        Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
+                                    text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const Interchange::ExportResult result = Interchange::exportDiary(arrayArchive, *kind, path, zone);
+    QGuiApplication::restoreOverrideCursor();
+    if (!result.ok)
+        Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
+                                    m_strings.text(QStringLiteral("ALERT_EXPORT_FAILED_INFO"))
+                                        .arg(QDir::toNativeSeparators(path), result.error),
+                                    {});
 }

@@ -18,6 +18,7 @@
 class DeleteSheet;
 class DiaryTableModel;
 class EditSheet;
+class ExportTypeSheet;
 class StringTable;
 
 // The one controller of the program: it owns the diary, the view, every
@@ -91,6 +92,13 @@ public:
     void windowDeleteCancel();
     void windowDeleteRemove();
     DeleteSheet *windowDelete = nullptr;
+
+    // Import and export
+    void fileOpenToImport();
+    void exportDB();
+    void windowExportTypeButtonCancel();
+    void windowExportTypeButtonContinue();
+    ExportTypeSheet *windowExportType = nullptr;
     // Brings every toolbar and menu item's enabled state in line with its
     // validator; runs whenever what the validators read changes.
     void updateCommandStates();

@@ -15,13 +15,20 @@ namespace {
 
 using Outcome = ImportResult::Outcome;
 
-ImportResult refused(const CardList &diary, Outcome outcome, const QString &message, size_t notImported = 0)
+// Nothing imported: the sentence (with the reason in place of "%1") under
+// its string-table key.
+ImportResult refused(const CardList &diary, Outcome outcome, const char *key, const char *sentence,
+                     size_t notImported = 0, const QString &reason = QString())
 {
     ImportResult result;
     result.outcome = outcome;
     result.newDiary = diary;
     result.notImported = notImported;
-    result.message = message;
+    result.messageKey = QString::fromLatin1(key);
+    result.reason = reason;
+    result.message = QStringLiteral("Nothing was imported: ") + QString::fromLatin1(sentence);
+    if (!reason.isEmpty())
+        result.message = result.message.arg(reason);
     return result;
 }
 
@@ -102,25 +109,24 @@ ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool repl
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        return refused(diary, Outcome::NotUtf8, QStringLiteral("Nothing was imported: the file is not UTF-8 text."));
+        return refused(diary, Outcome::NotUtf8, "IMPORT_NOT_UTF8", "the file is not UTF-8 text.");
 
     const std::optional<CsvLines> lines = ZRImport::convertIntoArrayStreamText(std::move(text));
     const int layout = ZRImport::defineCSVTypeWithStreamText(lines ? &*lines : nullptr);
     if (layout == ZRImport::kLayoutNotRecognised)
-        return refused(diary, Outcome::NotRecognised,
-                       QStringLiteral("Nothing was imported: the file is in neither of the diary's CSV layouts "
-                                      "(its first line is not a header of either)."));
+        return refused(diary, Outcome::NotRecognised, "IMPORT_NOT_RECOGNISED",
+                       "the file is in neither of the diary's CSV layouts "
+                       "(its first line is not a header of either).");
 
     CardList fresh;
     const ZRImport::CsvCounts counts = layout == ZRImport::kLayoutDefault
                                            ? ZRImport::importDefaultCSV(*lines, fresh)
                                            : ZRImport::importREALStudioCSV(*lines, fresh, zone, now);
     if (counts.added == 0)
-        return refused(diary, Outcome::NothingImported,
-                       counts.notImported > 0
-                           ? QStringLiteral("Nothing was imported: none of the file's records could be read.")
-                           : QStringLiteral("Nothing was imported: the file holds no records."),
-                       counts.notImported);
+        return counts.notImported > 0
+                   ? refused(diary, Outcome::NothingImported, "IMPORT_NONE_READABLE",
+                             "none of the file's records could be read.", counts.notImported)
+                   : refused(diary, Outcome::NothingImported, "IMPORT_NO_RECORDS", "the file holds no records.");
     if (replace)
         return accepted(std::move(fresh), counts.added, counts.notImported);
 
@@ -138,15 +144,14 @@ ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool repl
 ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace)
 {
     if (fileCards.empty())
-        return refused(diary, Outcome::NothingImported,
-                       QStringLiteral("Nothing was imported: the diary file holds no cards."));
+        return refused(diary, Outcome::NothingImported, "IMPORT_NO_CARDS", "the diary file holds no cards.");
     if (replace)
         return accepted(fileCards, fileCards.size(), 0);
     CardList joined = diary;
     const size_t added = ZRImport::removeMeasuramentDuplicate(fileCards, joined);
     if (added == 0)
-        return refused(diary, Outcome::NothingImported,
-                       QStringLiteral("Nothing was imported: the diary already holds every card of the file."));
+        return refused(diary, Outcome::NothingImported, "IMPORT_ALL_KNOWN",
+                       "the diary already holds every card of the file.");
     return accepted(std::move(joined), added, 0);
 }
 
@@ -155,23 +160,21 @@ ImportResult importFile(const QString &path, const CardList &diary, bool replace
 {
     const FileKind kind = fileKindForPath(path);
     if (kind == FileKind::Other)
-        return refused(diary, Outcome::NotImportable,
-                       QStringLiteral("Nothing was imported: only .csv and .orv files can be imported."));
+        return refused(diary, Outcome::NotImportable, "IMPORT_NOT_IMPORTABLE",
+                       "only .csv and .orv files can be imported.");
     QString why;
     if (kind == FileKind::Diary) {
         if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-            return refused(diary, Outcome::Unreadable,
-                           QStringLiteral("Nothing was imported: the diary file cannot be read (it is not a file)."));
+            return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0,
+                           QStringLiteral("it is not a file"));
         const std::optional<CardList> cards = DiaryFile::read(path, &why);
         if (!cards)
-            return refused(diary, Outcome::Unreadable,
-                           QStringLiteral("Nothing was imported: the diary file cannot be read (%1).").arg(why));
+            return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);
         return importDiaryCards(*cards, diary, replace);
     }
     const std::optional<QByteArray> bytes = readBounded(path, kLargestCsv, &why);
     if (!bytes)
-        return refused(diary, Outcome::Unreadable,
-                       QStringLiteral("Nothing was imported: the file cannot be read (%1).").arg(why));
+        return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);
     return importCsv(*bytes, diary, replace, zone, now);
 }
 

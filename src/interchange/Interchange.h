@@ -31,8 +31,13 @@ struct ImportResult {
     CardList newDiary;
     size_t added = 0;       // cards taken from the file
     size_t notImported = 0; // CSV records that could not be read
-    // Not imported: one sentence saying why nothing was imported.
+    // Not imported: one sentence saying why nothing was imported (English,
+    // for the command line), the string-table key of the same sentence for
+    // the program's alert, and the system's reason where the sentence has
+    // a place for one ("%1").
     QString message;
+    QString messageKey;
+    QString reason;
 
     bool imported() const { return outcome == Outcome::Imported; }
     // "ATTENZIONE: %lu record non sono stati importati!" when records were

@@ -153,6 +153,25 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("ALERT_SAVE_FAILED"),
                                                QStringLiteral("ALERT_SAVE_FAILED_INFO"),
                                                QStringLiteral("ALERT_SAVE_BLOCKED_INFO"),
+                                               // Import and export
+                                               QStringLiteral("BUTTON_CONTINUE"),
+                                               QStringLiteral("WINDOW_EXPORT"),
+                                               QStringLiteral("EXPORT_MESSAGE"),
+                                               QStringLiteral("EXPORT_FORMAT_ORV"),
+                                               QStringLiteral("EXPORT_FORMAT_CSV"),
+                                               QStringLiteral("EXPORT_FORMAT_REALSTUDIO"),
+                                               QStringLiteral("ALERT_EXPORT_FAILED"),
+                                               QStringLiteral("ALERT_EXPORT_FAILED_INFO"),
+                                               QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO"),
+                                               QStringLiteral("ALERT_IMPORT_NOTHING"),
+                                               QStringLiteral("IMPORT_NOT_IMPORTABLE"),
+                                               QStringLiteral("IMPORT_UNREADABLE"),
+                                               QStringLiteral("IMPORT_NOT_UTF8"),
+                                               QStringLiteral("IMPORT_NOT_RECOGNISED"),
+                                               QStringLiteral("IMPORT_NONE_READABLE"),
+                                               QStringLiteral("IMPORT_NO_RECORDS"),
+                                               QStringLiteral("IMPORT_NO_CARDS"),
+                                               QStringLiteral("IMPORT_ALL_KNOWN"),
                                            });
     return keys;
 }

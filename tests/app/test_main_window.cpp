@@ -1,10 +1,14 @@
 // The main window as the user meets it: start-up, the filter pop-ups and
 // menus, the table, the record count and the note panel. Runs offscreen.
 #include "app/AppController.h"
+#include "interchange/CsvLayouts.h"
+#include "interchange/ZRExport.h"
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
+#include "model/ZRImport.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
+#include "ui/ExportTypeSheet.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
 #include "view/DiaryTableModel.h"
@@ -12,12 +16,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -504,6 +511,202 @@ TEST_F(MainWindowTest, RememberedSettingsShapeTheWindowAtStart)
     EXPECT_EQ(controller->toolBar->iconSize(),
               QSize(controller->toolBar->style()->pixelMetric(QStyle::PM_ToolBarIconSize),
                     controller->toolBar->style()->pixelMetric(QStyle::PM_ToolBarIconSize)));
+}
+
+// ---------------------------------------------------------------------------
+// Import and export
+
+// On its indicator: a radio button takes clicks on its indicator and title
+// only, not on the rest of its row.
+void clickRadio(QRadioButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QList<uint64_t> idsOf(const CardList &cards)
+{
+    QList<uint64_t> ids;
+    for (const CardRef &c : cards)
+        ids << c->idCard();
+    return ids;
+}
+
+TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
+{
+    writeDiary(weekOfCards());
+    start();
+    controller->menuViewPeriodToday->trigger(); // the label counts the whole diary all the same
+
+    // Nothing in the diary was ever edited: a card edited elsewhere is
+    // news, a card created before the diary's newest is not.
+    CardList incoming{card(20, "2026-03-13T08:00:00", false, "POPUP_MEAL_LUNCH", 140),
+                      card(21, "2026-03-01T08:00:00", false, "POPUP_MEAL_LUNCH", 141),
+                      card(22, "2026-03-01T09:00:00", false, "POPUP_MEAL_LUNCH", 142)};
+    incoming[2]->setDateEditing(rome("2026-03-14T10:00:00"));
+    const QString other = home.filePath(QStringLiteral("other.orv"));
+    ASSERT_TRUE(DiaryFile::writeAtomically(other, KeyedArchive::encodeDiary(incoming)).ok);
+
+    dialogs.fileAnswers << other;
+    dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
+    controller->csvImport->trigger();
+    EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv")}));
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
+    EXPECT_EQ(dialogs.alerts[0].buttons,
+              (QStringList{strings.text(QStringLiteral("BUTTON_YES")), strings.text(QStringLiteral("BUTTON_NO"))}));
+    const auto onDisk = DiaryFile::read(path, nullptr);
+    ASSERT_TRUE(onDisk);
+    EXPECT_EQ(idsOf(*onDisk), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
+    EXPECT_EQ(label(), strings.text(QStringLiteral("VIEW_NUMBER_RECORD")) + QStringLiteral(" 11"));
+
+    // The same file again adds nothing, is told so, and writes nothing.
+    const QByteArray before = testsupport::readFile(path);
+    dialogs.fileAnswers << other;
+    dialogs.alertAnswers << Dialogs::kFirstButton + 1;
+    controller->csvImport->trigger();
+    ASSERT_EQ(dialogs.alerts.size(), 3);
+    EXPECT_EQ(dialogs.alerts[2].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
+    EXPECT_EQ(dialogs.alerts[2].informativeText, strings.text(QStringLiteral("IMPORT_ALL_KNOWN")));
+    EXPECT_EQ(testsupport::readFile(path), before);
+    EXPECT_EQ(controller->arrayArchive.size(), 11u);
+
+    // Replacing leaves exactly the file's cards, with their identifiers.
+    dialogs.fileAnswers << other;
+    dialogs.alertAnswers << Dialogs::kFirstButton;
+    controller->menuImport->trigger();
+    EXPECT_EQ(idsOf(*DiaryFile::read(path, nullptr)), (QList<uint64_t>{20, 22, 21}));
+    EXPECT_EQ(label(), strings.text(QStringLiteral("VIEW_NUMBER_RECORD")) + QStringLiteral(" 3"));
+
+    // Cancelling the panel asks nothing more.
+    const qsizetype asked = dialogs.alerts.size();
+    controller->csvImport->trigger();
+    EXPECT_EQ(dialogs.alerts.size(), asked);
+}
+
+TEST_F(MainWindowTest, ImportingCsvAppendsRenumbersAndTellsWhatWasLeftOut)
+{
+    writeDiary(weekOfCards());
+    start();
+    const QString csv = home.filePath(QStringLiteral("cards.csv"));
+    QByteArray text = ZRExport::exportFormatCSVFromArray({card(1, "2026-03-11T07:00:00", false, "POPUP_MEAL_LUNCH", 150)});
+    text += "not;a;record\r";
+    ASSERT_TRUE(testsupport::writeFile(csv, text));
+
+    dialogs.fileAnswers << csv;
+    dialogs.alertAnswers << Dialogs::kFirstButton + 1;
+    controller->csvImport->trigger();
+    ASSERT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_EQ(dialogs.alerts[1].message, QStringLiteral("ATTENZIONE: 1 record non sono stati importati!"));
+    const auto onDisk = DiaryFile::read(path, nullptr);
+    ASSERT_TRUE(onDisk);
+    ASSERT_EQ(onDisk->size(), 10u);
+    QList<uint64_t> ids = idsOf(*onDisk);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (QList<uint64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(rowsShown().size(), 10);
+}
+
+TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
+{
+    writeDiary(weekOfCards());
+    start();
+    const QByteArray before = testsupport::readFile(path);
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        const char *key;
+    };
+    const Case cases[] = {
+        {"notes.csv", "date,value\r2026-03-11,120\r", "IMPORT_NOT_RECOGNISED"},
+        {"latin1.csv", CsvLayouts::returnPropertyNameListDefault().toUtf8() + "1;caff\xe8\r", "IMPORT_NOT_UTF8"},
+        {"header.csv", CsvLayouts::returnPropertyNameListDefault().toUtf8(), "IMPORT_NO_RECORDS"},
+        {"broken.orv", "bplist00 and then nothing", "IMPORT_UNREADABLE"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = home.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(testsupport::writeFile(file, c.bytes));
+        dialogs.alerts.clear();
+        dialogs.fileAnswers << file;
+        dialogs.alertAnswers << Dialogs::kFirstButton; // replace: must not empty the diary
+        controller->csvImport->trigger();
+        ASSERT_EQ(dialogs.alerts.size(), 2);
+        EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
+        EXPECT_TRUE(dialogs.alerts[1].informativeText.startsWith(
+            strings.text(QString::fromLatin1(c.key)).section(QLatin1Char('%'), 0, 0)));
+        EXPECT_EQ(controller->arrayArchive.size(), 9u);
+        EXPECT_EQ(testsupport::readFile(path), before);
+        EXPECT_EQ(rowsShown().size(), 9);
+    }
+}
+
+TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
+{
+    writeDiary(weekOfCards());
+    start("2013-05-04T09:07:00");
+    controller->menuViewMeasuramentTherapy->trigger(); // two cards in view, nine exported
+    ExportTypeSheet *sheet = controller->windowExportType;
+
+    controller->csvExport->trigger();
+    ASSERT_TRUE(sheet->isVisible());
+    EXPECT_TRUE(sheet->formatOrvaneORV->isChecked());
+    clickRadio(sheet->formatOrvaneCSV);
+    EXPECT_FALSE(sheet->formatOrvaneORV->isChecked());
+    const QString csv = home.filePath(QStringLiteral("out.csv"));
+    dialogs.fileAnswers << csv;
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.csv"));
+    EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
+    EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(controller->arrayArchive));
+    EXPECT_EQ(testsupport::readFile(csv).count('\r'), 10);
+
+    // Opened again, the diary-file kind is chosen; it reads back as the diary.
+    controller->menuExport->trigger();
+    EXPECT_TRUE(sheet->formatOrvaneORV->isChecked());
+    const QString orv = home.filePath(QStringLiteral("copy.orv"));
+    dialogs.fileAnswers << orv;
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.orv"));
+    const auto copy = DiaryFile::read(orv, nullptr);
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(idsOf(*copy), idsOf(controller->arrayArchive));
+
+    // Cancel on the sheet or on the panel writes nothing and tells nothing.
+    controller->csvExport->trigger();
+    QTest::mouseClick(sheet->windowExportTypeButtonCancel, Qt::LeftButton);
+    EXPECT_FALSE(sheet->isVisible());
+    controller->csvExport->trigger();
+    clickRadio(sheet->formatOrvaneREALStudioCSV);
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane Old 2013.05.04 09.07.csv"));
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary)
+{
+    writeDiary(weekOfCards());
+    start();
+    const QByteArray diary = testsupport::readFile(path);
+    ExportTypeSheet *sheet = controller->windowExportType;
+
+    controller->csvExport->trigger();
+    sheet->formatOrvaneCSV->setChecked(true);
+    ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("plain")), "a file, not a folder"));
+    dialogs.fileAnswers << home.filePath(QStringLiteral("plain/out.csv"));
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_EXPORT_FAILED")));
+
+    // CSV over the diary file itself would make it unreadable.
+    controller->csvExport->trigger();
+    sheet->formatOrvaneCSV->setChecked(true);
+    dialogs.fileAnswers << path;
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    ASSERT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
+    EXPECT_EQ(testsupport::readFile(path), diary);
 }
 
 } // namespace

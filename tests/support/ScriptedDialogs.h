@@ -26,6 +26,10 @@ public:
 
     QList<Alert> alerts;
     int panelsShown = 0;
+    // What the last panel was opened with.
+    QString panelFolder;
+    QStringList panelExtensions;
+    QString panelSuggestedName;
 
     int runAlert(QWidget *, const QString &message, const QString &informativeText,
                  const QStringList &buttons) override
@@ -33,14 +37,18 @@ public:
         alerts.append({message, informativeText, buttons});
         return alertAnswers.isEmpty() ? kFirstButton : alertAnswers.takeFirst();
     }
-    QString openFile(QWidget *, const QString &, const QStringList &) override
+    QString openFile(QWidget *, const QString &folder, const QStringList &extensions) override
     {
         ++panelsShown;
+        panelFolder = folder;
+        panelExtensions = extensions;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    QString saveFile(QWidget *, const QString &, const QString &) override
+    QString saveFile(QWidget *, const QString &folder, const QString &suggestedName) override
     {
         ++panelsShown;
+        panelFolder = folder;
+        panelSuggestedName = suggestedName;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 };
