@@ -1,9 +1,13 @@
-// The main window over a lifetime diary: how long it takes to open, and how
-// long a change of period or kind takes to refresh the table, the record
-// count and the statistics (painting included).
+// The main window over a lifetime diary: how long it takes to open, how long
+// a change of period or kind takes to refresh the table, the record count and
+// the statistics (painting included), and how long the window takes to be
+// ready again after a card is added, edited or removed (save, filter,
+// statistics and table together).
 #include "SyntheticDiary.h"
 
 #include "app/AppController.h"
+#include "edit/DeleteSheet.h"
+#include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
@@ -12,6 +16,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -69,6 +75,62 @@ void BM_WindowFilter(benchmark::State &state)
 BENCHMARK(BM_WindowFilter)
     ->ArgsProduct({benchmark::CreateDenseRange(0, 9, 1), {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
+
+// The sheets as the user fills them, the button pressed, and the window
+// repainted.
+void addMeasurement(AppController &controller, const char *value)
+{
+    controller.cardAdd();
+    controller.windowEdit->windowEditTextFieldGlycemia->setText(QString::fromLatin1(value));
+    controller.windowEditButtonAction();
+    QApplication::processEvents();
+}
+
+void editFirstRow(AppController &controller, const char *value)
+{
+    controller.listaSchedeGlicemiche->selectRow(0);
+    controller.cardEdit();
+    controller.windowEdit->windowEditTextFieldGlycemia->setText(QString::fromLatin1(value));
+    controller.windowEditButtonAction();
+    QApplication::processEvents();
+}
+
+void removeFirstRow(AppController &controller)
+{
+    controller.listaSchedeGlicemiche->selectRow(0);
+    controller.cardRemove();
+    controller.windowDeleteRemove();
+    QApplication::processEvents();
+}
+
+// Arguments: which change (0 add, 1 edit, 2 remove). The diary keeps its
+// size: the opposite change runs untimed.
+void BM_CardChange(benchmark::State &state)
+{
+    auto controller = openWindow(newestDate() + 3600);
+    const int change = int(state.range(0));
+    for (auto _ : state) {
+        switch (change) {
+        case 0:
+            addMeasurement(*controller, "123");
+            state.PauseTiming();
+            removeFirstRow(*controller);
+            state.ResumeTiming();
+            break;
+        case 1:
+            editFirstRow(*controller, "124");
+            break;
+        default:
+            state.PauseTiming();
+            addMeasurement(*controller, "125");
+            state.ResumeTiming();
+            removeFirstRow(*controller);
+            break;
+        }
+    }
+    state.counters["cards"] = double(controller->arrayArchive.size());
+}
+BENCHMARK(BM_CardChange)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

@@ -530,12 +530,25 @@ Ref Writer::addString(const QString &value)
         d->strings.insert(value, ref);
         return ref;
     }
-    const Ref ref = d->beginScalar();
-    Impl::appendLengthHeader(d->payload, 0x6, static_cast<uint64_t>(value.size()));
-    for (const QChar c : value)
-        Impl::appendBE(d->payload, c.unicode(), 2);
-    d->endScalar(ref);
+    const Ref ref = addNewString(value);
     d->strings.insert(value, ref);
+    return ref;
+}
+
+Ref Writer::addNewString(const QString &value)
+{
+    const Ref ref = d->beginScalar();
+    const bool ascii = std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        Impl::appendLengthHeader(d->payload, 0x5, static_cast<uint64_t>(value.size()));
+        for (const QChar c : value)
+            d->payload.push_back(static_cast<char>(c.unicode()));
+    } else {
+        Impl::appendLengthHeader(d->payload, 0x6, static_cast<uint64_t>(value.size()));
+        for (const QChar c : value)
+            Impl::appendBE(d->payload, c.unicode(), 2);
+    }
+    d->endScalar(ref);
     return ref;
 }
 

@@ -105,6 +105,9 @@ public:
     Ref addDate(double secondsSince2001);
     Ref addString(const QString &value); // ASCII when it can, else UTF-16 big-endian
     Ref addAsciiString(std::string_view ascii);
+    // A string stored without looking for an equal one: for callers that
+    // keep equal texts apart themselves.
+    Ref addNewString(const QString &value);
     Ref addData(const QByteArray &value);
     Ref addUid(uint64_t value);
     Ref addArray(std::span<const Ref> members);

@@ -469,6 +469,16 @@ private:
     uint64_t m_dateClass = 0;
     Ref m_dateClassRef = 0;
     QHash<QString, uint64_t> m_texts;
+    // The few texts that nearly every card holds (meal and insulin names)
+    // are mostly one string shared by many cards: found by address first,
+    // they skip hashing their characters. The cards outlive the encoding,
+    // so an address and length seen stand for the same characters throughout.
+    struct Recent {
+        const QChar *data = nullptr;
+        qsizetype size = -1;
+        uint64_t uid = 0;
+    };
+    std::array<Recent, 64> m_recent{};
 };
 
 uint64_t Encoder::classUid(Ref &cache, std::initializer_list<std::string_view> classes)
@@ -500,11 +510,17 @@ uint64_t Encoder::textUid(const CardText &text)
 {
     if (!text)
         return 0;
-    const auto it = m_texts.constFind(*text);
-    if (it != m_texts.constEnd())
-        return *it;
-    const uint64_t uid = push(m_w.addString(*text));
-    m_texts.insert(*text, uid);
+    Recent &recent = m_recent[(reinterpret_cast<uintptr_t>(text->constData()) >> 4) % m_recent.size()];
+    if (recent.data == text->constData() && recent.size == text->size())
+        return recent.uid;
+    uint64_t uid;
+    if (const auto it = m_texts.constFind(*text); it != m_texts.constEnd()) {
+        uid = *it;
+    } else {
+        uid = push(m_w.addNewString(*text));
+        m_texts.insert(*text, uid);
+    }
+    recent = {text->constData(), text->size(), uid};
     return uid;
 }
 
@@ -513,7 +529,7 @@ QByteArray Encoder::run(const CardList &cards)
     for (int i = 0; i < KeyCount; ++i)
         m_keyRefs[i] = m_w.addAsciiString(kKeyNames[i]);
     m_nsTime = m_w.addAsciiString("NS.time");
-    m_w.reserve(cards.size() * 12 + 64, cards.size() * 48 + 4096, cards.size() * 28 + 64);
+    m_w.reserve(cards.size() * 12 + 64, cards.size() * 96 + 4096, cards.size() * 28 + 64);
     m_texts.reserve(1024);
     m_objects.reserve(cards.size() * 5 + 8);
 

@@ -9,12 +9,17 @@ CardList *ZRImport::sortForMeasuramentDateArray(CardList *cards)
     if (!cards)
         return nullptr;
     auto dated = [](const CardRef &c) { return c->dateMeasurement() && !std::isnan(*c->dateMeasurement()); };
-    std::stable_sort(cards->begin(), cards->end(), [&](const CardRef &a, const CardRef &b) {
+    auto newerFirst = [&](const CardRef &a, const CardRef &b) {
         const bool da = dated(a), db = dated(b);
         if (da != db)
             return da; // dated cards first
         return da && *a->dateMeasurement() > *b->dateMeasurement();
-    });
+    };
+    // Every save sorts, and the diary is nearly always in order already: a
+    // check is a fraction of a stable sort's cost, and a stable sort of a
+    // sorted list leaves it as it is.
+    if (!std::is_sorted(cards->begin(), cards->end(), newerFirst))
+        std::stable_sort(cards->begin(), cards->end(), newerFirst);
     return cards;
 }
 
