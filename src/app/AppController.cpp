@@ -4,6 +4,7 @@
 #include "edit/EditSheet.h"
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
+#include "model/DiaryWriter.h"
 #include "model/ZRImport.h"
 #include "ui/Dialogs.h"
 #include "ui/ExportTypeSheet.h"
@@ -32,11 +33,14 @@ AppController::AppController(const StringTable &strings, QObject *parent)
     : QObject(parent)
     , diaryPath(DiaryFile::diaryPath())
     , m_strings(strings)
+    , m_writer(std::make_unique<DiaryWriter>())
 {
 }
 
 AppController::~AppController()
 {
+    // A save still under way is finished while everything is in place.
+    m_writer.reset();
     // The table must let go of the model before the model goes.
     if (listaSchedeGlicemiche)
         listaSchedeGlicemiche->setModel(nullptr);
@@ -72,7 +76,13 @@ void AppController::awakeFromNib()
     windowDelete = new DeleteSheet(m_strings, windowMain);
     windowExportType = new ExportTypeSheet(m_strings, windowMain);
     m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
-    m_model->onEdited = [this](int) {
+    m_model->onEdited = [this](int row, const CardRef &edited) {
+        // The edited copy takes the card's place in the diary and, when the
+        // view is a list of its own, there too.
+        const CardRef old = m_model->cardAt(row);
+        std::replace(arrayArchive.begin(), arrayArchive.end(), old, edited);
+        if (!m_view.isDiary)
+            std::replace(m_view.cards.begin(), m_view.cards.end(), old, edited);
         refreshwindowNoteTextViewNote();
         // A note changed in the table is written at once: it changes neither
         // the order nor what is in view, so there is nothing to filter again.
@@ -221,14 +231,33 @@ bool AppController::writeDiary()
                                     {});
         return false;
     }
-    const DiaryFile::SaveResult result = DiaryFile::save(diaryPath, arrayArchive);
-    if (!result.ok) {
-        Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
-                                    m_strings.text(QStringLiteral("ALERT_SAVE_FAILED_INFO"))
-                                        .arg(QDir::toNativeSeparators(diaryPath), result.error),
-                                    {});
+    if (saveInBackground) {
+        // Told back on this thread; dropped if the controller is gone by then.
+        const QString path = diaryPath;
+        m_writer->submit(path, arrayArchive, [this, path](const DiaryFile::SaveResult &result) {
+            if (!result.ok)
+                QMetaObject::invokeMethod(
+                    this, [this, path, error = result.error] { tellSaveFailed(path, error); }, Qt::QueuedConnection);
+        });
+        return true;
     }
+    const DiaryFile::SaveResult result = DiaryFile::save(diaryPath, arrayArchive);
+    if (!result.ok)
+        tellSaveFailed(diaryPath, result.error);
     return result.ok;
+}
+
+void AppController::tellSaveFailed(const QString &path, const QString &error)
+{
+    Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
+                                m_strings.text(QStringLiteral("ALERT_SAVE_FAILED_INFO"))
+                                    .arg(QDir::toNativeSeparators(path), error),
+                                {});
+}
+
+void AppController::waitForSave()
+{
+    m_writer->wait();
 }
 
 void AppController::fileSave()
@@ -569,6 +598,7 @@ void AppController::fileOpenToImport()
                          == Dialogs::kFirstButton;
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    waitForSave(); // the file chosen may be the diary itself
     const Interchange::ImportResult result =
         Interchange::importFile(path, arrayArchive, replace, zone, currentInstant());
     QGuiApplication::restoreOverrideCursor();
@@ -623,6 +653,7 @@ void AppController::windowExportTypeButtonContinue()
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    waitForSave(); // the file chosen may be the diary itself
     const Interchange::ExportResult result = Interchange::exportDiary(arrayArchive, *kind, path, zone);
     QGuiApplication::restoreOverrideCursor();
     if (!result.ok)

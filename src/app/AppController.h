@@ -17,6 +17,7 @@
 
 class DeleteSheet;
 class DiaryTableModel;
+class DiaryWriter;
 class EditSheet;
 class ExportTypeSheet;
 class StringTable;
@@ -47,6 +48,12 @@ public:
     // False when the file at diaryPath could be neither read nor moved aside:
     // saving would destroy it, so nothing is saved.
     bool diaryWritable() const { return m_diaryWritable; }
+    // Saves encode and write the file on a thread of their own (the window
+    // is ready again at once; a failure is told when it comes). Off unless
+    // set: a save then returns once the file is written.
+    bool saveInBackground = false;
+    // Returns once every save asked for is on disk (or has failed).
+    void waitForSave();
 
     // Remembered view settings
     void loadingPreference();
@@ -127,6 +134,7 @@ private:
     void setPanelVisible(QWidget *panel, bool visible);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
+    void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
 
     const StringTable &m_strings;
@@ -138,4 +146,7 @@ private:
     CardRef m_editingCard;   // the card the edit sheet opened on, if any
     CardRef m_removingCard;  // the card the delete sheet names
     CardRef m_selectNext;    // the card the next filter run selects
+    // Last, so that it is the first to go: it finishes what it writes while
+    // the rest is still there.
+    std::unique_ptr<DiaryWriter> m_writer;
 };

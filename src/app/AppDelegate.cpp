@@ -36,6 +36,10 @@ bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed()
 
 void AppDelegate::applicationWillTerminate()
 {
+    // The last save is written before the program goes, so that a failure
+    // can still be told.
+    appContoller->waitForSave();
+    appContoller->saveInBackground = false;
     appContoller->fileSave();
     appContoller->updatePreference();
 }

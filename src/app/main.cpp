@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     AppController controller(StringTable::shared());
+    controller.saveInBackground = true;
     controller.loadLayout(controller.strings());
     AppDelegate delegate(&controller);
     delegate.setWindow(controller.windowMain);

@@ -103,9 +103,11 @@ bool DiaryTableModel::setObjectValue(const QVariant &value, const QString &ident
     text.replace(QRegularExpression(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
     if (card->notes() == CardText(text))
         return true;
-    card->setNotes(text);
-    if (onEdited)
-        onEdited(row);
+    if (!onEdited)
+        return false;
+    auto edited = std::make_shared<ZRGlycemicCard>(*card);
+    edited->setNotes(text);
+    onEdited(row, edited);
     return true;
 }
 

@@ -52,8 +52,11 @@ public:
     // The longest text a column is likely to show, to size it by.
     QString widestText(const QString &identifier) const;
 
-    // Told after an in-place edit has changed a card.
-    std::function<void(int row)> onEdited;
+    // An in-place edit never changes the card shown (a save may be reading
+    // it): it hands over an edited copy, which the owner of the view puts in
+    // the card's place, in the view and in the diary. Without an owner to
+    // tell, nothing is edited.
+    std::function<void(int row, const CardRef &edited)> onEdited;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

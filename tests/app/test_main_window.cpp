@@ -364,6 +364,46 @@ TEST_F(MainWindowTest, ANoteEditedInPlaceIsWrittenAtOnce)
     EXPECT_EQ((*onDisk)[2]->glycemiaValue(), 0.0f);
 }
 
+TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
+{
+    writeDiary(weekOfCards());
+    start();
+    controller->saveInBackground = true;
+    controller->menuViewMeasuramentBlood->trigger(); // the view is a list of its own
+    DiaryTableModel *model = controller->tableModel();
+    const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
+
+    // Edits in quick succession; the card a save may be reading is never
+    // changed, its edited copy takes its place in the view and the diary.
+    const CardRef shown = model->cardAt(1);
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(model->setData(model->index(1, notes), QStringLiteral("edit %1").arg(i)));
+    EXPECT_EQ(shown->notes(), CardText(QStringLiteral("first minute of today")));
+    const CardRef edited = model->cardAt(1);
+    EXPECT_EQ(edited->notes(), CardText(QStringLiteral("edit 5")));
+    EXPECT_NE(std::find(controller->arrayArchive.begin(), controller->arrayArchive.end(), edited),
+              controller->arrayArchive.end());
+    EXPECT_EQ(std::find(controller->arrayArchive.begin(), controller->arrayArchive.end(), shown),
+              controller->arrayArchive.end());
+
+    controller->waitForSave();
+    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
+    ASSERT_TRUE(onDisk);
+    ASSERT_EQ(onDisk->size(), 9u);
+    EXPECT_EQ((*onDisk)[1]->notes(), CardText(QStringLiteral("edit 5")));
+
+    // A failure is told once the writer has given up.
+    ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
+    controller->diaryPath = home.filePath(QStringLiteral("Blocked/Orvane.orv"));
+    controller->fileSave();
+    controller->waitForSave();
+    for (int i = 0; i < 500 && dialogs.alerts.isEmpty(); ++i)
+        QTest::qWait(10);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
+    EXPECT_EQ(controller->arrayArchive.size(), 9u);
+}
+
 TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
 {
     ASSERT_TRUE(testsupport::writeFile(path, QByteArray("this is no diary")));

@@ -1,8 +1,11 @@
 #include "model/DiaryFile.h"
+#include "model/DiaryWriter.h"
 #include "model/KeyedArchive.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+
+#include <atomic>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -138,3 +141,28 @@ TEST_F(DiaryFileTest, ExportedDiaryOpensAsTheDiary)
 }
 
 } // namespace
+
+TEST_F(DiaryFileTest, TheWriterWritesTheLatestRequestAndFinishesBeforeItGoes)
+{
+    const QString path = home.filePath(QStringLiteral("Documents/Orvane.orv"));
+    CardList cards = testsupport::sampleCards();
+    std::atomic<int> written{0};
+    std::atomic<int> failed{0};
+    auto done = [&](const DiaryFile::SaveResult &r) { ++(r.ok ? written : failed); };
+    ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("file")), "not a folder"));
+    {
+        DiaryWriter writer;
+        // Each request holds one card more; the last one asked for is the
+        // one on disk, whichever of the others were dropped on the way.
+        for (size_t n = 1; n <= cards.size(); ++n)
+            writer.submit(path, CardList(cards.begin(), cards.begin() + qsizetype(n)), done);
+        writer.submit(home.filePath(QStringLiteral("file/Orvane.orv")), cards, done);
+        writer.submit(path, cards, done);
+        // Leaving the scope writes what is still waiting.
+    }
+    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
+    ASSERT_TRUE(onDisk);
+    EXPECT_EQ(onDisk->size(), cards.size());
+    EXPECT_GE(written.load(), 1);
+    EXPECT_LE(failed.load(), 1);
+}

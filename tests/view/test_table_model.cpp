@@ -109,7 +109,11 @@ TEST_F(TableModelTest, OnlyOneLineNotesEditInPlace)
     DiaryTableModel model(english, QLocale(QLocale::English, QLocale::UnitedStates), kRome);
     model.setView(&view);
     QList<int> edited;
-    model.onEdited = [&edited](int row) { edited << row; };
+    // The owner of the view puts the edited copy in place.
+    model.onEdited = [&](int row, const CardRef &card) {
+        edited << row;
+        view[size_t(row)] = card;
+    };
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
     for (const QString &id : DiaryTableModel::columnIdentifiers()) {
@@ -117,8 +121,12 @@ TEST_F(TableModelTest, OnlyOneLineNotesEditInPlace)
         EXPECT_EQ(editable, id == QLatin1String("notes")) << id.toStdString();
     }
     // A protected card's note stays the user's to change, as in the edit sheet.
+    const CardRef before = view[1];
     ASSERT_TRUE(model.setData(model.index(1, column("notes")), QStringLiteral("pasted\nover two lines")));
     EXPECT_EQ(view[1]->notes(), CardText(QStringLiteral("pasted over two lines")));
+    // The card shown before is a copy nobody changes (a save may be reading it).
+    EXPECT_NE(before->notes(), view[1]->notes());
+    EXPECT_EQ(before->unitValue(), view[1]->unitValue());
     EXPECT_EQ(edited, QList<int>{1});
     EXPECT_EQ(changed.count(), 1);
 
