@@ -1,0 +1,562 @@
+// The edit and delete sheets as the user meets them: opened from the toolbar,
+// the menu or the table, filled in with the keyboard and the mouse, and
+// confirmed or cancelled. Every accepted change is checked in the diary file
+// on disk. Runs offscreen.
+#include "app/AppController.h"
+#include "edit/DeleteSheet.h"
+#include "edit/EditSheet.h"
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "ui/MainWindow.h"
+#include "ui/StringTable.h"
+#include "view/DiaryTableModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+const QTimeZone kRome("Europe/Rome");
+
+double rome(const char *localTime)
+{
+    QDateTime dt = QDateTime::fromString(QString::fromLatin1(localTime), Qt::ISODate);
+    dt.setTimeZone(kRome);
+    return CardDates::fromDateTime(dt);
+}
+
+// A measurement or a therapy, created a minute before it was measured; a
+// therapy has been edited since and carries a note.
+CardRef card(uint64_t id, double when, bool protect, bool therapy, const char *meal, float value)
+{
+    return std::make_shared<ZRGlycemicCard>(
+        id, when - 60.5, therapy ? CardDate(when + 10) : std::nullopt, when, protect, !therapy, therapy,
+        QString::fromLatin1(meal), therapy ? CardText(QStringLiteral("POPUP_INSULIN_QUICK")) : std::nullopt,
+        therapy ? CardText(QStringLiteral("before lunch")) : std::nullopt, therapy ? 0.0f : value,
+        therapy ? value : 0.0f);
+}
+
+class EditSheetsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        path = home.filePath(QStringLiteral("Documents/Orvane.orv"));
+    }
+
+    // "Now" is Wednesday 11 March 2026, a little after 23:45 in Rome. Its
+    // fraction of a second, like that of card 11, is finer than the date
+    // picker's milliseconds: it shows whether a date passes the sheet intact.
+    void start()
+    {
+        controller = std::make_unique<AppController>(strings);
+        controller->diaryPath = path;
+        controller->zone = kRome;
+        controller->clock = [this] { return now; };
+        controller->loadLayout(strings);
+        controller->awakeFromNib();
+        controller->windowMain->resize(1400, 900);
+        controller->windowMain->show();
+        edit = controller->windowEdit;
+        del = controller->windowDelete;
+    }
+
+    // A diary newest first, as the program keeps it.
+    static CardList diary()
+    {
+        return {
+            card(12, rome("2026-03-11T21:00:00"), false, false, "POPUP_MEAL_DINNER", 140),
+            card(11, rome("2026-03-11T20:30:00") + 0.0625, false, true, "POPUP_MEAL_LUNCH", 5),
+            card(10, rome("2026-03-11T08:00:00"), true, false, "POPUP_MEAL_BREAKFAST", 95),
+            card(9, rome("2026-03-10T12:00:00"), true, true, "POPUP_MEAL_LUNCH", 4),
+            // Imported, with values beyond what may be typed.
+            card(3, rome("2026-03-09T08:00:00"), false, false, "", 1234.5f),
+            card(4, rome("2026-02-01T12:00:00"), false, true, "POPUP_MEAL_LUNCH", 150),
+        };
+    }
+
+    void writeDiary(const CardList &cards)
+    {
+        ASSERT_TRUE(DiaryFile::writeAtomically(path, KeyedArchive::encodeDiary(cards)).ok);
+    }
+
+    CardList onDisk() const
+    {
+        const std::optional<CardList> cards = DiaryFile::read(path, nullptr);
+        EXPECT_TRUE(cards.has_value());
+        return cards.value_or(CardList{});
+    }
+
+    static QList<uint64_t> ids(const CardList &cards)
+    {
+        QList<uint64_t> out;
+        std::transform(cards.begin(), cards.end(), std::back_inserter(out), [](const CardRef &c) { return c->idCard(); });
+        return out;
+    }
+
+    static CardRef byId(const CardList &cards, uint64_t id)
+    {
+        const auto it = std::find_if(cards.begin(), cards.end(), [id](const CardRef &c) { return c->idCard() == id; });
+        return it == cards.end() ? std::make_shared<ZRGlycemicCard>() : *it;
+    }
+
+    QList<uint64_t> rowsShown() const { return ids(controller->tableModel()->view()); }
+
+    void pick(QComboBox *popup, int index)
+    {
+        popup->setCurrentIndex(index);
+        emit popup->activated(index);
+    }
+
+    // Clicks a check box on its box and label, where the user clicks.
+    static void click(QCheckBox *box)
+    {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect area = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, area.center());
+    }
+
+    static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    void clickToolbar(QAction *item)
+    {
+        QWidget *button = controller->toolBar->widgetForAction(item);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    void doubleClickRow(int row)
+    {
+        QTableView *table = controller->listaSchedeGlicemiche;
+        const QPoint at = table->visualRect(controller->tableModel()->index(row, 0)).center();
+        // A double click is a click and then a second press that the system
+        // reports as a double click.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Selects all, deletes it and types the text.
+    static void retype(QLineEdit *field, const char *text)
+    {
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+
+    static void paste(QLineEdit *field, const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keySequence(field, QKeySequence::Paste);
+    }
+
+    QStringList alertMessages() const
+    {
+        QStringList out;
+        for (const ScriptedDialogs::Alert &a : dialogs.alerts)
+            out << a.message;
+        return out;
+    }
+
+    QString text(const char *key) const { return strings.text(QString::fromLatin1(key)); }
+
+    // A card in the fixtures' text form, for readable comparisons.
+    static std::string described(const ZRGlycemicCard &card)
+    {
+        return testsupport::expectedText({std::make_shared<ZRGlycemicCard>(card)}).toStdString();
+    }
+
+    QTemporaryDir home;
+    QString path;
+    double now = rome("2026-03-11T23:45:00") + 0.3125;
+    StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    ScriptedDialogs dialogs;
+    std::unique_ptr<AppController> controller;
+    EditSheet *edit = nullptr;
+    DeleteSheet *del = nullptr;
+};
+
+TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
+{
+    writeDiary(diary());
+    start();
+
+    // A measurement, from the toolbar.
+    clickToolbar(controller->cardAddItem);
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_TRUE(edit->isAddMode());
+    EXPECT_EQ(edit->windowEditDate->dateTime(), CardDates::toDateTime(now));
+    EXPECT_FALSE(edit->windowEditIsPreMeal->isEnabled()) << "no meal chosen yet";
+    EXPECT_FALSE(edit->windowEditPopUpInsulin->isEnabled());
+    EXPECT_TRUE(edit->windowEditTextFieldUnit->isReadOnly());
+    EXPECT_FALSE(edit->windowEditTextFieldGlycemia->isReadOnly());
+
+    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("123.5"));
+    pick(edit->windowEditPopUpMeal, 2); // lunch
+    ASSERT_TRUE(edit->windowEditIsPreMeal->isEnabled());
+    click(edit->windowEditIsPreMeal);
+    EXPECT_TRUE(edit->windowEditIsPreMeal->isChecked());
+    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("after a walk"));
+    click(edit->windowEditButtonAction);
+
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(alertMessages(), QStringList());
+    CardList cards = onDisk();
+    ASSERT_EQ(ids(cards), (QList<uint64_t>{13, 12, 11, 10, 9, 3, 4})) << "newest first, one more than the largest id";
+    // Created now, never edited, measured at the instant the sheet opened.
+    EXPECT_EQ(described(*cards[0]),
+              described(ZRGlycemicCard(13, now, std::nullopt, now, false, true, false, QStringLiteral("POPUP_MEAL_LUNCH"),
+                                       QString(), QStringLiteral("after a walk"), 123.5f, 0.0f)));
+    EXPECT_EQ(rowsShown().first(), 13u);
+    EXPECT_EQ(controller->selectedRow(), 0) << "the new card is selected";
+
+    // A protected therapy earlier in the day, from the menu. The sheet starts
+    // afresh: nothing of the measurement is left in it.
+    controller->menuNew->trigger();
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
+    EXPECT_TRUE(edit->windowEditTextViewNote->toPlainText().isEmpty());
+    EXPECT_EQ(edit->windowEditPopUpMeal->currentIndex(), 0);
+    EXPECT_FALSE(edit->windowEditIsPreMeal->isChecked());
+
+    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("3"));
+    EXPECT_TRUE(edit->windowEditTextFieldUnit->text().isEmpty()) << "units only for a therapy";
+    click(edit->windowEditIsTherapy);
+    EXPECT_TRUE(edit->windowEditPopUpInsulin->isEnabled());
+    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->isReadOnly());
+    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("6.5"));
+    pick(edit->windowEditPopUpInsulin, 3); // rapid-acting
+    pick(edit->windowEditPopUpMeal, 1);    // breakfast
+    click(edit->windowEditIsPreMeal);
+    pick(edit->windowEditPopUpMeal, 4); // control: never before a meal
+    EXPECT_FALSE(edit->windowEditIsPreMeal->isChecked());
+    EXPECT_FALSE(edit->windowEditIsPreMeal->isEnabled());
+    const QDateTime morning = CardDates::toDateTime(rome("2026-03-11T08:30:00")).toLocalTime();
+    edit->windowEditDate->setDateTime(morning);
+    click(edit->windowEditIsProtect);
+    EXPECT_FALSE(edit->windowEditTextFieldUnit->isEnabled());
+    click(edit->windowEditButtonAction);
+
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(alertMessages(), QStringList());
+    cards = onDisk();
+    ASSERT_EQ(ids(cards), (QList<uint64_t>{13, 12, 11, 14, 10, 9, 3, 4}));
+    EXPECT_EQ(described(*cards[3]),
+              described(ZRGlycemicCard(14, now, std::nullopt, rome("2026-03-11T08:30:00"), true, false, true,
+                                       QStringLiteral("POPUP_MEAL_CONTROL"), QStringLiteral("POPUP_INSULIN_QUICK"),
+                                       QString(), 0.0f, 6.5f)));
+    EXPECT_EQ(rowsShown()[3], 14u);
+    EXPECT_EQ(controller->selectedRow(), 3);
+    for (const CardRef &old : diary())
+        EXPECT_EQ(described(*byId(cards, old->idCard())), described(*old)) << "untouched";
+}
+
+TEST_F(EditSheetsTest, RefusedEntriesAreToldAndChangeNothing)
+{
+    writeDiary(diary());
+    start();
+    const QByteArray original = testsupport::readFile(path);
+    const QString refused = text("DATA_INCORRECT");
+    auto expectRefused = [&](const char *what) {
+        click(edit->windowEditButtonAction);
+        EXPECT_EQ(alertMessages(), QStringList{refused}) << what;
+        dialogs.alerts.clear();
+        EXPECT_TRUE(edit->isVisible()) << what;
+        EXPECT_EQ(testsupport::readFile(path), original) << what;
+        EXPECT_EQ(controller->arrayArchive.size(), 6u) << what;
+    };
+
+    controller->cardAdd();
+    expectRefused("a measurement without a glycemia");
+    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("......"));
+    expectRefused("a glycemia that is no number");
+    EXPECT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("......")) << "entries are kept";
+
+    click(edit->windowEditIsTherapy);
+    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("4"));
+    expectRefused("a therapy without an insulin");
+    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
+    pick(edit->windowEditPopUpInsulin, 1);
+    retype(edit->windowEditTextFieldUnit, "0");
+    expectRefused("a therapy of 0 units");
+    EXPECT_TRUE(edit->windowEditIsTherapy->isChecked());
+    EXPECT_EQ(edit->windowEditPopUpInsulin->currentIndex(), 1);
+
+    // Eight pasted letters are cut to seven, not filtered: still refused.
+    click(edit->windowEditIsTherapy);
+    paste(edit->windowEditTextFieldGlycemia, QStringLiteral("abcdefgh"));
+    EXPECT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("abcdefg"));
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    expectRefused("pasted letters");
+    click(edit->windowEditButtonCancel);
+    EXPECT_FALSE(edit->isVisible());
+
+    // Edit mode: emptying the value of a card refuses the save and keeps the
+    // card. Deleting the last character raises no range message.
+    controller->listaSchedeGlicemiche->selectRow(0);
+    clickToolbar(controller->cardEditItem);
+    ASSERT_TRUE(edit->isVisible());
+    ASSERT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("140"));
+    edit->windowEditTextFieldGlycemia->end(false);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Backspace);
+    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    expectRefused("an edited measurement emptied");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(controller->arrayArchive[0]->glycemiaValue(), 140.0f);
+    EXPECT_EQ(testsupport::readFile(path), original);
+}
+
+TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPastes)
+{
+    writeDiary(diary());
+    start();
+    controller->cardAdd();
+    QLineEdit *glycemia = edit->windowEditTextFieldGlycemia;
+    QLineEdit *units = edit->windowEditTextFieldUnit;
+    const QStringList none;
+    const QStringList glycemiaLimit{text("LIMIT_INPUT_GLYCEMIA")};
+    const QStringList unitLimit{text("LIMIT_INPUT_UNIT")};
+    // The field's text and the messages shown since the last look.
+    auto expectField = [this](QLineEdit *field, const char *shown, const QStringList &told, const char *what) {
+        EXPECT_EQ(field->text(), QString::fromLatin1(shown)) << what;
+        EXPECT_EQ(alertMessages(), told) << what;
+        dialogs.alerts.clear();
+    };
+
+    // Letters vanish and a seventh character vanishes, silently.
+    QTest::keyClicks(glycemia, QStringLiteral("1x2-"));
+    expectField(glycemia, "12", none, "letters typed");
+    QTest::keyClicks(glycemia, QStringLiteral("3.456"));
+    expectField(glycemia, "123.45", none, "a seventh character typed");
+    EXPECT_EQ(glycemia->cursorPosition(), 6);
+
+    // Out of range: told when the offending character arrives, then emptied.
+    retype(glycemia, "60");
+    expectField(glycemia, "60", none, "60");
+    QTest::keyClicks(glycemia, QStringLiteral("1"));
+    expectField(glycemia, "", glycemiaLimit, "601");
+    QTest::keyClicks(glycemia, QStringLiteral("0"));
+    expectField(glycemia, "", glycemiaLimit, "a glycemia of 0");
+    QTest::keyClicks(glycemia, QStringLiteral("600"));
+    expectField(glycemia, "600", none, "the highest glycemia");
+
+    // Pasted text goes through the same checks.
+    paste(glycemia, QStringLiteral("abc"));
+    expectField(glycemia, "600", none, "pasted letters add nothing");
+    retype(glycemia, "");
+    paste(glycemia, QStringLiteral("9a8.b5"));
+    expectField(glycemia, "98.5", none, "a pasted mix");
+    retype(glycemia, "");
+    paste(glycemia, QStringLiteral("12345678"));
+    expectField(glycemia, "", glycemiaLimit, "eight pasted digits");
+
+    click(edit->windowEditIsTherapy);
+    QTest::keyClicks(units, QStringLiteral("0"));
+    expectField(units, "0", none, "0 units may be typed");
+    retype(units, "100.5");
+    expectField(units, "", unitLimit, "100.5 units");
+    paste(units, QStringLiteral("12345678"));
+    expectField(units, "", unitLimit, "eight pasted digits");
+    paste(units, QStringLiteral("-1234567"));
+    expectField(units, "", unitLimit, "a pasted negative number, cut but not filtered");
+    paste(units, QStringLiteral("abc"));
+    expectField(units, "", none, "pasted letters");
+    paste(units, QStringLiteral("7.5"));
+    expectField(units, "7.5", none, "pasted units");
+    click(edit->windowEditButtonCancel);
+
+    // The program's own texts are not checked: values beyond what may be
+    // typed open as they are, with no message.
+    controller->listaSchedeGlicemiche->selectRow(4);
+    controller->cardEdit();
+    expectField(glycemia, "1234.5", none, "an imported glycemia");
+    click(edit->windowEditButtonCancel);
+    controller->listaSchedeGlicemiche->selectRow(5);
+    controller->cardEdit();
+    expectField(units, "150", none, "imported units");
+    expectField(glycemia, "", none, "a therapy's glycemia");
+    click(edit->windowEditButtonCancel);
+}
+
+TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
+{
+    writeDiary(diary());
+    start();
+    // Therapies of the last week: row 0 is card 11, the diary's second card.
+    pick(controller->popupMeasurements, 2);
+    pick(controller->popupPeriod, 3);
+    ASSERT_EQ(rowsShown(), (QList<uint64_t>{11, 9}));
+    controller->listaSchedeGlicemiche->selectRow(0);
+    doubleClickRow(0);
+    ASSERT_TRUE(edit->isVisible());
+    EXPECT_FALSE(edit->isAddMode());
+    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("5"));
+    EXPECT_EQ(edit->windowEditPopUpInsulin->currentText(), text("POPUP_INSULIN_QUICK"));
+    EXPECT_EQ(edit->windowEditPopUpMeal->currentText(), text("POPUP_MEAL_LUNCH"));
+    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
+    EXPECT_FALSE(edit->windowEditTextFieldUnit->isReadOnly());
+    EXPECT_TRUE(edit->windowEditPopUpInsulin->isEnabled());
+
+    retype(edit->windowEditTextFieldUnit, "8");
+    click(edit->windowEditButtonAction);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(alertMessages(), QStringList());
+
+    const CardList before = diary();
+    CardList cards = onDisk();
+    ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 3, 4}));
+    // A fresh id, the creation date and the measurement date (to the fraction
+    // of a second) kept, edited now.
+    ZRGlycemicCard expected = *before[1];
+    expected.setIdCard(13);
+    expected.setDateEditing(now);
+    expected.setUnitValue(8);
+    EXPECT_EQ(described(*cards[1]), described(expected));
+    for (size_t i : {0, 2, 3, 4, 5})
+        EXPECT_EQ(described(*cards[i]), described(*before[i])) << "untouched";
+    EXPECT_EQ(rowsShown(), (QList<uint64_t>{13, 9}));
+    EXPECT_EQ(controller->selectedRow(), 0);
+
+    // Every card again: a card imported with a value beyond what may be typed
+    // keeps it when only its note changes.
+    pick(controller->popupMeasurements, 0);
+    pick(controller->popupPeriod, 0);
+    controller->listaSchedeGlicemiche->selectRow(4);
+    ASSERT_EQ(controller->tableModel()->cardAt(4)->idCard(), 3u);
+    clickToolbar(controller->cardEditItem);
+    ASSERT_TRUE(edit->isVisible());
+    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("from the old meter"));
+    click(edit->windowEditButtonAction);
+    cards = onDisk();
+    ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 14, 4}));
+    expected = *before[4];
+    expected.setIdCard(14);
+    expected.setDateEditing(now);
+    expected.setNotes(QStringLiteral("from the old meter"));
+    expected.setNameInsulin(QString()); // the sheet stores "no insulin" as an empty name
+    EXPECT_EQ(described(*cards[4]), described(expected));
+}
+
+TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
+{
+    CardList cards = diary();
+    cards.insert(cards.begin() + 1, std::make_shared<ZRGlycemicCard>(*cards[0])); // an equal-looking twin of 12
+    writeDiary(cards);
+    start();
+    const QByteArray original = testsupport::readFile(path);
+
+    // A protected therapy: the seven value controls are locked, the protect
+    // box, the note and both buttons are not.
+    pick(controller->popupMeasurements, 2);
+    pick(controller->popupPeriod, 3);
+    ASSERT_EQ(rowsShown(), (QList<uint64_t>{11, 9}));
+    controller->listaSchedeGlicemiche->selectRow(1);
+    clickToolbar(controller->cardEditItem);
+    ASSERT_TRUE(edit->isVisible());
+    const QList<QWidget *> locked{edit->windowEditDate,      edit->windowEditIsTherapy,
+                                  edit->windowEditIsPreMeal, edit->windowEditPopUpMeal,
+                                  edit->windowEditPopUpInsulin, edit->windowEditTextFieldGlycemia,
+                                  edit->windowEditTextFieldUnit};
+    for (QWidget *w : locked)
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    for (QWidget *w : std::initializer_list<QWidget *>{edit->windowEditIsProtect, edit->windowEditTextViewNote,
+                                                      edit->windowEditButtonCancel, edit->windowEditButtonAction})
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(edit->windowEditIsProtect->isChecked());
+    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
+    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("9"));
+    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
+    click(edit->windowEditIsProtect);
+    for (QWidget *w : locked)
+        EXPECT_TRUE(w->isEnabled()) << "unprotected: " << w->objectName().toStdString();
+    click(edit->windowEditButtonCancel);
+    EXPECT_EQ(testsupport::readFile(path), original);
+
+    // Its delete sheet offers only Cancel.
+    clickToolbar(controller->cardRemoveItem);
+    ASSERT_TRUE(del->isVisible());
+    EXPECT_EQ(del->windowDeleteMessageNote->text(), text("DELETE_MSG_MESSAGE_PROTECT"));
+    EXPECT_EQ(del->windowDeleteMeasuramentDate->text(), text("DELETE_MSG_DATE") + QStringLiteral(" 2026/03/10 12:00"));
+    EXPECT_EQ(del->windowDeleteMeasuramentInfo->text(), text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 4"));
+    EXPECT_FALSE(del->windowDeleteButtonRemove->isEnabled());
+    click(del->windowDeleteButtonRemove);
+    EXPECT_TRUE(del->isVisible());
+    click(del->windowDeleteButtonCancel);
+    EXPECT_FALSE(del->isVisible());
+    EXPECT_EQ(testsupport::readFile(path), original);
+
+    // Row 0 of the view, unprotected: its sheet may remove it, and Cancel
+    // still keeps it.
+    controller->listaSchedeGlicemiche->selectRow(0);
+    controller->cardRemove();
+    ASSERT_TRUE(del->isVisible());
+    EXPECT_TRUE(del->windowDeleteButtonRemove->isEnabled());
+    EXPECT_EQ(del->windowDeleteMessageNote->text(), text("DELETE_MSG_MESSAGE_INFO"));
+    EXPECT_EQ(del->windowDeleteMeasuramentInfo->text(), text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 5"));
+    click(del->windowDeleteButtonCancel);
+    EXPECT_EQ(testsupport::readFile(path), original);
+    controller->cardRemove();
+    QTest::keyClick(del, Qt::Key_Return);
+    EXPECT_FALSE(del->isVisible()) << "Enter answers Cancel";
+    EXPECT_EQ(testsupport::readFile(path), original);
+
+    controller->cardRemove();
+    click(del->windowDeleteButtonRemove);
+    EXPECT_FALSE(del->isVisible());
+    EXPECT_EQ(alertMessages(), QStringList());
+    EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 12, 10, 9, 3, 4}));
+    EXPECT_EQ(rowsShown(), (QList<uint64_t>{9}));
+
+    // Of two equal-looking cards only the one shown at the row goes.
+    pick(controller->popupMeasurements, 1);
+    pick(controller->popupPeriod, 1);
+    ASSERT_EQ(rowsShown(), (QList<uint64_t>{12, 12, 10}));
+    const CardRef second = controller->tableModel()->cardAt(1);
+    controller->listaSchedeGlicemiche->selectRow(0);
+    controller->cardRemove();
+    click(del->windowDeleteButtonRemove);
+    EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 10, 9, 3, 4}));
+    EXPECT_EQ(controller->arrayArchive[0], second);
+
+    // A protected measurement still takes a new note, and stays protected.
+    controller->listaSchedeGlicemiche->selectRow(1);
+    controller->cardEdit();
+    ASSERT_EQ(controller->tableModel()->cardAt(1)->idCard(), 10u);
+    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("fasting"));
+    click(edit->windowEditButtonAction);
+    const CardList last = onDisk();
+    ASSERT_EQ(ids(last), (QList<uint64_t>{12, 13, 9, 3, 4}));
+    ZRGlycemicCard expected = *cards[3];
+    expected.setIdCard(13);
+    expected.setDateEditing(now);
+    expected.setNotes(QStringLiteral("fasting"));
+    expected.setNameInsulin(QString());
+    EXPECT_EQ(described(*last[1]), described(expected));
+}
+
+} // namespace
