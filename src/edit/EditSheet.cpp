@@ -194,6 +194,8 @@ void EditSheet::inizializeGUIwindowsEditWhitGlycemicCard(const ZRGlycemicCard *c
         setNumberFieldEditable(windowEditTextFieldUnit, card->isTherapy());
         windowEditButtonAction->setText(text("BUTTON_EDIT"));
     }
+    m_openedGlycemia = {windowEditTextFieldGlycemia->text(), card ? card->glycemiaValue() : 0.0f};
+    m_openedUnit = {windowEditTextFieldUnit->text(), card ? card->unitValue() : 0.0f};
     m_openedDateTime = localDateTime(*m_openedDate);
     windowEditDate->setDateTime(m_openedDateTime);
     // The picker may hold less than the stored date (milliseconds only).
@@ -288,15 +290,17 @@ ZRGlycemicCard EditSheet::cardFromControls(uint64_t idCard) const
     CardDate when = CardDates::fromDateTime(windowEditDate->dateTime());
     if (windowEditDate->dateTime() == m_openedDateTime)
         when = m_openedDate;
-    auto number = [](const QLineEdit *field) {
+    auto number = [](const QLineEdit *field, const OpenedNumber &opened) {
+        if (!opened.text.isEmpty() && field->text() == opened.text)
+            return opened.value;
         return TextConversions::decimalNumberFromString(field->text()).value_or(0.0f);
     };
     return ZRGlycemicCard(idCard, std::nullopt, std::nullopt, when, windowEditIsProtect->isChecked(),
                           windowEditIsPreMeal->isChecked(), windowEditIsTherapy->isChecked(),
                           keyOf(windowEditPopUpMeal, "POPUP_MEAL_SELECT"),
                           keyOf(windowEditPopUpInsulin, "POPUP_INSULIN_SELECT"),
-                          windowEditTextViewNote->toPlainText(), number(windowEditTextFieldGlycemia),
-                          number(windowEditTextFieldUnit));
+                          windowEditTextViewNote->toPlainText(), number(windowEditTextFieldGlycemia, m_openedGlycemia),
+                          number(windowEditTextFieldUnit, m_openedUnit));
 }
 
 bool EditSheet::isAcceptable(const ZRGlycemicCard &card)

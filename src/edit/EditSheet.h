@@ -78,4 +78,11 @@ private:
     // second (the picker holds milliseconds).
     CardDate m_openedDate;
     QDateTime m_openedDateTime;
+    // Likewise the numbers: the fields show two decimals at most, so a value
+    // left as it was shown is kept as stored, not as shown.
+    struct OpenedNumber {
+        QString text;
+        float value = 0.0f;
+    };
+    OpenedNumber m_openedGlycemia, m_openedUnit;
 };

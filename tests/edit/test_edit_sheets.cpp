@@ -89,8 +89,9 @@ protected:
             card(11, rome("2026-03-11T20:30:00") + 0.0625, false, true, "POPUP_MEAL_LUNCH", 5),
             card(10, rome("2026-03-11T08:00:00"), true, false, "POPUP_MEAL_BREAKFAST", 95),
             card(9, rome("2026-03-10T12:00:00"), true, true, "POPUP_MEAL_LUNCH", 4),
-            // Imported, with values beyond what may be typed.
-            card(3, rome("2026-03-09T08:00:00"), false, false, "", 1234.5f),
+            // Imported, with values beyond what may be typed, one with more
+            // decimals than the fields show.
+            card(3, rome("2026-03-09T08:00:00"), false, false, "", 1234.567f),
             card(4, rome("2026-02-01T12:00:00"), false, true, "POPUP_MEAL_LUNCH", 150),
         };
     }
@@ -394,7 +395,7 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
     // typed open as they are, with no message.
     controller->listaSchedeGlicemiche->selectRow(4);
     controller->cardEdit();
-    expectField(glycemia, "1234.5", none, "an imported glycemia");
+    expectField(glycemia, "1234.57", none, "an imported glycemia");
     click(edit->windowEditButtonCancel);
     controller->listaSchedeGlicemiche->selectRow(5);
     controller->cardEdit();
@@ -442,8 +443,9 @@ TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{13, 9}));
     EXPECT_EQ(controller->selectedRow(), 0);
 
-    // Every card again: a card imported with a value beyond what may be typed
-    // keeps it when only its note changes.
+    // Every card again: a card imported with a value beyond what may be typed,
+    // and finer than the field shows, keeps it exactly when only its note
+    // changes.
     pick(controller->popupMeasurements, 0);
     pick(controller->popupPeriod, 0);
     controller->listaSchedeGlicemiche->selectRow(4);
