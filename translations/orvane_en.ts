@@ -523,5 +523,30 @@
         <source>IMPORT_ALL_KNOWN</source>
         <translation>The diary already holds every card of the file.</translation>
     </message>
+    <message>
+        <source>TOOLBAR_MODE_ICON_AND_TEXT</source>
+        <translation>Icon and Text</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_ICON</source>
+        <translation>Icon Only</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_TEXT</source>
+        <translation>Text Only</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_SMALL</source>
+        <translation>Use Small Size</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_IN_USE</source>
+        <translation>The diary is already open.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the other program's process number, %2 the diary file.</extracomment>
+        <source>ALERT_DIARY_IN_USE_INFO</source>
+        <translation>Another Orvane (process %1) has %2 open. Switch to it: two programs writing the same diary would undo each other's changes.</translation>
+    </message>
 </context>
 </TS>

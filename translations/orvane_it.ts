@@ -523,5 +523,30 @@
         <source>IMPORT_ALL_KNOWN</source>
         <translation>Il diario contiene già tutte le schede del file.</translation>
     </message>
+    <message>
+        <source>TOOLBAR_MODE_ICON_AND_TEXT</source>
+        <translation>Icona e testo</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_ICON</source>
+        <translation>Solo icona</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_TEXT</source>
+        <translation>Solo testo</translation>
+    </message>
+    <message>
+        <source>TOOLBAR_MODE_SMALL</source>
+        <translation>Usa dimensioni ridotte</translation>
+    </message>
+    <message>
+        <source>ALERT_DIARY_IN_USE</source>
+        <translation>Il diario è già aperto.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the other program's process number, %2 the diary file.</extracomment>
+        <source>ALERT_DIARY_IN_USE_INFO</source>
+        <translation>Un altro Orvane (processo %1) ha aperto %2. Passa a quello: due programmi che scrivono lo stesso diario annullerebbero l'uno le modifiche dell'altro.</translation>
+    </message>
 </context>
 </TS>

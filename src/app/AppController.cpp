@@ -5,6 +5,8 @@
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
 #include "model/DiaryWriter.h"
+#include "app/Preferences.h"
+#include "ui/TextConversions.h"
 #include "model/ZRImport.h"
 #include "ui/Dialogs.h"
 #include "ui/ExportTypeSheet.h"
@@ -15,6 +17,9 @@
 #include "view/Statistics.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QDialog>
+#include <QMenu>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +40,8 @@ AppController::AppController(const StringTable &strings, QObject *parent)
     , m_strings(strings)
     , m_writer(std::make_unique<DiaryWriter>())
 {
+    preferencesPath = Preferences::defaultPath();
+    exitProgram = [](int status) { QCoreApplication::exit(status); };
 }
 
 AppController::~AppController()
@@ -91,6 +98,7 @@ void AppController::awakeFromNib()
     listaSchedeGlicemiche->setModel(m_model.get());
     fitTableColumns();
     connectSignals();
+    buildToolbarMenu();
 
     for (const QString &key : StringTable::periodKeys())
         popupPeriod->addItem(m_strings.text(key));
@@ -128,6 +136,7 @@ void AppController::connectSignals()
         if (item != menuQuit)
             connect(item, &QAction::triggered, this, [this, item] { menuView(item); });
     }
+    connect(menuQuit, &QAction::triggered, this, [this] { quitApplicationWithAllert(); });
     // Only the user's own picks run the filter; start-up and the menus
     // select items themselves and filter once.
     connect(popupPeriod, &QComboBox::activated, this, [this] { toolbar(popupPeriodItem); });
@@ -160,21 +169,63 @@ void AppController::selectPopupItemByTitle(QComboBox *popup, const QString &titl
 
 void AppController::applyToolbarDisplayMode(int mode)
 {
+    m_toolbarDisplayMode = mode >= 0 && mode <= 3 ? mode : 0;
     switch (mode) {
     case 1: toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon); break;
     case 2: toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly); break;
     case 3: toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly); break;
     default: toolBar->setToolButtonStyle(Qt::ToolButtonFollowStyle); break;
     }
+    for (QAction *item : toolbarModeItems)
+        item->setChecked(item->data().toInt() == m_toolbarDisplayMode);
 }
 
 void AppController::applyToolbarSizeMode(int mode)
 {
     switch (mode) {
-    case 1: toolBar->setIconSize(QSize(16, 16)); break;
-    case 0: toolBar->setIconSize(QSize(24, 24)); break;
+    case 1: setToolbarSize(kToolbarSizeSmall); break;
+    case 0: setToolbarSize(kToolbarSizeRegular); break;
+    default: setToolbarSize(kToolbarSizeDefault); break;
+    }
+}
+
+void AppController::setToolbarSize(int size)
+{
+    m_toolbarSizeMode = size;
+    switch (size) {
+    case kToolbarSizeSmall: toolBar->setIconSize(QSize(16, 16)); break;
+    case kToolbarSizeRegular: toolBar->setIconSize(QSize(24, 24)); break;
     default: toolBar->setIconSize(QSize()); break; // the style's own size
     }
+    if (toolbarSmallSize)
+        toolbarSmallSize->setChecked(size == kToolbarSizeSmall);
+}
+
+void AppController::buildToolbarMenu()
+{
+    // The toolbar's own menu (right click): how its items look.
+    toolbarMenu = new QMenu(toolBar);
+    toolbarMenu->setObjectName(QStringLiteral("toolbarMenu"));
+    auto *group = new QActionGroup(toolbarMenu);
+    const std::pair<int, const char *> modes[] = {{1, "TOOLBAR_MODE_ICON_AND_TEXT"},
+                                                  {2, "TOOLBAR_MODE_ICON"},
+                                                  {3, "TOOLBAR_MODE_TEXT"}};
+    for (const auto &[mode, key] : modes) {
+        QAction *item = toolbarMenu->addAction(text(key));
+        item->setCheckable(true);
+        item->setData(mode);
+        group->addAction(item);
+        toolbarModeItems.append(item);
+        connect(item, &QAction::triggered, this, [this, mode] { applyToolbarDisplayMode(mode); });
+    }
+    toolbarMenu->addSeparator();
+    toolbarSmallSize = toolbarMenu->addAction(text("TOOLBAR_MODE_SMALL"));
+    toolbarSmallSize->setCheckable(true);
+    connect(toolbarSmallSize, &QAction::triggered, this,
+            [this](bool small) { setToolbarSize(small ? kToolbarSizeSmall : kToolbarSizeRegular); });
+    toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(toolBar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { toolbarMenu->popup(toolBar->mapToGlobal(at)); });
 }
 
 void AppController::setPanelVisible(QWidget *panel, bool visible)
@@ -185,9 +236,64 @@ void AppController::setPanelVisible(QWidget *panel, bool visible)
 // ---------------------------------------------------------------------------
 // Preferences: restored and saved with the view settings.
 
-void AppController::loadingPreference() {}
+void AppController::loadingPreference()
+{
+    namespace P = Preferences;
+    const std::optional<P::Domain> domain = P::read(preferencesPath);
+    if (!domain) {
+        updatePreference();
+        return;
+    }
+    auto value = [&domain](const char *key) { return domain->value(QString::fromLatin1(key)); };
+    settings.toolbarVisible = TextConversions::boolValue(value(P::kToolBarIsVisible));
+    settings.toolbarDisplayMode = TextConversions::intValue(value(P::kToolBarDisplayMode));
+    settings.toolbarSizeMode = TextConversions::intValue(value(P::kToolBarSizeMode));
+    settings.statisticsVisible = TextConversions::boolValue(value(P::kStatisticsIsVisible));
+    settings.noteVisible = TextConversions::boolValue(value(P::kNoteIsVisible));
+    // An absent title matches no item: the pop-up shows everything.
+    settings.periodTitle = value(P::kPeriodMenuSelect);
+    settings.kindTitle = value(P::kKindMenuSelect);
+}
 
-void AppController::updatePreference() {}
+void AppController::updatePreference()
+{
+    namespace P = Preferences;
+    if (m_toolbarDisplayMode >= 0 && m_toolbarDisplayMode <= 3)
+        settings.toolbarDisplayMode = m_toolbarDisplayMode;
+    settings.toolbarSizeMode = m_toolbarSizeMode == kToolbarSizeSmall ? 1 : 0;
+    settings.statisticsVisible = windowStatistics->isVisible();
+    settings.noteVisible = windowNote->isVisible();
+    // isHidden, not isVisible: the toolbar of a window being closed is shown.
+    const P::Domain domain{
+        {QString::fromLatin1(P::kToolBarIsVisible), P::yesNo(!toolBar->isHidden())},
+        {QString::fromLatin1(P::kToolBarDisplayMode), QString::number(settings.toolbarDisplayMode)},
+        {QString::fromLatin1(P::kToolBarSizeMode), QString::number(settings.toolbarSizeMode)},
+        {QString::fromLatin1(P::kStatisticsIsVisible), P::yesNo(settings.statisticsVisible)},
+        {QString::fromLatin1(P::kNoteIsVisible), P::yesNo(settings.noteVisible)},
+        {QString::fromLatin1(P::kPeriodMenuSelect), m_strings.keyForText(popupPeriod->currentText())},
+        {QString::fromLatin1(P::kKindMenuSelect), m_strings.keyForText(popupMeasurements->currentText())},
+    };
+    P::write(preferencesPath, domain);
+}
+
+void AppController::quitApplicationWithAllert()
+{
+    fileSave();
+    waitForSave();
+    updatePreference();
+    const int answer = Dialogs::current().runAlert(windowMain, text("ALLERT_TEXT_MESSAGE_QUIT"), QString(),
+                                                   {text("BUTTON_YES"), text("BUTTON_NO")});
+    if (answer != Dialogs::kFirstButton)
+        return;
+    // An open sheet goes without its entries; the diary is on disk already,
+    // and the way out does not save it again.
+    for (QDialog *sheet : std::initializer_list<QDialog *>{windowEdit, windowDelete, windowExportType}) {
+        if (sheet->isVisible())
+            sheet->reject();
+    }
+    m_savedForQuit = true;
+    exitProgram(0);
+}
 
 // ---------------------------------------------------------------------------
 // The diary file

@@ -20,6 +20,7 @@ class DiaryTableModel;
 class DiaryWriter;
 class EditSheet;
 class ExportTypeSheet;
+class QMenu;
 class StringTable;
 
 // The one controller of the program: it owns the diary, the view, every
@@ -59,6 +60,26 @@ public:
     void loadingPreference();
     void updatePreference();
     ViewSettings settings;
+    // Where they are kept; the user's configuration folder unless set.
+    QString preferencesPath;
+
+    // The quit command: saves, then asks; the first button ends the
+    // program at once through exitProgram.
+    void quitApplicationWithAllert();
+    std::function<void(int status)> exitProgram;
+    // True once the quit command has saved on its way out: the program's
+    // termination need not save again.
+    bool savedForQuit() const { return m_savedForQuit; }
+
+    // The toolbar's own menu: display mode (icon and label, icon only,
+    // label only) and small size.
+    QMenu *toolbarMenu = nullptr;
+    QList<QAction *> toolbarModeItems;
+    QAction *toolbarSmallSize = nullptr;
+    // The toolbar as it is now: its display mode (0 to 3) and its size.
+    static constexpr int kToolbarSizeDefault = 0, kToolbarSizeRegular = 1, kToolbarSizeSmall = 2;
+    int toolbarDisplayMode() const { return m_toolbarDisplayMode; }
+    int toolbarSize() const { return m_toolbarSizeMode; }
 
     // The filter
     void filtraDatiSecondoParametriPopupButton();
@@ -131,6 +152,8 @@ private:
     void fitTableColumns();
     void applyToolbarDisplayMode(int mode);
     void applyToolbarSizeMode(int mode);
+    void setToolbarSize(int size);
+    void buildToolbarMenu();
     void setPanelVisible(QWidget *panel, bool visible);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
@@ -146,6 +169,9 @@ private:
     CardRef m_editingCard;   // the card the edit sheet opened on, if any
     CardRef m_removingCard;  // the card the delete sheet names
     CardRef m_selectNext;    // the card the next filter run selects
+    int m_toolbarDisplayMode = 0;
+    int m_toolbarSizeMode = kToolbarSizeDefault;
+    bool m_savedForQuit = false;
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.
     std::unique_ptr<DiaryWriter> m_writer;

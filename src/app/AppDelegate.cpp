@@ -36,6 +36,9 @@ bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed()
 
 void AppDelegate::applicationWillTerminate()
 {
+    // The quit command has saved already.
+    if (appContoller->savedForQuit())
+        return;
     // The last save is written before the program goes, so that a failure
     // can still be told.
     appContoller->waitForSave();

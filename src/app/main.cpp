@@ -1,9 +1,17 @@
 #include "app/AppController.h"
 #include "app/AppDelegate.h"
+#include "app/TerminationSignals.h"
+#include "model/DiaryFile.h"
+#include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +21,35 @@ int main(int argc, char *argv[])
     // The main window's closing asks first; the panels never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    AppController controller(StringTable::shared());
+    // The session ending or a `kill` quits as the desktop's quit does: the
+    // diary and the view settings are saved, nothing is asked.
+    TerminationSignals termination;
+    // exit, not quit: quit would close the main window, and its closing asks.
+    QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
+
+    const StringTable &strings = StringTable::shared();
+    const QString diaryPath = DiaryFile::diaryPath();
+
+    // One program per diary: a second would overwrite the first one's
+    // changes. The lock of a program that crashed is taken over.
+    QDir().mkpath(QFileInfo(diaryPath).absolutePath());
+    QLockFile lock(diaryPath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, application;
+        lock.getLockInfo(&pid, &host, &application);
+        std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n",
+                     qPrintable(QDir::toNativeSeparators(diaryPath)), static_cast<long long>(pid));
+        Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_DIARY_IN_USE")),
+                                    strings.text(QStringLiteral("ALERT_DIARY_IN_USE_INFO"))
+                                        .arg(QString::number(pid), QDir::toNativeSeparators(diaryPath)),
+                                    {});
+        return 1;
+    }
+
+    AppController controller(strings);
+    controller.diaryPath = diaryPath;
     controller.saveInBackground = true;
     controller.loadLayout(controller.strings());
     AppDelegate delegate(&controller);
@@ -21,10 +57,17 @@ int main(int argc, char *argv[])
     controller.windowMain->shouldClose = [&delegate] {
         if (!delegate.applicationShouldTerminateAfterLastWindowClosed())
             return false;
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
         return true;
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
+    // A log-out asks for everything to be saved, then may end the program
+    // without a word.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller, [&controller] {
+        controller.fileSave();
+        controller.waitForSave();
+        controller.updatePreference();
+    });
 
     controller.awakeFromNib();
     delegate.applicationDidFinishLaunching();

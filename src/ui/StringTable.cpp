@@ -153,6 +153,13 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("ALERT_SAVE_FAILED"),
                                                QStringLiteral("ALERT_SAVE_FAILED_INFO"),
                                                QStringLiteral("ALERT_SAVE_BLOCKED_INFO"),
+                                               // The toolbar's menu, one program per diary
+                                               QStringLiteral("TOOLBAR_MODE_ICON_AND_TEXT"),
+                                               QStringLiteral("TOOLBAR_MODE_ICON"),
+                                               QStringLiteral("TOOLBAR_MODE_TEXT"),
+                                               QStringLiteral("TOOLBAR_MODE_SMALL"),
+                                               QStringLiteral("ALERT_DIARY_IN_USE"),
+                                               QStringLiteral("ALERT_DIARY_IN_USE_INFO"),
                                                // Import and export
                                                QStringLiteral("BUTTON_CONTINUE"),
                                                QStringLiteral("WINDOW_EXPORT"),

@@ -71,6 +71,7 @@ protected:
     {
         controller = std::make_unique<AppController>(strings);
         controller->diaryPath = path;
+        controller->preferencesPath = home.filePath(QStringLiteral("config/OrvanePreferenze.conf"));
         controller->zone = kRome;
         controller->clock = [this] { return now; };
         controller->loadLayout(strings);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+// The remembered view settings on disk: one flat list of texts under seven
+// keys, in a file of its own in the user's configuration folder
+// ($XDG_CONFIG_HOME/Orvane/OrvanePreferenze.conf, ~/.config when unset).
+// Every value is a text, whatever it stands for.
+namespace Preferences {
+
+inline constexpr char kDomainName[] = "OrvanePreferenze";
+
+inline constexpr char kToolBarIsVisible[] = "toolBarIsVisible";
+inline constexpr char kToolBarDisplayMode[] = "toolBarDisplayMode";
+inline constexpr char kToolBarSizeMode[] = "toolBarSizeMode";
+inline constexpr char kStatisticsIsVisible[] = "statisticsIsVisible";
+inline constexpr char kNoteIsVisible[] = "noteIsVisible";
+inline constexpr char kPeriodMenuSelect[] = "prediodoMenuSelect";
+inline constexpr char kKindMenuSelect[] = "misurazioniMenuSelect";
+
+using Domain = QMap<QString, QString>;
+
+// Where the domain lives for the current user.
+QString defaultPath();
+
+// The domain at path; none when there is no such file. Values that are not
+// texts read as absent.
+std::optional<Domain> read(const QString &path);
+
+// Replaces the whole domain at path and writes it to disk at once, creating
+// the folder when it is missing. False when it could not be written.
+bool write(const QString &path, const Domain &domain);
+
+// "YES" or "NO".
+inline QString yesNo(bool value)
+{
+    return value ? QStringLiteral("YES") : QStringLiteral("NO");
+}
+
+} // namespace Preferences

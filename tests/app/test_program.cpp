@@ -1,0 +1,127 @@
+// The real program, started as the desktop starts it (offscreen, a fresh
+// home folder): it saves when the session ends it, and keeps to one program
+// per diary.
+#include "model/DiaryFile.h"
+#include "model/KeyedArchive.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        diary = home.filePath(QStringLiteral("Documents/Orvane.orv"));
+        prefs = home.filePath(QStringLiteral(".config/Orvane/OrvanePreferenze.conf"));
+    }
+
+    std::unique_ptr<QProcess> launch()
+    {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p->setProcessEnvironment(env);
+        p->start(QStringLiteral(ORVANE_BINARY), {});
+        EXPECT_TRUE(p->waitForStarted(10000));
+        return p;
+    }
+
+    // Start-up is over once the first start has written its settings.
+    static bool waitFor(const std::function<bool()> &condition)
+    {
+        QDeadlineTimer deadline(30000);
+        while (!condition()) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(20);
+        }
+        return true;
+    }
+
+    static int endWith(QProcess &p, int signalNumber)
+    {
+        ::kill(static_cast<pid_t>(p.processId()), signalNumber);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // Three cards out of order: a save puts them newest first.
+    void writeUnsortedDiary()
+    {
+        CardList cards = testsupport::sampleCards();
+        std::reverse(cards.begin(), cards.end());
+        ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("Documents"))));
+        ASSERT_TRUE(DiaryFile::writeAtomically(diary, KeyedArchive::encodeDiary(cards)).ok);
+    }
+
+    QTemporaryDir home;
+    QString diary, prefs;
+};
+
+TEST_F(ProgramTest, TheSessionEndingSavesTheDiaryAndTheSettings)
+{
+    writeUnsortedDiary();
+    const QByteArray before = testsupport::readFile(diary);
+    auto program = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << program->readAllStandardError().toStdString();
+    EXPECT_EQ(endWith(*program, SIGTERM), 0) << program->readAllStandardError().toStdString();
+
+    const std::optional<CardList> saved = DiaryFile::read(diary, nullptr);
+    ASSERT_TRUE(saved);
+    CardList expected = testsupport::sampleCards();
+    std::reverse(expected.begin(), expected.end());
+    DiaryFile::save(home.filePath(QStringLiteral("sorted.orv")), expected);
+    EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(expected));
+    EXPECT_NE(testsupport::readFile(diary), before) << "written again, sorted";
+    EXPECT_TRUE(testsupport::readFile(prefs).contains("toolBarIsVisible=YES"));
+    EXPECT_FALSE(QFile::exists(diary + QStringLiteral(".lock")));
+}
+
+TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNothing)
+{
+    writeUnsortedDiary();
+    auto first = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); }));
+    const QByteArray whileOpen = testsupport::readFile(diary);
+
+    // The second says why, and waits for the user to read it; it never
+    // touches the diary.
+    auto second = launch();
+    ASSERT_TRUE(waitFor([&] {
+        second->waitForReadyRead(100);
+        return second->readAllStandardError().contains("already open");
+    }));
+    EXPECT_EQ(endWith(*second, SIGTERM), 1);
+    EXPECT_EQ(testsupport::readFile(diary), whileOpen);
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    // A program killed outright leaves its lock behind; the next one starts
+    // all the same, and a hang-up ends it as a termination does.
+    ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
+    ASSERT_TRUE(first->waitForFinished(30000));
+    ASSERT_TRUE(QFile::exists(diary + QStringLiteral(".lock")));
+    ASSERT_TRUE(QFile::remove(prefs));
+    auto third = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << third->readAllStandardError().toStdString();
+    EXPECT_EQ(endWith(*third, SIGHUP), 0);
+    EXPECT_FALSE(third->readAllStandardError().contains("already open"));
+}
+
+} // namespace
