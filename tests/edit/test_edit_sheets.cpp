@@ -8,6 +8,7 @@
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
 #include "support/ScriptedDialogs.h"
+#include "support/UserActions.h"
 #include "support/TestSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
@@ -131,48 +132,12 @@ protected:
     }
 
     // Clicks a check box on its box and label, where the user clicks.
-    static void click(QCheckBox *box)
-    {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const QRect area = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box);
-        QTest::mouseClick(box, Qt::LeftButton, {}, area.center());
-    }
-
-    static void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    void clickToolbar(QAction *item)
-    {
-        QWidget *button = controller->toolBar->widgetForAction(item);
-        ASSERT_NE(button, nullptr);
-        ASSERT_TRUE(button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    void doubleClickRow(int row)
-    {
-        QTableView *table = controller->listaSchedeGlicemiche;
-        const QPoint at = table->visualRect(controller->tableModel()->index(row, 0)).center();
-        // A double click is a click and then a second press that the system
-        // reports as a double click.
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
-    }
-
-    // Selects all, deletes it and types the text.
-    static void retype(QLineEdit *field, const char *text)
-    {
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, QString::fromLatin1(text));
-    }
-
-    static void paste(QLineEdit *field, const QString &text)
-    {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keySequence(field, QKeySequence::Paste);
-    }
+    static void click(QCheckBox *box) { useractions::click(box); }
+    static void click(QAbstractButton *button) { useractions::click(button); }
+    void clickToolbar(QAction *item) { ASSERT_TRUE(useractions::clickToolbar(controller->toolBar, item)); }
+    void doubleClickRow(int row) { useractions::doubleClickRow(controller->listaSchedeGlicemiche, row); }
+    static void retype(QLineEdit *field, const char *text) { useractions::retype(field, text); }
+    static void paste(QLineEdit *field, const QString &text) { useractions::paste(field, text); }
 
     QStringList alertMessages() const
     {
