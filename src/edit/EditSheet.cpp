@@ -95,6 +95,13 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // Tab goes through the controls as they are laid out, buttons last.
+    QWidget *const chain[] = {windowEditDate,        windowEditIsTherapy,         windowEditIsProtect,
+                                    windowEditPopUpMeal,   windowEditIsPreMeal,         windowEditTextFieldGlycemia,
+                                    windowEditPopUpInsulin, windowEditTextFieldUnit,     windowEditTextViewNote,
+                                    windowEditButtonCancel, windowEditButtonAction};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 
     connect(windowEditIsTherapy, &QCheckBox::clicked, this, [this] { windowEditTherapy(); });
     connect(windowEditIsProtect, &QCheckBox::clicked, this, [this] { windowEditProtect(); });

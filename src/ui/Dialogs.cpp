@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,6 +26,7 @@ int QtDialogs::runAlert(QWidget *parent, const QString &message, const QString &
                         const QStringList &buttons)
 {
     QMessageBox box(parent);
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);
     box.setText(message);
     box.setInformativeText(informativeText);
@@ -46,11 +48,11 @@ QString QtDialogs::openFile(QWidget *parent, const QString &startFolder, const Q
     QStringList patterns;
     for (const QString &ext : extensions)
         patterns << QStringLiteral("*.") + ext;
-    return QFileDialog::getOpenFileName(parent, QString(), startFolder,
+    return QFileDialog::getOpenFileName(parent, QGuiApplication::applicationDisplayName(), startFolder,
                                         QStringLiteral("(%1)").arg(patterns.join(QLatin1Char(' '))));
 }
 
 QString QtDialogs::saveFile(QWidget *parent, const QString &startFolder, const QString &suggestedName)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), startFolder + QLatin1Char('/') + suggestedName);
+    return QFileDialog::getSaveFileName(parent, QGuiApplication::applicationDisplayName(), startFolder + QLatin1Char('/') + suggestedName);
 }

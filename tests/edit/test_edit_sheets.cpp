@@ -527,4 +527,54 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     EXPECT_EQ(described(*last[1]), described(expected));
 }
 
+TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
+{
+    writeDiary(diary());
+    start();
+    QApplication::setActiveWindow(controller->windowMain);
+    clickToolbar(controller->cardAddItem);
+    ASSERT_TRUE(edit->isVisible());
+    QApplication::setActiveWindow(edit);
+
+    // Tab visits every control in the order they are laid out (the date
+    // takes a Tab for each of its sections before it lets go).
+    QList<QWidget *> visited{QApplication::focusWidget()};
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() != visited.last())
+            visited << QApplication::focusWidget();
+    }
+    // The pre-meal box and the insulin are disabled until a meal and a
+    // therapy are chosen: Tab passes them by (the units, read only, may
+    // still be selected and copied).
+    const QList<QWidget *> expected{edit->windowEditDate,          edit->windowEditIsTherapy,
+                                    edit->windowEditIsProtect,     edit->windowEditPopUpMeal,
+                                    edit->windowEditTextFieldGlycemia, edit->windowEditTextFieldUnit,
+                                    edit->windowEditTextViewNote,  edit->windowEditButtonCancel,
+                                    edit->windowEditButtonAction};
+    auto names = [](const QList<QWidget *> &widgets) {
+        QStringList out;
+        for (const QWidget *w : widgets)
+            out << w->objectName();
+        return out.join(QLatin1Char(' ')).toStdString();
+    };
+    EXPECT_EQ(names(visited.mid(0, expected.size())), names(expected));
+
+    // Typed, then Enter: the card is saved.
+    edit->windowEditTextFieldGlycemia->setFocus();
+    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("117"));
+    QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Return);
+    EXPECT_FALSE(edit->isVisible());
+    ASSERT_EQ(onDisk().size(), 7u);
+    EXPECT_EQ(onDisk()[0]->glycemiaValue(), 117.0f);
+
+    // Escape leaves the file as it was.
+    const QByteArray before = testsupport::readFile(path);
+    clickToolbar(controller->cardAddItem);
+    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("130"));
+    QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Escape);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(testsupport::readFile(path), before);
+}
+
 } // namespace
