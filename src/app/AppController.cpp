@@ -716,8 +716,10 @@ void AppController::fileOpenToImport()
         fileSave();
     } else {
         // The diary stays as it was, whatever was answered.
-        Dialogs::current().runAlert(windowMain, text("ALERT_IMPORT_NOTHING"),
-                                    m_strings.text(result.messageKey).arg(result.reason), {});
+        QString why = m_strings.text(result.messageKey);
+        if (!result.reason.isEmpty())
+            why = why.arg(result.reason);
+        Dialogs::current().runAlert(windowMain, text("ALERT_IMPORT_NOTHING"), why, {});
         filtraDatiSecondoParametriPopupButton();
     }
     labelNumberOfRecord->setText(
