@@ -18,6 +18,13 @@ QString diaryPath()
 
 std::optional<CardList> read(const QString &path, QString *error)
 {
+    // Pipes and devices are no diaries: opening a pipe would wait for a
+    // writer, and reading a device might never end.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        if (error)
+            *error = QStringLiteral("it is not a file");
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

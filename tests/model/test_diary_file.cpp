@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <atomic>
+#include <sys/stat.h>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -86,12 +87,20 @@ TEST_F(DiaryFileTest, UnreadableFileIsKeptAsideNeverOverwritten)
     EXPECT_EQ(readFile(result.keptAsidePath), garbage);
 }
 
-TEST_F(DiaryFileTest, EmptyFileIsNotAnEmptyDiary)
+TEST_F(DiaryFileTest, EmptyFilesPipesAndDevicesAreNoDiaries)
 {
     const QString path = DiaryFile::diaryPath();
     QDir().mkpath(home.path() + QStringLiteral("/Documents"));
     ASSERT_TRUE(writeFile(path, QByteArray()));
     EXPECT_EQ(DiaryFile::open(path).status, DiaryFile::OpenResult::Status::KeptAside);
+
+    // Opening a pipe with no writer would wait for ever.
+    const QString pipe = home.filePath(QStringLiteral("pipe.orv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString why;
+    EXPECT_FALSE(DiaryFile::read(pipe, &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(DiaryFile::read(QStringLiteral("/dev/zero"), nullptr));
 }
 
 TEST_F(DiaryFileTest, HugeFileIsRefusedWithoutReadingIt)
