@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
   python3 xvfb xauth
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

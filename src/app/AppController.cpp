@@ -137,6 +137,14 @@ void AppController::connectSignals()
             connect(item, &QAction::triggered, this, [this, item] { menuView(item); });
     }
     connect(menuQuit, &QAction::triggered, this, [this] { quitApplicationWithAllert(); });
+    // Quitting is the one command a sheet leaves open, but the main window's
+    // menu is out of reach while a sheet is up: each sheet takes the key too.
+    for (QDialog *sheet : std::initializer_list<QDialog *>{windowEdit, windowDelete, windowExportType}) {
+        auto *quit = new QAction(sheet);
+        quit->setShortcuts(menuQuit->shortcuts());
+        sheet->addAction(quit);
+        connect(quit, &QAction::triggered, menuQuit, &QAction::trigger);
+    }
     // Only the user's own picks run the filter; start-up and the menus
     // select items themselves and filter once.
     connect(popupPeriod, &QComboBox::activated, this, [this] { toolbar(popupPeriodItem); });

@@ -16,8 +16,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(programIcon());
     QApplication::setApplicationName(QStringLiteral("Orvane"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    // Lets the desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     // The main window's closing asks first; the panels never end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -6,8 +6,8 @@
 #include "view/DiaryTableModel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,10 +15,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -32,9 +35,26 @@ QAction *makeItem(QObject *parent, const char *name, int tag, const QString &tex
     return action;
 }
 
-QIcon icon(const char *themeName, QStyle::StandardPixmap fallback)
+// One of our own icons, in every size built in (data/icons).
+QIcon builtInIcon(const char *name)
 {
-    return QIcon::fromTheme(QString::fromLatin1(themeName), qApp->style()->standardIcon(fallback));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/orvane/icons/%1-%2.png").arg(QLatin1String(name)).arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+// The theme's icon under the first of the freedesktop names it has, else our
+// own.
+QIcon icon(std::initializer_list<const char *> themeNames, const char *builtInName)
+{
+    QIcon result = builtInIcon(builtInName);
+    for (auto name = std::rbegin(themeNames); name != std::rend(themeNames); ++name)
+        result = QIcon::fromTheme(QString::fromLatin1(*name), result);
+    return result;
 }
 
 QLineEdit *statisticsField(QWidget *parent, const char *name)
@@ -48,6 +68,11 @@ QLineEdit *statisticsField(QWidget *parent, const char *name)
 }
 
 } // namespace
+
+QIcon programIcon()
+{
+    return icon({"org.orvane.Orvane"}, "org.orvane.Orvane");
+}
 
 int tagOf(const QObject *item)
 {
@@ -93,19 +118,19 @@ void MainLayout::loadLayout(const StringTable &s)
     windowMain->addToolBar(Qt::TopToolBarArea, toolBar);
 
     cardAddItem = makeItem(toolBar, "cardAdd", ToolbarAdd, t("TOOLBAR_ADD"));
-    cardAddItem->setIcon(icon("list-add", QStyle::SP_FileIcon));
+    cardAddItem->setIcon(icon({"list-add"}, "card-add"));
     cardEditItem = makeItem(toolBar, "cardEdit", ToolbarEdit, t("TOOLBAR_EDIT"));
-    cardEditItem->setIcon(icon("document-edit", QStyle::SP_FileDialogDetailedView));
+    cardEditItem->setIcon(icon({"document-edit"}, "card-edit"));
     cardRemoveItem = makeItem(toolBar, "cardRemove", ToolbarRemove, t("TOOLBAR_REMOVE"));
-    cardRemoveItem->setIcon(icon("list-remove", QStyle::SP_TrashIcon));
+    cardRemoveItem->setIcon(icon({"list-remove", "edit-delete"}, "card-remove"));
     csvImport = makeItem(toolBar, "csvImport", ToolbarImport, t("TOOLBAR_IMPORT"));
-    csvImport->setIcon(icon("document-import", QStyle::SP_DialogOpenButton));
+    csvImport->setIcon(icon({"document-import", "document-open"}, "import"));
     csvExport = makeItem(toolBar, "csvExport", ToolbarExport, t("TOOLBAR_EXPORT"));
-    csvExport->setIcon(icon("document-export", QStyle::SP_DialogSaveButton));
+    csvExport->setIcon(icon({"document-export", "document-save-as"}, "export"));
     viewStatistics = makeItem(toolBar, "viewStatistics", ToolbarStatistics, t("TOOLBAR_STATISTICS"));
-    viewStatistics->setIcon(icon("view-statistics", QStyle::SP_FileDialogInfoView));
+    viewStatistics->setIcon(icon({"view-statistics", "x-office-spreadsheet"}, "statistics"));
     viewNote = makeItem(toolBar, "viewNote", ToolbarNote, t("TOOLBAR_NOTE"));
-    viewNote->setIcon(icon("view-pim-notes", QStyle::SP_FileDialogContentsView));
+    viewNote->setIcon(icon({"view-pim-notes", "note", "accessories-text-editor"}, "note"));
 
     toolBar->addAction(cardAddItem);
     toolBar->addAction(cardEditItem);
@@ -153,7 +178,9 @@ void MainLayout::loadLayout(const StringTable &s)
     menuExport = makeItem(windowMain, "menuExport", MenuExport, t("MENU_ITEM_EXPORT"));
     menuExport->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), QKeySequence::SaveAs});
     menuQuit = makeItem(windowMain, "menuQuit", MenuAlways, t("MENU_ITEM_QUIT"));
-    menuQuit->setShortcut(QKeySequence::Quit);
+    // Not every platform binds a quit key; Ctrl+Q is what Linux desktops use.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    menuQuit->setShortcuts(quitKeys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
     menuQuit->setMenuRole(QAction::QuitRole);
     file->addAction(menuNew);
     file->addSeparator();
@@ -216,6 +243,18 @@ void MainLayout::loadLayout(const StringTable &s)
     // Shortcuts work while the menus are closed only when the window holds
     // the items too.
     windowMain->addActions(menuItems());
+
+    // A toolbar item's tooltip is its text and the shortcut of the menu item
+    // that does the same.
+    const std::pair<QAction *, QAction *> menuTwins[] = {
+        {cardAddItem, menuNew},       {cardEditItem, menuEdit},         {cardRemoveItem, menuRemove},
+        {csvImport, menuImport},      {csvExport, menuExport},          {viewStatistics, menuStatistics},
+        {viewNote, menuNote},
+    };
+    for (const auto &[item, twin] : menuTwins) {
+        const QString keys = twin->shortcut().toString(QKeySequence::NativeText);
+        item->setToolTip(keys.isEmpty() ? item->text() : QStringLiteral("%1 (%2)").arg(item->text(), keys));
+    }
 
     // The statistics panel: lowest, mean and highest, then before, after and
     // units for each meal.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 
@@ -28,7 +29,9 @@ struct MainLayout {
     QLabel *labelNumberOfRecord = nullptr;
     QToolBar *toolBar = nullptr;
     // Toolbar items; the first three have the objectNames "cardAdd",
-    // "cardEdit" and "cardRemove".
+    // "cardEdit" and "cardRemove". Each shows the icon theme's icon for what
+    // it does, or the program's own when the theme has none, and its tooltip
+    // names the shortcut of the menu item that does the same.
     QAction *cardAddItem = nullptr;
     QAction *cardEditItem = nullptr;
     QAction *cardRemoveItem = nullptr;
@@ -95,3 +98,7 @@ struct MainLayout {
 
 // The command tag an item carries; -1 when it carries none.
 int tagOf(const QObject *item);
+
+// The program's own icon: the icon theme's under the application id, where an
+// installation puts it, else the copy built into the program.
+QIcon programIcon();

@@ -166,7 +166,10 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
     QTest::keyClicks(controller->windowEdit->windowEditTextFieldGlycemia, QStringLiteral("140"));
     EXPECT_TRUE(controller->menuQuit->isEnabled()) << "the one command a sheet leaves";
     dialogs.alertAnswers << Dialogs::kFirstButton;
-    controller->menuQuit->trigger();
+    // Its shortcut, typed in the sheet.
+    controller->windowEdit->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(controller->windowEdit));
+    QTest::keySequence(controller->windowEdit->windowEditTextFieldGlycemia, controller->menuQuit->shortcut());
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_FALSE(controller->windowEdit->isVisible());
     const QByteArray saved = testsupport::readFile(path);
