@@ -9,6 +9,7 @@ bool validateToolbarItem(int tag, const State &state)
     case ToolbarImport:
     case ToolbarStatistics:
     case ToolbarNote:
+    case ToolbarTrends:
         return true;
     case ToolbarEdit:
     case ToolbarRemove:
@@ -40,7 +41,10 @@ bool validateMenuItem(int tag, const QString &title, const State &state)
     case MenuStatistics:
     case MenuNote:
     case MenuShowToolbar:
+    case MenuTrends:
         return true;
+    case MenuReport:
+        return state.viewCount > 0;
     case MenuEdit:
     case MenuRemove:
         return state.rowSelected;

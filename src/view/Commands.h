@@ -17,6 +17,7 @@ enum ToolbarTag {
     ToolbarPeriod = 6,
     ToolbarKind = 7,
     ToolbarNote = 8,
+    ToolbarTrends = 20, // the trends window
 };
 
 enum MenuTag {
@@ -34,6 +35,8 @@ enum MenuTag {
     MenuStatistics = 314,
     MenuNote = 315,
     MenuShowToolbar = 316,
+    MenuTrends = 320, // shows or hides the trends window
+    MenuReport = 321, // the report of the cards in view, as a PDF
 };
 
 // What the validators look at.

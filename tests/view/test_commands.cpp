@@ -11,7 +11,7 @@ namespace {
 using namespace Commands;
 
 const std::set<int> kMenuTags{1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306,
-                              307, 308, 309, 310, 311, 312, 313, 314, 315, 316};
+                              307, 308, 309, 310, 311, 312, 313, 314, 315, 316, 320, 321};
 
 std::set<int> enabledMenuTags(const State &state)
 {
@@ -25,7 +25,7 @@ std::set<int> enabledMenuTags(const State &state)
 std::set<int> enabledToolbarTags(const State &state)
 {
     std::set<int> on;
-    for (int tag = -2; tag < 20; ++tag)
+    for (int tag = -2; tag < 30; ++tag)
         if (validateToolbarItem(tag, state))
             on.insert(tag);
     return on;
@@ -34,19 +34,20 @@ std::set<int> enabledToolbarTags(const State &state)
 TEST(Commands, EnabledItemsInEachSituation)
 {
     const State empty{};
-    EXPECT_EQ(enabledToolbarTags(empty), (std::set<int>{0, 4, 5, 8}));
+    EXPECT_EQ(enabledToolbarTags(empty), (std::set<int>{0, 4, 5, 8, 20}));
     EXPECT_FALSE(popupsEnabled(empty));
-    EXPECT_EQ(enabledMenuTags(empty), (std::set<int>{1, 101, 105, 314, 315, 316}));
+    EXPECT_EQ(enabledMenuTags(empty), (std::set<int>{1, 101, 105, 314, 315, 316, 320}));
 
-    // Cards in the diary, none in view (today, nothing measured today).
+    // Cards in the diary, none in view (today, nothing measured today): no
+    // report of nothing.
     const State emptyView{false, 12, 0, false};
-    EXPECT_EQ(enabledToolbarTags(emptyView), (std::set<int>{0, 3, 4, 5, 8}));
+    EXPECT_EQ(enabledToolbarTags(emptyView), (std::set<int>{0, 3, 4, 5, 8, 20}));
     EXPECT_TRUE(popupsEnabled(emptyView));
-    EXPECT_EQ(enabledMenuTags(emptyView), (std::set<int>{1, 101, 105, 106, 314, 315, 316}));
+    EXPECT_EQ(enabledMenuTags(emptyView), (std::set<int>{1, 101, 105, 106, 314, 315, 316, 320}));
 
     // Cards in view, one selected: everything.
     const State selected{true, 12, 5, false};
-    EXPECT_EQ(enabledToolbarTags(selected), (std::set<int>{0, 1, 2, 3, 4, 5, 8}));
+    EXPECT_EQ(enabledToolbarTags(selected), (std::set<int>{0, 1, 2, 3, 4, 5, 8, 20}));
     EXPECT_EQ(enabledMenuTags(selected), kMenuTags);
 
     // Cards in view, none selected: no edit, no remove.

@@ -1,0 +1,309 @@
+#include "view/Trends.h"
+
+#include "interchange/CivilTime.h"
+#include "interchange/LocalClock.h"
+#include "ui/StringTable.h"
+#include "ui/ZRUtility.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace Trends {
+
+namespace {
+
+// The Julian day of 1970-01-01, where CivilTime counts its days from.
+constexpr qint64 kJulianDayOfUnixEpoch = 2440588;
+
+// A card that enters the trends: its instant, its local calendar day and
+// time of day, and its value (glycemia or units).
+struct Entry {
+    double when = 0;
+    int64_t day = 0;          // days since 1970-01-01, local
+    double secondsOfDay = 0;  // local wall-clock time
+    float value = 0;
+    const ZRGlycemicCard *card = nullptr;
+};
+
+// Readings and doses of a view, each in the order of the view.
+struct Entries {
+    std::vector<Entry> readings, doses;
+};
+
+bool placed(const CardDate &date, int64_t *unixSeconds)
+{
+    return date && std::isfinite(*date) && CivilTime::toUnixSeconds(*date, unixSeconds);
+}
+
+Entries entriesOf(const CardList &view, const QTimeZone &zone)
+{
+    Entries out;
+    LocalClock clock(zone);
+    for (const CardRef &card : view) {
+        const float value = card->isTherapy() ? card->unitValue() : card->glycemiaValue();
+        int64_t unix = 0;
+        if (!(std::isfinite(value) && value > 0) || !placed(card->dateMeasurement(), &unix))
+            continue;
+        const int64_t local = unix + clock.offsetAt(unix);
+        const int64_t day = local >= 0 ? local / 86400 : -((-local + 86399) / 86400);
+        Entry e;
+        e.when = *card->dateMeasurement();
+        e.day = day;
+        // The fraction of a second kept, so that points keep their order.
+        const double fraction = e.when - std::floor(e.when);
+        e.secondsOfDay = double(local - day * 86400) + fraction;
+        e.value = value;
+        e.card = card.get();
+        (card->isTherapy() ? out.doses : out.readings).push_back(e);
+    }
+    return out;
+}
+
+QDate dateOf(int64_t day)
+{
+    return QDate::fromJulianDay(day + kJulianDayOfUnixEpoch);
+}
+
+void sortByTime(std::vector<Entry> &entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.when < b.when; });
+}
+
+enum Meal { Breakfast, Lunch, Dinner, OtherMeal };
+
+Meal mealOf(const CardText &name)
+{
+    if (!name)
+        return OtherMeal;
+    if (*name == QLatin1String("POPUP_MEAL_BREAKFAST"))
+        return Breakfast;
+    if (*name == QLatin1String("POPUP_MEAL_LUNCH"))
+        return Lunch;
+    if (*name == QLatin1String("POPUP_MEAL_DINNER"))
+        return Dinner;
+    return OtherMeal;
+}
+
+} // namespace
+
+Band bandOf(float mgdl)
+{
+    if (mgdl < kVeryLow)
+        return BandVeryLow;
+    if (mgdl < kLow)
+        return BandLow;
+    if (mgdl <= kHigh)
+        return BandInRange;
+    if (mgdl <= kVeryHigh)
+        return BandHigh;
+    return BandVeryHigh;
+}
+
+std::optional<double> percentile(const std::vector<double> &sorted, double p)
+{
+    if (sorted.empty())
+        return std::nullopt;
+    const double rank = std::clamp(p, 0.0, 100.0) / 100.0 * double(sorted.size() - 1);
+    const size_t below = size_t(std::floor(rank));
+    const size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (rank - double(below));
+}
+
+Figures figures(const CardList &view, const QTimeZone &zone)
+{
+    const Entries entries = entriesOf(view, zone);
+    Figures f;
+    f.readings = int(entries.readings.size());
+    f.doses = int(entries.doses.size());
+
+    // The span in days, over readings and doses alike.
+    int64_t first = 0, last = 0;
+    bool any = false;
+    for (const std::vector<Entry> *list : {&entries.readings, &entries.doses}) {
+        for (const Entry &e : *list) {
+            first = any ? std::min(first, e.day) : e.day;
+            last = any ? std::max(last, e.day) : e.day;
+            any = true;
+        }
+    }
+    f.days = any ? int(last - first + 1) : 0;
+
+    if (f.readings > 0) {
+        std::vector<double> values;
+        std::vector<int64_t> days;
+        values.reserve(entries.readings.size());
+        days.reserve(entries.readings.size());
+        double sum = 0;
+        for (const Entry &e : entries.readings) {
+            values.push_back(e.value);
+            days.push_back(e.day);
+            sum += e.value;
+            const Band band = bandOf(e.value);
+            ++f.bandReadings[band];
+        }
+        std::sort(days.begin(), days.end());
+        f.daysWithReadings = int(std::unique(days.begin(), days.end()) - days.begin());
+
+        const double mean = sum / double(f.readings);
+        f.mean = mean;
+        std::sort(values.begin(), values.end());
+        f.median = percentile(values, 50);
+        if (f.readings >= 2) {
+            double squares = 0;
+            for (double v : values)
+                squares += (v - mean) * (v - mean);
+            f.standardDeviation = std::sqrt(squares / double(f.readings - 1));
+            f.coefficientOfVariation = *f.standardDeviation / mean * 100.0;
+            f.highVariability = *f.coefficientOfVariation > kHighVariability;
+        }
+        for (int b = 0; b < BandCount; ++b)
+            f.bandShares[size_t(b)] = 100.0 * f.bandReadings[size_t(b)] / double(f.readings);
+        f.below54 = f.bandReadings[BandVeryLow];
+        f.below70 = f.below54 + f.bandReadings[BandLow];
+
+        f.estimatedA1cPercent = (mean + 46.7) / 28.7;
+        f.estimatedA1cMmolMol = (*f.estimatedA1cPercent - 2.15) * 10.929;
+        f.gmiPercent = 3.31 + 0.02392 * mean;
+        f.gmiMmolMol = 12.71 + 4.70587 * (mean / 18.0);
+        f.estimatesUnreliable =
+            f.days < kReliableDays || double(f.readings) / double(f.days) < kReliableReadingsPerDay;
+    }
+
+    if (f.doses > 0) {
+        const QStringList &meals = StringTable::mealKeys();
+        // Slot 0 of the pop-up is its "select" placeholder: no meal.
+        std::vector<MealUnits> byMeal(size_t(meals.size()) + 1);
+        std::vector<double> sums(byMeal.size(), 0.0);
+        for (const Entry &e : entries.doses) {
+            f.totalUnits += e.value;
+            const CardText &meal = e.card->nameMeal();
+            qsizetype slot = meal ? meals.indexOf(*meal) : -1;
+            if (slot <= 0)
+                slot = meals.size();
+            ++byMeal[size_t(slot)].doses;
+            sums[size_t(slot)] += e.value;
+        }
+        f.unitsPerDay = f.totalUnits / double(f.days);
+        f.dosesPerDay = double(f.doses) / double(f.days);
+        for (size_t slot = 1; slot < byMeal.size(); ++slot) {
+            if (byMeal[slot].doses == 0)
+                continue;
+            byMeal[slot].mealKey = slot < size_t(meals.size()) ? meals[qsizetype(slot)] : QString();
+            byMeal[slot].meanUnits = sums[slot] / byMeal[slot].doses;
+            f.unitsByMeal.push_back(byMeal[slot]);
+        }
+    }
+    return f;
+}
+
+Series series(const CardList &view, const QTimeZone &zone)
+{
+    Entries entries = entriesOf(view, zone);
+    sortByTime(entries.readings);
+    Series s;
+    s.readings.reserve(entries.readings.size());
+    for (const Entry &e : entries.readings)
+        s.readings.push_back({e.when, e.value});
+    std::map<int64_t, DayUnits> days;
+    for (const Entry &e : entries.doses) {
+        DayUnits &d = days[e.day];
+        d.units += e.value;
+        ++d.doses;
+    }
+    s.unitsPerDay.reserve(days.size());
+    for (auto &[day, units] : days) {
+        units.day = dateOf(day);
+        s.unitsPerDay.push_back(units);
+    }
+    return s;
+}
+
+ModalDay modalDay(const CardList &view, const QTimeZone &zone)
+{
+    const Entries entries = entriesOf(view, zone);
+    ModalDay m;
+    std::array<std::vector<double>, 24> byHour;
+    m.readings.reserve(entries.readings.size());
+    for (const Entry &e : entries.readings) {
+        m.readings.push_back({e.secondsOfDay, e.value});
+        byHour[size_t(std::clamp(int(e.secondsOfDay / 3600), 0, 23))].push_back(e.value);
+    }
+    std::sort(m.readings.begin(), m.readings.end(),
+              [](const TimeOfDayPoint &a, const TimeOfDayPoint &b) { return a.secondsOfDay < b.secondsOfDay; });
+    for (size_t h = 0; h < 24; ++h) {
+        std::vector<double> &values = byHour[h];
+        HourBands &bands = m.hours[h];
+        bands.readings = int(values.size());
+        if (bands.readings < kModalDayMinimum)
+            continue;
+        std::sort(values.begin(), values.end());
+        bands.median = percentile(values, 50);
+        bands.p5 = percentile(values, 5);
+        bands.p25 = percentile(values, 25);
+        bands.p75 = percentile(values, 75);
+        bands.p95 = percentile(values, 95);
+    }
+    return m;
+}
+
+std::vector<LogbookDay> logbook(const CardList &view, const QTimeZone &zone)
+{
+    Entries entries = entriesOf(view, zone);
+    std::vector<Entry> all = std::move(entries.readings);
+    all.insert(all.end(), entries.doses.begin(), entries.doses.end());
+    sortByTime(all);
+
+    std::map<int64_t, LogbookDay> days;
+    for (const Entry &e : all) {
+        LogbookDay &day = days[e.day];
+        const Meal meal = mealOf(e.card->nameMeal());
+        const bool therapy = e.card->isTherapy();
+        if (meal == OtherMeal) {
+            (therapy ? day.otherUnits : day.otherReadings).push_back(e.value);
+            continue;
+        }
+        MealCells &cells = meal == Breakfast ? day.breakfast : meal == Lunch ? day.lunch : day.dinner;
+        if (therapy)
+            cells.units.push_back(e.value);
+        else
+            (e.card->isPreMeal() ? cells.before : cells.after).push_back(e.value);
+    }
+    std::vector<LogbookDay> out;
+    out.reserve(days.size());
+    for (auto &[day, row] : days) {
+        row.day = dateOf(day);
+        out.push_back(std::move(row));
+    }
+    return out;
+}
+
+double inUnit(double mgdl, Unit unit)
+{
+    return unit == Unit::MmolL ? double(ZRUtility::convertmgdLTommoLThisgdl(float(mgdl))) : mgdl;
+}
+
+QString valueText(double mgdl, Unit unit)
+{
+    if (!std::isfinite(mgdl))
+        return QString();
+    const double v = inUnit(mgdl, unit);
+    return unit == Unit::MmolL ? QString::number(v, 'f', 1) : QString::number(std::round(v), 'f', 0);
+}
+
+QString unitName(Unit unit)
+{
+    return unitKey(unit);
+}
+
+QString unitKey(Unit unit)
+{
+    return unit == Unit::MmolL ? QStringLiteral("mmol/L") : QStringLiteral("mg/dL");
+}
+
+Unit unitFromKey(const QString &key)
+{
+    return key == QLatin1String("mmol/L") ? Unit::MmolL : Unit::MgdL;
+}
+
+} // namespace Trends

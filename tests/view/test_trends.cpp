@@ -1,0 +1,303 @@
+// The trends figures, series, modal day and logbook, each checked against
+// values worked out by hand on small views.
+#include "view/Trends.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace Trends;
+
+namespace {
+
+const QString breakfast = QStringLiteral("POPUP_MEAL_BREAKFAST");
+const QString lunch = QStringLiteral("POPUP_MEAL_LUNCH");
+const QString dinner = QStringLiteral("POPUP_MEAL_DINNER");
+const QString basal = QStringLiteral("POPUP_MEAL_BASAL");
+const QTimeZone utc = QTimeZone::utc();
+
+// An instant on a day of December 2026 (day 1 is the 1st) at a time, UTC
+// unless a zone is given.
+double at(int day, int hour, int minute = 0, const QTimeZone &zone = utc)
+{
+    return CardDates::fromDateTime(QDateTime(QDate(2026, 12, 1).addDays(day - 1), QTime(hour, minute), zone));
+}
+
+CardRef reading(float mgdl, CardDate when, const CardText &meal = std::nullopt, bool preMeal = false)
+{
+    auto c = std::make_shared<ZRGlycemicCard>();
+    c->setGlycemiaValue(mgdl);
+    c->setDateMeasurement(when);
+    c->setNameMeal(meal);
+    c->setIsPreMeal(preMeal);
+    return c;
+}
+
+CardRef dose(float units, CardDate when, const CardText &meal = std::nullopt)
+{
+    auto c = std::make_shared<ZRGlycemicCard>();
+    c->setIsTherapy(true);
+    c->setUnitValue(units);
+    c->setDateMeasurement(when);
+    c->setNameMeal(meal);
+    return c;
+}
+
+// Readings one a minute from 08:00 on day 1.
+CardList readingsOf(std::initializer_list<float> values)
+{
+    CardList view;
+    int minute = 0;
+    for (float v : values)
+        view.push_back(reading(v, at(1, 8, minute++)));
+    return view;
+}
+
+} // namespace
+
+TEST(TrendsFigures, EmptyViewAndCardsThatDoNotCount)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Nothing that can be placed on the calendar or that holds a value.
+    const CardList leftOut = {
+        reading(120, std::nullopt),  reading(120, nan),     reading(0, at(1, 8)),
+        reading(-5, at(1, 8)),       reading(std::numeric_limits<float>::quiet_NaN(), at(1, 8)),
+        dose(0, at(1, 8)),           dose(4, std::nullopt), reading(120, 1e300),
+    };
+    for (const CardList &view : {CardList{}, leftOut}) {
+        const Figures f = figures(view, utc);
+        EXPECT_EQ(f.readings, 0);
+        EXPECT_EQ(f.days, 0);
+        EXPECT_EQ(f.daysWithReadings, 0);
+        EXPECT_FALSE(f.mean || f.median || f.standardDeviation || f.coefficientOfVariation);
+        EXPECT_FALSE(f.estimatedA1cPercent || f.gmiPercent);
+        EXPECT_TRUE(f.estimatesUnreliable);
+        EXPECT_EQ(f.bandShares, (std::array<double, BandCount>{}));
+        EXPECT_EQ(f.doses, 0);
+        EXPECT_FALSE(f.unitsPerDay || f.dosesPerDay);
+        EXPECT_TRUE(f.unitsByMeal.empty());
+        EXPECT_TRUE(series(view, utc).readings.empty());
+        EXPECT_TRUE(series(view, utc).unitsPerDay.empty());
+        EXPECT_TRUE(modalDay(view, utc).readings.empty());
+        EXPECT_TRUE(logbook(view, utc).empty());
+    }
+}
+
+TEST(TrendsFigures, SingleReading)
+{
+    const Figures f = figures({reading(120, at(3, 7, 30))}, utc);
+    EXPECT_EQ(f.readings, 1);
+    EXPECT_EQ(f.days, 1);
+    EXPECT_EQ(f.daysWithReadings, 1);
+    EXPECT_DOUBLE_EQ(*f.mean, 120);
+    EXPECT_DOUBLE_EQ(*f.median, 120);
+    // A deviation needs two readings.
+    EXPECT_FALSE(f.standardDeviation);
+    EXPECT_FALSE(f.coefficientOfVariation);
+    EXPECT_FALSE(f.highVariability);
+    EXPECT_DOUBLE_EQ(f.bandShares[BandInRange], 100);
+    // (120 + 46.7) / 28.7 = 5.8084; (5.8084 - 2.15) x 10.929 = 39.98;
+    // 3.31 + 0.02392 x 120 = 6.1804; 12.71 + 4.70587 x 6.667 = 44.08.
+    EXPECT_NEAR(*f.estimatedA1cPercent, 5.8084, 1e-4);
+    EXPECT_NEAR(*f.estimatedA1cMmolMol, 39.98, 1e-2);
+    EXPECT_NEAR(*f.gmiPercent, 6.1804, 1e-4);
+    EXPECT_NEAR(*f.gmiMmolMol, 44.08, 1e-2);
+    EXPECT_TRUE(f.estimatesUnreliable);
+}
+
+TEST(TrendsFigures, BandEdges)
+{
+    // 54 is low, not very low; 70 and 180 are in range; 250 is high, not
+    // very high.
+    EXPECT_EQ(bandOf(53.9f), BandVeryLow);
+    EXPECT_EQ(bandOf(54), BandLow);
+    EXPECT_EQ(bandOf(69.9f), BandLow);
+    EXPECT_EQ(bandOf(70), BandInRange);
+    EXPECT_EQ(bandOf(180), BandInRange);
+    EXPECT_EQ(bandOf(180.1f), BandHigh);
+    EXPECT_EQ(bandOf(250), BandHigh);
+    EXPECT_EQ(bandOf(250.1f), BandVeryHigh);
+
+    const Figures f = figures(readingsOf({53, 54, 69, 70, 180, 181, 250, 251}), utc);
+    EXPECT_EQ(f.bandReadings, (std::array<int, BandCount>{1, 2, 2, 2, 1}));
+    EXPECT_EQ(f.bandShares, (std::array<double, BandCount>{12.5, 25, 25, 25, 12.5}));
+    EXPECT_EQ(f.below70, 3);
+    EXPECT_EQ(f.below54, 1);
+}
+
+TEST(TrendsFigures, CentreAndVariability)
+{
+    // Mean 250, median halfway between 200 and 300; deviation
+    // sqrt((150² + 50² + 50² + 150²) / 3) = 129.10, CV 51.6 %: flagged.
+    const Figures wide = figures(readingsOf({400, 100, 300, 200}), utc);
+    EXPECT_DOUBLE_EQ(*wide.mean, 250);
+    EXPECT_DOUBLE_EQ(*wide.median, 250);
+    EXPECT_NEAR(*wide.standardDeviation, 129.0994, 1e-4);
+    EXPECT_NEAR(*wide.coefficientOfVariation, 51.640, 1e-3);
+    EXPECT_TRUE(wide.highVariability);
+
+    // Deviation sqrt(1000 / 4) = 15.81, CV 13.2 %: not flagged.
+    const Figures narrow = figures(readingsOf({140, 100, 120, 130, 110}), utc);
+    EXPECT_DOUBLE_EQ(*narrow.median, 120);
+    EXPECT_NEAR(*narrow.coefficientOfVariation, 13.176, 1e-3);
+    EXPECT_FALSE(narrow.highVariability);
+}
+
+TEST(TrendsFigures, EstimatesNeedFourteenDaysAndThreeReadingsADay)
+{
+    auto days = [](int count, int perDay) {
+        CardList view;
+        for (int d = 1; d <= count; ++d)
+            for (int r = 0; r < perDay; ++r)
+                view.push_back(reading(100, at(d, 6 + 4 * r)));
+        return view;
+    };
+    const Figures enough = figures(days(14, 3), utc);
+    EXPECT_EQ(enough.days, 14);
+    EXPECT_FALSE(enough.estimatesUnreliable);
+
+    EXPECT_TRUE(figures(days(13, 4), utc).estimatesUnreliable);
+    CardList short1 = days(14, 3);
+    short1.pop_back(); // 41 readings over 14 days
+    EXPECT_TRUE(figures(short1, utc).estimatesUnreliable);
+
+    // A dose counts towards the days the view spans; days without a reading
+    // still count as days.
+    CardList withDose = days(13, 4);
+    withDose.push_back(dose(8, at(14, 22)));
+    const Figures f = figures(withDose, utc);
+    EXPECT_EQ(f.days, 14);
+    EXPECT_EQ(f.daysWithReadings, 13);
+    EXPECT_FALSE(f.estimatesUnreliable);
+}
+
+TEST(TrendsFigures, Insulin)
+{
+    const CardList view = {
+        dose(4, at(2, 7), breakfast), dose(6, at(1, 7), breakfast), dose(10, at(1, 19), dinner),
+        dose(20, at(1, 22), basal),   dose(2, at(2, 12)),           dose(3, at(2, 13), QStringLiteral("POPUP_MEAL_SELECT")),
+        reading(150, at(2, 8), breakfast),
+    };
+    const Figures f = figures(view, utc);
+    EXPECT_EQ(f.doses, 6);
+    EXPECT_EQ(f.days, 2);
+    EXPECT_DOUBLE_EQ(f.totalUnits, 45);
+    EXPECT_DOUBLE_EQ(*f.unitsPerDay, 22.5);
+    EXPECT_DOUBLE_EQ(*f.dosesPerDay, 3);
+    // The pop-up's order; no meal and its placeholder last, together.
+    ASSERT_EQ(f.unitsByMeal.size(), 4u);
+    EXPECT_EQ(f.unitsByMeal[0].mealKey, breakfast);
+    EXPECT_EQ(f.unitsByMeal[0].doses, 2);
+    EXPECT_DOUBLE_EQ(f.unitsByMeal[0].meanUnits, 5);
+    EXPECT_EQ(f.unitsByMeal[1].mealKey, dinner);
+    EXPECT_EQ(f.unitsByMeal[2].mealKey, basal);
+    EXPECT_TRUE(f.unitsByMeal[3].mealKey.isEmpty());
+    EXPECT_EQ(f.unitsByMeal[3].doses, 2);
+    EXPECT_DOUBLE_EQ(f.unitsByMeal[3].meanUnits, 2.5);
+
+    const Series s = series(view, utc);
+    ASSERT_EQ(s.unitsPerDay.size(), 2u);
+    EXPECT_EQ(s.unitsPerDay[0].day, QDate(2026, 12, 1));
+    EXPECT_DOUBLE_EQ(s.unitsPerDay[0].units, 36);
+    EXPECT_EQ(s.unitsPerDay[0].doses, 3);
+    EXPECT_DOUBLE_EQ(s.unitsPerDay[1].units, 9);
+}
+
+TEST(TrendsSeries, ReadingsOldestFirstAndDaysInTheZone)
+{
+    // The view is newest first, as the diary is kept.
+    const CardList view = {reading(90, at(2, 1)), reading(200, at(1, 23, 30)), reading(110, at(1, 8))};
+    const Series s = series(view, utc);
+    ASSERT_EQ(s.readings.size(), 3u);
+    EXPECT_EQ(s.readings[0].mgdl, 110);
+    EXPECT_EQ(s.readings[2].mgdl, 90);
+    EXPECT_EQ(s.readings[1].when, at(1, 23, 30));
+
+    // In Rome the clock goes forward at 02:00 on 29 March 2026: 23:30 on the
+    // 28th and 03:30 on the 29th are two days, and 03:30 reads as hour 3.
+    const QTimeZone rome("Europe/Rome");
+    auto local = [&](int day, int h, int m) {
+        return CardDates::fromDateTime(QDateTime(QDate(2026, 3, day), QTime(h, m), rome));
+    };
+    const CardList spring = {reading(100, local(29, 3, 30)), reading(100, local(28, 23, 30))};
+    const Figures f = figures(spring, rome);
+    EXPECT_EQ(f.days, 2);
+    EXPECT_EQ(f.daysWithReadings, 2);
+    const ModalDay m = modalDay(spring, rome);
+    ASSERT_EQ(m.readings.size(), 2u);
+    EXPECT_DOUBLE_EQ(m.readings[0].secondsOfDay, 3.5 * 3600);
+    EXPECT_DOUBLE_EQ(m.readings[1].secondsOfDay, 23.5 * 3600);
+    // The same instants in UTC are 22:30 and 01:30, on days 28 and 29.
+    EXPECT_DOUBLE_EQ(modalDay(spring, utc).readings[0].secondsOfDay, 1.5 * 3600);
+}
+
+TEST(TrendsModalDay, PercentileBandsOnlyWhereAnHourHasFive)
+{
+    CardList view;
+    for (float v : {200, 100, 130, 110, 120})
+        view.push_back(reading(v, at(int(view.size()) + 1, 8, 15)));
+    for (float v : {90, 95, 100, 105})
+        view.push_back(reading(v, at(int(view.size()) + 1, 9, 45)));
+    const ModalDay m = modalDay(view, utc);
+    EXPECT_EQ(m.readings.size(), 9u);
+    const HourBands &eight = m.hours[8];
+    EXPECT_EQ(eight.readings, 5);
+    // Sorted 100 110 120 130 200; ranks p/100 x 4.
+    EXPECT_DOUBLE_EQ(*eight.median, 120);
+    EXPECT_DOUBLE_EQ(*eight.p25, 110);
+    EXPECT_DOUBLE_EQ(*eight.p75, 130);
+    EXPECT_DOUBLE_EQ(*eight.p5, 102);
+    EXPECT_DOUBLE_EQ(*eight.p95, 186);
+    EXPECT_EQ(m.hours[9].readings, 4);
+    EXPECT_FALSE(m.hours[9].median || m.hours[9].p5 || m.hours[9].p95);
+    EXPECT_EQ(m.hours[10].readings, 0);
+
+    EXPECT_FALSE(percentile({}, 50));
+    EXPECT_DOUBLE_EQ(*percentile({7}, 95), 7);
+}
+
+TEST(TrendsLogbook, OneRowADayByMeal)
+{
+    const CardList view = {
+        reading(130, at(2, 9)),
+        dose(20, at(1, 22), basal),
+        reading(160, at(1, 20), dinner, false),
+        dose(10, at(1, 19), dinner),
+        reading(90, at(1, 12), lunch, true),
+        reading(150, at(1, 9, 30), breakfast, false),
+        reading(140, at(1, 9, 45), breakfast, false),
+        dose(4, at(1, 7, 5), breakfast),
+        reading(100, at(1, 7), breakfast, true),
+        reading(125, at(1, 3), QStringLiteral("POPUP_MEAL_CONTROL")),
+    };
+    const std::vector<LogbookDay> rows = logbook(view, utc);
+    ASSERT_EQ(rows.size(), 2u);
+    const LogbookDay &first = rows[0];
+    EXPECT_EQ(first.day, QDate(2026, 12, 1));
+    EXPECT_EQ(first.breakfast.before, std::vector<float>{100});
+    EXPECT_EQ(first.breakfast.after, (std::vector<float>{150, 140})); // in time order
+    EXPECT_EQ(first.breakfast.units, std::vector<float>{4});
+    EXPECT_EQ(first.lunch.before, std::vector<float>{90});
+    EXPECT_TRUE(first.lunch.after.empty() && first.lunch.units.empty());
+    EXPECT_EQ(first.dinner.after, std::vector<float>{160});
+    EXPECT_EQ(first.dinner.units, std::vector<float>{10});
+    EXPECT_EQ(first.otherReadings, std::vector<float>{125});
+    EXPECT_EQ(first.otherUnits, std::vector<float>{20});
+    EXPECT_EQ(rows[1].day, QDate(2026, 12, 2));
+    EXPECT_EQ(rows[1].otherReadings, std::vector<float>{130});
+}
+
+TEST(TrendsUnits, ShownInTheChosenUnit)
+{
+    EXPECT_DOUBLE_EQ(inUnit(180, Unit::MmolL), 10.0);
+    EXPECT_DOUBLE_EQ(inUnit(180, Unit::MgdL), 180);
+    EXPECT_EQ(valueText(100, Unit::MmolL), QStringLiteral("5.6"));
+    EXPECT_EQ(valueText(54, Unit::MmolL), QStringLiteral("3.0"));
+    EXPECT_EQ(valueText(99.6, Unit::MgdL), QStringLiteral("100"));
+    EXPECT_EQ(unitFromKey(unitKey(Unit::MmolL)), Unit::MmolL);
+    EXPECT_EQ(unitFromKey(unitKey(Unit::MgdL)), Unit::MgdL);
+    EXPECT_EQ(unitFromKey(QStringLiteral("mmol")), Unit::MgdL);
+    EXPECT_EQ(unitFromKey(QString()), Unit::MgdL);
+}
