@@ -4,10 +4,12 @@
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
 #include "ui/StringTable.h"
+#include "ui/TrendsReport.h"
 #include "ui/ValueFormatter.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -18,6 +20,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -28,7 +32,9 @@ int usage()
                "       orvane-tool copy IN OUT\n"
                "       orvane-tool stats [--diary FILE] [--period N] [--kind N] [--now INSTANT]\n"
                "       orvane-tool export --format orv|csv|realstudio [--diary FILE] OUT\n"
-               "       orvane-tool import [--replace] [--diary FILE] FILE\n",
+               "       orvane-tool import [--replace] [--diary FILE] FILE\n"
+               "       orvane-tool report [--diary FILE] [--period N] [--kind N] [--unit mg/dL|mmol/L]\n"
+               "                          [--now INSTANT] OUT.pdf\n",
                stderr);
     return 2;
 }
@@ -376,11 +382,87 @@ int importIntoDiary(const QStringList &args)
     return 0;
 }
 
+// The report for the care team of the cards the filter keeps, as a PDF.
+int report(const QStringList &args)
+{
+    const Arguments a = parseArguments(args,
+                                       {QStringLiteral("--diary"), QStringLiteral("--period"), QStringLiteral("--kind"),
+                                        QStringLiteral("--unit"), QStringLiteral("--now")},
+                                       {});
+    if (!a.error.isEmpty())
+        return badArgumentOf("report", a.error);
+    if (a.rest.size() != 1)
+        return badArgumentOf("report", a.rest.isEmpty() ? QStringLiteral("wants the PDF file to write")
+                                                        : QStringLiteral("unexpected argument %1").arg(a.rest[1]));
+    int chosen[2] = {DiaryFilter::Everyday, DiaryFilter::AllKinds};
+    const std::pair<const char *, int> indexOptions[2] = {{"--period", DiaryFilter::PeriodCount - 1},
+                                                          {"--kind", DiaryFilter::KindCount - 1}};
+    for (int i = 0; i < 2; ++i) {
+        const QString option = QString::fromLatin1(indexOptions[i].first);
+        if (!a.values.contains(option))
+            continue;
+        const QString value = a.values.value(option);
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 0 || n > indexOptions[i].second)
+            return badArgumentOf("report", QStringLiteral("%1 wants a number from 0 to %2, not \"%3\"")
+                                               .arg(option)
+                                               .arg(indexOptions[i].second)
+                                               .arg(value));
+        chosen[i] = n;
+    }
+    TrendsReport::Options options;
+    if (a.values.contains(QStringLiteral("--unit"))) {
+        const QString unit = a.values.value(QStringLiteral("--unit"));
+        if (unit != Trends::unitKey(Trends::Unit::MgdL) && unit != Trends::unitKey(Trends::Unit::MmolL))
+            return badArgumentOf("report", QStringLiteral("--unit wants mg/dL or mmol/L, not \"%1\"").arg(unit));
+        options.unit = Trends::unitFromKey(unit);
+    }
+    options.now = CardDates::now();
+    if (a.values.contains(QStringLiteral("--now"))) {
+        QString why;
+        const std::optional<double> now = parseInstant(a.values.value(QStringLiteral("--now")), &why);
+        if (!now)
+            return badArgumentOf("report", why);
+        options.now = *now;
+    }
+
+    const bool byDefault = !a.values.contains(QStringLiteral("--diary"));
+    const QString diaryPath = byDefault ? DiaryFile::diaryPath() : a.values.value(QStringLiteral("--diary"));
+    const std::optional<CardList> diary = readDiary(diaryPath, byDefault);
+    if (!diary)
+        return 1;
+    const DiaryFilter::View view = DiaryFilter::filter(*diary, chosen[0], chosen[1], options.now, options.zone);
+    const StringTable &strings = StringTable::shared();
+    options.title = QStringLiteral("%1 · %2").arg(strings.text(StringTable::periodKeys()[chosen[0]]),
+                                                  strings.text(StringTable::kindKeys()[chosen[1]]));
+    const QString out = a.rest.first();
+    QString error;
+    if (!TrendsReport::write(out, view.isDiary ? *diary : view.cards, options, strings, &error)) {
+        fail(QStringLiteral("%1: %2").arg(out, error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report draws its charts with widgets, which need a QApplication;
+    // it draws into a PDF, not onto a screen, so it needs no display.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt says where it keeps its runtime files;
+    // that is no news to someone writing a report from a script.
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+            qtHandler(type, context, message);
+    });
+    std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return usage();
@@ -395,5 +477,7 @@ int main(int argc, char *argv[])
         return exportDiary(args);
     if (command == QLatin1String("import"))
         return importIntoDiary(args);
+    if (command == QLatin1String("report"))
+        return report(args);
     return usage();
 }

@@ -548,5 +548,216 @@
         <source>ALERT_DIARY_IN_USE_INFO</source>
         <translation>Another Orvane (process %1) has %2 open. Switch to it: two programs writing the same diary would undo each other's changes.</translation>
     </message>
+    <message>
+        <source>TOOLBAR_TRENDS</source>
+        <translation>Trends</translation>
+    </message>
+    <message>
+        <source>WINDOW_TRENDS</source>
+        <translation>Trends</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_REPORT</source>
+        <translation>Report for the Care Team…</translation>
+    </message>
+    <message>
+        <source>TRENDS_UNIT</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_GLYCEMIA</source>
+        <translation>Glycemia over time</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_INSULIN</source>
+        <translation>Insulin units a day</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_MODAL_DAY</source>
+        <translation>Modal day</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_READINGS</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges of the target band, %3 the unit.</extracomment>
+        <source>TRENDS_SERIES_TARGET</source>
+        <translation>Target %1–%2 %3</translation>
+    </message>
+    <message>
+        <extracomment>%1 the glycemia below which a reading is low.</extracomment>
+        <source>TRENDS_SERIES_LOW</source>
+        <translation>Low %1</translation>
+    </message>
+    <message>
+        <extracomment>%1 the glycemia below which a reading is very low.</extracomment>
+        <source>TRENDS_SERIES_VERY_LOW</source>
+        <translation>Very low %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_MEDIAN</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_P25_P75</source>
+        <translation>25–75th percentile</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_P5_P95</source>
+        <translation>5–95th percentile</translation>
+    </message>
+    <message>
+        <source>TRENDS_AXIS_HOUR</source>
+        <translation>Hour of the day</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_READINGS</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_DAYS</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <extracomment>%1 the days the view spans, %2 those that hold a reading.</extracomment>
+        <source>TRENDS_FIGURES_DAYS_VALUE</source>
+        <translation>%1 (%2 with readings)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_MEAN</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_MEDIAN</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SD</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_CV</source>
+        <translation>Coefficient of variation</translation>
+    </message>
+    <message>
+        <extracomment>%1 the coefficient of variation.</extracomment>
+        <source>TRENDS_FIGURES_CV_HIGH</source>
+        <translation>%1 (above 36 %: high variability)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SHARES</source>
+        <translation>Share of readings</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SHARES_NOTE</source>
+        <translation>Shares of the readings in view, not of time: finger-stick readings do not measure time in range.</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_BELOW</source>
+        <translation>Below %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_BETWEEN</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_ABOVE</source>
+        <translation>Above %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_HYPO</source>
+        <translation>Hypoglycaemia</translation>
+    </message>
+    <message>
+        <extracomment>%1 readings below %2, %3 readings below %4.</extracomment>
+        <source>TRENDS_FIGURES_HYPO_VALUE</source>
+        <translation>%1 below %2, %3 below %4</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_A1C</source>
+        <translation>Estimated HbA1c (ADAG)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_GMI</source>
+        <translation>Glucose management indicator</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_A1C_VALUE</source>
+        <translation>%1 % · %2 mmol/mol</translation>
+    </message>
+    <message>
+        <extracomment>%1 the estimate.</extracomment>
+        <source>TRENDS_FIGURES_UNRELIABLE</source>
+        <translation>%1 (unreliable: fewer than 14 days or 3 readings a day)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_INSULIN</source>
+        <translation>Insulin</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_UNITS_A_DAY</source>
+        <translation>Units a day</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_DOSES_A_DAY</source>
+        <translation>Injections a day</translation>
+    </message>
+    <message>
+        <extracomment>%1 the meal.</extracomment>
+        <source>TRENDS_FIGURES_UNITS_MEAL</source>
+        <translation>Mean units, %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_NO_MEAL</source>
+        <translation>no meal</translation>
+    </message>
+    <message>
+        <source>REPORT_TITLE</source>
+        <translation>Diabetes diary report</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the first and last day in view, %3 the period and kind chosen.</extracomment>
+        <source>REPORT_SPAN</source>
+        <translation>%1 to %2 · %3</translation>
+    </message>
+    <message>
+        <extracomment>%1 the date the report was made.</extracomment>
+        <source>REPORT_MADE_ON</source>
+        <translation>Made by Orvane on %1</translation>
+    </message>
+    <message>
+        <source>REPORT_LOGBOOK</source>
+        <translation>Logbook</translation>
+    </message>
+    <message>
+        <source>REPORT_DAY</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>REPORT_OTHER</source>
+        <translation>Other readings</translation>
+    </message>
+    <message>
+        <source>REPORT_OTHER_UNITS</source>
+        <translation>Other units</translation>
+    </message>
+    <message>
+        <source>REPORT_PAGE</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>REPORT_NO_CARDS</source>
+        <translation>No readings or doses in view.</translation>
+    </message>
+    <message>
+        <source>ALERT_REPORT_FAILED</source>
+        <translation>The report could not be written.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>ALERT_REPORT_FAILED_INFO</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -548,5 +548,216 @@
         <source>ALERT_DIARY_IN_USE_INFO</source>
         <translation>Un altro Orvane (processo %1) ha aperto %2. Passa a quello: due programmi che scrivono lo stesso diario annullerebbero l'uno le modifiche dell'altro.</translation>
     </message>
+    <message>
+        <source>TOOLBAR_TRENDS</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>WINDOW_TRENDS</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>MENU_ITEM_REPORT</source>
+        <translation>Rapporto per il medico…</translation>
+    </message>
+    <message>
+        <source>TRENDS_UNIT</source>
+        <translation>Unità di misura</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_GLYCEMIA</source>
+        <translation>Glicemia nel tempo</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_INSULIN</source>
+        <translation>Unità di insulina al giorno</translation>
+    </message>
+    <message>
+        <source>TRENDS_CHART_MODAL_DAY</source>
+        <translation>Giornata tipo</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_READINGS</source>
+        <translation>Misurazioni</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges of the target band, %3 the unit.</extracomment>
+        <source>TRENDS_SERIES_TARGET</source>
+        <translation>Obiettivo %1–%2 %3</translation>
+    </message>
+    <message>
+        <extracomment>%1 the glycemia below which a reading is low.</extracomment>
+        <source>TRENDS_SERIES_LOW</source>
+        <translation>Bassa %1</translation>
+    </message>
+    <message>
+        <extracomment>%1 the glycemia below which a reading is very low.</extracomment>
+        <source>TRENDS_SERIES_VERY_LOW</source>
+        <translation>Molto bassa %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_MEDIAN</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_P25_P75</source>
+        <translation>25°–75° percentile</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_P5_P95</source>
+        <translation>5°–95° percentile</translation>
+    </message>
+    <message>
+        <source>TRENDS_AXIS_HOUR</source>
+        <translation>Ora del giorno</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_READINGS</source>
+        <translation>Misurazioni</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_DAYS</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <extracomment>%1 the days the view spans, %2 those that hold a reading.</extracomment>
+        <source>TRENDS_FIGURES_DAYS_VALUE</source>
+        <translation>%1 (%2 con misurazioni)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_MEAN</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_MEDIAN</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SD</source>
+        <translation>Deviazione standard</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_CV</source>
+        <translation>Coefficiente di variazione</translation>
+    </message>
+    <message>
+        <extracomment>%1 the coefficient of variation.</extracomment>
+        <source>TRENDS_FIGURES_CV_HIGH</source>
+        <translation>%1 (sopra il 36 %: variabilità alta)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SHARES</source>
+        <translation>Quota delle misurazioni</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_SHARES_NOTE</source>
+        <translation>Quote delle misurazioni in vista, non del tempo: le misurazioni capillari non misurano il tempo nell'intervallo.</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_BELOW</source>
+        <translation>Sotto %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_BETWEEN</source>
+        <translation>Da %1 a %2</translation>
+    </message>
+    <message>
+        <source>TRENDS_BAND_ABOVE</source>
+        <translation>Sopra %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_HYPO</source>
+        <translation>Ipoglicemie</translation>
+    </message>
+    <message>
+        <extracomment>%1 readings below %2, %3 readings below %4.</extracomment>
+        <source>TRENDS_FIGURES_HYPO_VALUE</source>
+        <translation>%1 sotto %2, %3 sotto %4</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_A1C</source>
+        <translation>HbA1c stimata (ADAG)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_GMI</source>
+        <translation>Indicatore di gestione del glucosio (GMI)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_A1C_VALUE</source>
+        <translation>%1 % · %2 mmol/mol</translation>
+    </message>
+    <message>
+        <extracomment>%1 the estimate.</extracomment>
+        <source>TRENDS_FIGURES_UNRELIABLE</source>
+        <translation>%1 (poco affidabile: meno di 14 giorni o di 3 misurazioni al giorno)</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_INSULIN</source>
+        <translation>Insulina</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_UNITS_A_DAY</source>
+        <translation>Unità al giorno</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_DOSES_A_DAY</source>
+        <translation>Iniezioni al giorno</translation>
+    </message>
+    <message>
+        <extracomment>%1 the meal.</extracomment>
+        <source>TRENDS_FIGURES_UNITS_MEAL</source>
+        <translation>Unità medie, %1</translation>
+    </message>
+    <message>
+        <source>TRENDS_FIGURES_NO_MEAL</source>
+        <translation>senza pasto</translation>
+    </message>
+    <message>
+        <source>REPORT_TITLE</source>
+        <translation>Rapporto del diario del diabete</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the first and last day in view, %3 the period and kind chosen.</extracomment>
+        <source>REPORT_SPAN</source>
+        <translation>Dal %1 al %2 · %3</translation>
+    </message>
+    <message>
+        <extracomment>%1 the date the report was made.</extracomment>
+        <source>REPORT_MADE_ON</source>
+        <translation>Creato da Orvane il %1</translation>
+    </message>
+    <message>
+        <source>REPORT_LOGBOOK</source>
+        <translation>Diario giornaliero</translation>
+    </message>
+    <message>
+        <source>REPORT_DAY</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>REPORT_OTHER</source>
+        <translation>Altre misurazioni</translation>
+    </message>
+    <message>
+        <source>REPORT_OTHER_UNITS</source>
+        <translation>Altre unità</translation>
+    </message>
+    <message>
+        <source>REPORT_PAGE</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>REPORT_NO_CARDS</source>
+        <translation>Nessuna misurazione o dose in vista.</translation>
+    </message>
+    <message>
+        <source>ALERT_REPORT_FAILED</source>
+        <translation>Non è stato possibile scrivere il rapporto.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>ALERT_REPORT_FAILED_INFO</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

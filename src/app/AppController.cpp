@@ -11,6 +11,8 @@
 #include "ui/Dialogs.h"
 #include "ui/ExportTypeSheet.h"
 #include "ui/MainWindow.h"
+#include "ui/TrendsReport.h"
+#include "ui/TrendsWindow.h"
 #include "ui/StringTable.h"
 #include "ui/ZRUtility.h"
 #include "view/DiaryTableModel.h"
@@ -21,6 +23,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -115,6 +118,10 @@ void AppController::awakeFromNib()
     changeToolbarMenuItemStatus(menuViewShowToolBar);
     setPanelVisible(windowNote, settings.noteVisible);
     setPanelVisible(windowStatistics, settings.statisticsVisible);
+    windowTrends->setUnit(Trends::unitFromKey(settings.glycemiaUnit));
+    windowTrends->onUnitChanged = [this](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
+    setPanelVisible(windowTrends, settings.trendsVisible);
+    menuTrends->setText(text(settings.trendsVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
     // The panel items are titled for what choosing them will do.
     menuStatistics->setText(text(settings.statisticsVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
     menuNote->setText(text(settings.noteVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
@@ -258,6 +265,8 @@ void AppController::loadingPreference()
     settings.toolbarSizeMode = TextConversions::intValue(value(P::kToolBarSizeMode));
     settings.statisticsVisible = TextConversions::boolValue(value(P::kStatisticsIsVisible));
     settings.noteVisible = TextConversions::boolValue(value(P::kNoteIsVisible));
+    settings.trendsVisible = TextConversions::boolValue(value(P::kTrendsIsVisible));
+    settings.glycemiaUnit = Trends::unitKey(Trends::unitFromKey(value(P::kGlycemiaUnit)));
     // An absent title matches no item: the pop-up shows everything.
     settings.periodTitle = value(P::kPeriodMenuSelect);
     settings.kindTitle = value(P::kKindMenuSelect);
@@ -271,6 +280,8 @@ void AppController::updatePreference()
     settings.toolbarSizeMode = m_toolbarSizeMode == kToolbarSizeSmall ? 1 : 0;
     settings.statisticsVisible = windowStatistics->isVisible();
     settings.noteVisible = windowNote->isVisible();
+    settings.trendsVisible = windowTrends->isVisible();
+    settings.glycemiaUnit = Trends::unitKey(windowTrends->unit());
     // isHidden, not isVisible: the toolbar of a window being closed is shown.
     const P::Domain domain{
         {QString::fromLatin1(P::kToolBarIsVisible), P::yesNo(!toolBar->isHidden())},
@@ -280,6 +291,8 @@ void AppController::updatePreference()
         {QString::fromLatin1(P::kNoteIsVisible), P::yesNo(settings.noteVisible)},
         {QString::fromLatin1(P::kPeriodMenuSelect), m_strings.keyForText(popupPeriod->currentText())},
         {QString::fromLatin1(P::kKindMenuSelect), m_strings.keyForText(popupMeasurements->currentText())},
+        {QString::fromLatin1(P::kTrendsIsVisible), P::yesNo(settings.trendsVisible)},
+        {QString::fromLatin1(P::kGlycemiaUnit), settings.glycemiaUnit},
     };
     P::write(preferencesPath, domain);
 }
@@ -421,6 +434,8 @@ void AppController::filtraDatiSecondoParametriPopupButton()
     refreshRecordCount();
     refreshwindowNoteTextViewNote();
     calculatesStatistics();
+    m_trendsStale = true;
+    calculatesTrends();
     updateCommandStates();
 }
 
@@ -482,6 +497,50 @@ void AppController::calculatesStatistics()
 }
 
 // ---------------------------------------------------------------------------
+// Trends
+
+void AppController::calculatesTrends()
+{
+    // A hidden window is brought up to date when it is shown.
+    if (!m_trendsStale || !windowTrends->isVisible())
+        return;
+    windowTrends->showTrends(arrayArchiveFiltered(), zone);
+    m_trendsStale = false;
+}
+
+void AppController::exportReport()
+{
+    if (arrayArchiveFiltered().empty())
+        return;
+    const QString day = CardDates::toDateTime(currentInstant()).toTimeZone(zone).date().toString(Qt::ISODate);
+    QString path = Dialogs::current().saveFile(windowMain, QDir::homePath(),
+                                               QStringLiteral("Orvane report %1.pdf").arg(day));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    // Whatever the panel let through, the diary itself is never written over.
+    if (QFileInfo(path) == QFileInfo(diaryPath)) {
+        Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"), text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
+        return;
+    }
+    TrendsReport::Options options;
+    options.unit = windowTrends->unit();
+    options.zone = zone;
+    options.now = currentInstant();
+    options.title = QStringLiteral("%1 · %2").arg(popupPeriod->currentText(), popupMeasurements->currentText());
+    QString error;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = TrendsReport::write(path, arrayArchiveFiltered(), options, m_strings, &error);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written)
+        Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"),
+                                    m_strings.text(QStringLiteral("ALERT_REPORT_FAILED_INFO"))
+                                        .arg(QDir::toNativeSeparators(path), error),
+                                    {});
+}
+
+// ---------------------------------------------------------------------------
 // Commands
 
 Commands::State AppController::commandState() const
@@ -535,6 +594,7 @@ void AppController::toolbar(QAction *sender)
     case ToolbarPeriod:
     case ToolbarKind: filtraDatiSecondoParametriPopupButton(); break;
     case ToolbarNote: viewPanel(windowNote, menuNote); break;
+    case ToolbarTrends: viewPanel(windowTrends, menuTrends); break;
     default: break;
     }
 }
@@ -564,6 +624,8 @@ void AppController::menuView(QAction *sender)
     case MenuExport: exportDB(); break;
     case MenuStatistics: viewPanel(windowStatistics, menuStatistics); break;
     case MenuNote: viewPanel(windowNote, menuNote); break;
+    case MenuTrends: viewPanel(windowTrends, menuTrends); break;
+    case MenuReport: exportReport(); break;
     case MenuShowToolbar:
         toolBar->setVisible(toolBar->isHidden());
         changeToolbarMenuItemStatus(sender);
@@ -582,6 +644,8 @@ void AppController::viewPanel(QWidget *panel, QAction *menuAssociated)
         panel->show();
         panel->raise();
         panel->activateWindow();
+        if (panel == windowTrends)
+            calculatesTrends();
     }
 }
 

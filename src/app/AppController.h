@@ -98,6 +98,12 @@ public:
     // Statistics
     void calculatesStatistics();
 
+    // Trends: the window follows every filter run while it is shown (and
+    // catches up when it is shown again); the report writes the cards in
+    // view as a PDF.
+    void calculatesTrends();
+    void exportReport();
+
     // Commands
     void toolbar(QAction *sender);
     void menuView(QAction *sender);
@@ -172,6 +178,7 @@ private:
     int m_toolbarDisplayMode = 0;
     int m_toolbarSizeMode = kToolbarSizeDefault;
     bool m_savedForQuit = false;
+    bool m_trendsStale = true; // the view changed while the trends window was hidden
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.
     std::unique_ptr<DiaryWriter> m_writer;

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// The remembered view settings on disk: one flat list of texts under seven
+// The remembered view settings on disk: one flat list of texts under nine
 // keys, in a file of its own in the user's configuration folder
 // ($XDG_CONFIG_HOME/Orvane/OrvanePreferenze.conf, ~/.config when unset).
 // Every value is a text, whatever it stands for.
@@ -20,6 +20,8 @@ inline constexpr char kStatisticsIsVisible[] = "statisticsIsVisible";
 inline constexpr char kNoteIsVisible[] = "noteIsVisible";
 inline constexpr char kPeriodMenuSelect[] = "prediodoMenuSelect";
 inline constexpr char kKindMenuSelect[] = "misurazioniMenuSelect";
+inline constexpr char kTrendsIsVisible[] = "trendsIsVisible";
+inline constexpr char kGlycemiaUnit[] = "glycemiaUnit"; // "mg/dL" or "mmol/L"
 
 using Domain = QMap<QString, QString>;
 

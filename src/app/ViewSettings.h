@@ -10,6 +10,9 @@ struct ViewSettings {
     int toolbarSizeMode = 0;    // 0 regular, 1 small
     bool statisticsVisible = false;
     bool noteVisible = false;
+    bool trendsVisible = false;
+    // The unit of the trends window and the report: "mg/dL" or "mmol/L".
+    QString glycemiaUnit = QStringLiteral("mg/dL");
     // A string-table key, or an item's text as it was shown.
     QString periodTitle = QStringLiteral("POPUP_PERIOD_EVERYDAY");
     QString kindTitle = QStringLiteral("POPUP_MEASURAMENT_ALL");

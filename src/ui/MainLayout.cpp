@@ -2,6 +2,7 @@
 
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
+#include "ui/TrendsWindow.h"
 #include "view/Commands.h"
 #include "view/DiaryTableModel.h"
 
@@ -131,6 +132,8 @@ void MainLayout::loadLayout(const StringTable &s)
     viewStatistics->setIcon(icon({"view-statistics", "x-office-spreadsheet"}, "statistics"));
     viewNote = makeItem(toolBar, "viewNote", ToolbarNote, t("TOOLBAR_NOTE"));
     viewNote->setIcon(icon({"view-pim-notes", "note", "accessories-text-editor"}, "note"));
+    viewTrends = makeItem(toolBar, "viewTrends", ToolbarTrends, t("TOOLBAR_TRENDS"));
+    viewTrends->setIcon(icon({"office-chart-line", "x-office-presentation"}, "trends"));
 
     toolBar->addAction(cardAddItem);
     toolBar->addAction(cardEditItem);
@@ -159,6 +162,7 @@ void MainLayout::loadLayout(const StringTable &s)
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolBar->addWidget(spacer);
     toolBar->addAction(viewStatistics);
+    toolBar->addAction(viewTrends);
     toolBar->addAction(viewNote);
 
     // The record count
@@ -186,6 +190,9 @@ void MainLayout::loadLayout(const StringTable &s)
     file->addSeparator();
     file->addAction(menuImport);
     file->addAction(menuExport);
+    menuReport = makeItem(windowMain, "menuReport", MenuReport, t("MENU_ITEM_REPORT"));
+    menuReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addAction(menuReport);
     file->addSeparator();
     file->addAction(menuQuit);
 
@@ -236,6 +243,10 @@ void MainLayout::loadLayout(const StringTable &s)
     menuNote = makeItem(windowMain, "menuNote", MenuNote, t("MENU_NOTE_VIEW"));
     menuNote->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     noteMenu->addAction(menuNote);
+    QMenu *trendsMenu = view->addMenu(t("WINDOW_TRENDS"));
+    menuTrends = makeItem(windowMain, "menuTrends", MenuTrends, t("MENU_NOTE_VIEW"));
+    menuTrends->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    trendsMenu->addAction(menuTrends);
     view->addSeparator();
     menuViewShowToolBar = makeItem(windowMain, "menuViewShowToolBar", MenuShowToolbar, t("MENU_TOOLBAR_HIDE"));
     view->addAction(menuViewShowToolBar);
@@ -249,7 +260,7 @@ void MainLayout::loadLayout(const StringTable &s)
     const std::pair<QAction *, QAction *> menuTwins[] = {
         {cardAddItem, menuNew},       {cardEditItem, menuEdit},         {cardRemoveItem, menuRemove},
         {csvImport, menuImport},      {csvExport, menuExport},          {viewStatistics, menuStatistics},
-        {viewNote, menuNote},
+        {viewNote, menuNote},         {viewTrends, menuTrends},
     };
     for (const auto &[item, twin] : menuTwins) {
         const QString keys = twin->shortcut().toString(QKeySequence::NativeText);
@@ -295,6 +306,9 @@ void MainLayout::loadLayout(const StringTable &s)
         }
     }
 
+    // The trends window
+    windowTrends = new TrendsWindow(s, windowMain);
+
     // The note panel
     windowNote = new QWidget(windowMain, Qt::Tool);
     windowNote->setObjectName(QStringLiteral("windowNote"));
@@ -310,8 +324,8 @@ void MainLayout::loadLayout(const StringTable &s)
 
 QList<QAction *> MainLayout::toolbarItems() const
 {
-    return {cardAddItem,    cardEditItem, cardRemoveItem,  csvExport,           csvImport,
-            viewStatistics, viewNote,     popupPeriodItem, popupMeasurementsItem};
+    return {cardAddItem, cardEditItem,    cardRemoveItem,       csvExport, csvImport, viewStatistics,
+            viewNote,    popupPeriodItem, popupMeasurementsItem, viewTrends};
 }
 
 QList<QAction *> MainLayout::menuItems() const
@@ -337,7 +351,9 @@ QList<QAction *> MainLayout::menuItems() const
             menuViewPeriodLast100,
             menuStatistics,
             menuNote,
-            menuViewShowToolBar};
+            menuViewShowToolBar,
+            menuTrends,
+            menuReport};
 }
 
 QList<QLineEdit *> MainLayout::statisticsFields() const

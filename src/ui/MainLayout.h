@@ -16,8 +16,9 @@ class QTableView;
 class QToolBar;
 class QWidget;
 class StringTable;
+class TrendsWindow;
 
-// The windows and controls of the main window and its two panels, each under
+// The windows and controls of the main window and its panels, each under
 // the name the rest of the program knows it by (also its objectName).
 // Toolbar and menu items carry their command tag in the "tag" property.
 struct MainLayout {
@@ -39,6 +40,7 @@ struct MainLayout {
     QAction *csvExport = nullptr;
     QAction *viewStatistics = nullptr;
     QAction *viewNote = nullptr;
+    QAction *viewTrends = nullptr;
     QAction *popupPeriodItem = nullptr;       // holds popupPeriod
     QAction *popupMeasurementsItem = nullptr; // holds popupMeasurements
 
@@ -65,6 +67,8 @@ struct MainLayout {
     QAction *menuViewPeriodLast100 = nullptr;
     QAction *menuStatistics = nullptr;
     QAction *menuNote = nullptr;
+    QAction *menuTrends = nullptr;
+    QAction *menuReport = nullptr; // the report of the cards in view, as a PDF
 
     // Statistics panel
     QWidget *windowStatistics = nullptr;
@@ -80,6 +84,9 @@ struct MainLayout {
     QLineEdit *windowStatisticsDinnerPre = nullptr;
     QLineEdit *windowStatisticsDinnerPost = nullptr;
     QLineEdit *windowStatisticsDinnerUnit = nullptr;
+
+    // Trends window
+    TrendsWindow *windowTrends = nullptr;
 
     // Note panel
     QWidget *windowNote = nullptr;

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <map>
 
 namespace Trends {
@@ -219,6 +221,41 @@ Series series(const CardList &view, const QTimeZone &zone)
     return s;
 }
 
+std::vector<Point> thinned(const std::vector<Point> &readings, size_t maxPoints)
+{
+    if (readings.size() <= maxPoints || maxPoints < 4)
+        return readings;
+    const size_t spans = maxPoints / 4;
+    const double first = readings.front().when;
+    const double width = (readings.back().when - first) / double(spans);
+    std::vector<Point> out;
+    out.reserve(maxPoints);
+    size_t begin = 0;
+    while (begin < readings.size()) {
+        // The readings of one span: [begin, end).
+        const size_t span = width > 0 ? std::min(spans - 1, size_t((readings[begin].when - first) / width)) : 0;
+        // The last span, like a view whose readings share one instant, takes
+        // everything that is left.
+        const double spanEnd = span + 1 == spans || !(width > 0) ? std::numeric_limits<double>::infinity()
+                                                                  : first + width * double(span + 1);
+        size_t end = begin, low = begin, high = begin;
+        for (; end < readings.size() && readings[end].when < spanEnd; ++end) {
+            if (readings[end].mgdl < readings[low].mgdl)
+                low = end;
+            if (readings[end].mgdl > readings[high].mgdl)
+                high = end;
+        }
+        end = std::max(end, begin + 1);
+        size_t keep[4] = {begin, low, high, end - 1};
+        std::sort(std::begin(keep), std::end(keep));
+        for (size_t i = 0; i < 4; ++i)
+            if (i == 0 || keep[i] != keep[i - 1])
+                out.push_back(readings[keep[i]]);
+        begin = end;
+    }
+    return out;
+}
+
 ModalDay modalDay(const CardList &view, const QTimeZone &zone)
 {
     const Entries entries = entriesOf(view, zone);
@@ -276,6 +313,81 @@ std::vector<LogbookDay> logbook(const CardList &view, const QTimeZone &zone)
         out.push_back(std::move(row));
     }
     return out;
+}
+
+std::vector<FigureLine> figureLines(const Figures &f, Unit unit, const StringTable &strings, const QLocale &locale)
+{
+    auto t = [&strings](const char *key) { return strings.text(QString::fromLatin1(key)); };
+    const QString na = t("NOT_DISPONBLE");
+    auto number = [&locale, &na](const std::optional<double> &v, int decimals) {
+        return v ? locale.toString(*v, 'f', decimals) : na;
+    };
+    const int glycemiaDecimals = unit == Unit::MmolL ? 1 : 0;
+    auto glycemia = [&](const std::optional<double> &mgdl) {
+        return mgdl ? QStringLiteral("%1 %2").arg(locale.toString(inUnit(*mgdl, unit), 'f', glycemiaDecimals),
+                                                  unitName(unit))
+                    : na;
+    };
+    auto edge = [&](double mgdl) { return locale.toString(inUnit(mgdl, unit), 'f', glycemiaDecimals); };
+    auto percent = [&](double v) { return QStringLiteral("%1 %").arg(locale.toString(v, 'f', 1)); };
+
+    std::vector<FigureLine> lines;
+    auto add = [&lines](const char *id, const QString &label, const QString &value,
+                        FigureLine::Kind kind = FigureLine::Figure, bool flagged = false) {
+        lines.push_back({QString::fromLatin1(id), label, value, kind, flagged});
+    };
+    add("trendsReadings", t("TRENDS_FIGURES_READINGS"), locale.toString(f.readings));
+    add("trendsDays", t("TRENDS_FIGURES_DAYS"),
+        t("TRENDS_FIGURES_DAYS_VALUE").arg(locale.toString(f.days), locale.toString(f.daysWithReadings)));
+    add("trendsMean", t("TRENDS_FIGURES_MEAN"), glycemia(f.mean));
+    add("trendsMedian", t("TRENDS_FIGURES_MEDIAN"), glycemia(f.median));
+    add("trendsDeviation", t("TRENDS_FIGURES_SD"), glycemia(f.standardDeviation));
+    QString cv = f.coefficientOfVariation ? percent(*f.coefficientOfVariation) : na;
+    if (f.highVariability)
+        cv = t("TRENDS_FIGURES_CV_HIGH").arg(cv);
+    add("trendsVariation", t("TRENDS_FIGURES_CV"), cv, FigureLine::Figure, f.highVariability);
+
+    add("trendsShares", t("TRENDS_FIGURES_SHARES"), QString(), FigureLine::Heading);
+    add("trendsSharesNote", t("TRENDS_FIGURES_SHARES_NOTE"), QString(), FigureLine::Note);
+    const QString u = unitName(unit);
+    const QString bandLabels[BandCount] = {
+        t("TRENDS_BAND_BELOW").arg(edge(kVeryLow)),
+        t("TRENDS_BAND_BETWEEN").arg(edge(kVeryLow), edge(kLow - 1)),
+        t("TRENDS_BAND_BETWEEN").arg(edge(kLow), edge(kHigh)),
+        t("TRENDS_BAND_BETWEEN").arg(edge(kHigh + 1), edge(kVeryHigh)),
+        t("TRENDS_BAND_ABOVE").arg(edge(kVeryHigh)),
+    };
+    const char *bandIds[BandCount] = {"trendsBandVeryLow", "trendsBandLow", "trendsBandInRange", "trendsBandHigh",
+                                      "trendsBandVeryHigh"};
+    for (int b = 0; b < BandCount; ++b)
+        add(bandIds[b], QStringLiteral("%1 %2").arg(bandLabels[b], u),
+            f.readings > 0 ? percent(f.bandShares[size_t(b)]) : na);
+    add("trendsHypoglycaemia", t("TRENDS_FIGURES_HYPO"),
+        t("TRENDS_FIGURES_HYPO_VALUE").arg(locale.toString(f.below70), edge(kLow), locale.toString(f.below54),
+                                           edge(kVeryLow)));
+
+    auto estimate = [&](const std::optional<double> &pc, const std::optional<double> &mmol) {
+        if (!pc || !mmol)
+            return na;
+        const QString value = t("TRENDS_FIGURES_A1C_VALUE").arg(locale.toString(*pc, 'f', 1),
+                                                                 locale.toString(*mmol, 'f', 0));
+        return f.estimatesUnreliable ? t("TRENDS_FIGURES_UNRELIABLE").arg(value) : value;
+    };
+    const bool unreliable = f.estimatesUnreliable && f.mean.has_value();
+    add("trendsA1c", t("TRENDS_FIGURES_A1C"), estimate(f.estimatedA1cPercent, f.estimatedA1cMmolMol),
+        FigureLine::Figure, unreliable);
+    add("trendsGmi", t("TRENDS_FIGURES_GMI"), estimate(f.gmiPercent, f.gmiMmolMol), FigureLine::Figure, unreliable);
+
+    add("trendsInsulin", t("TRENDS_FIGURES_INSULIN"), QString(), FigureLine::Heading);
+    add("trendsUnitsADay", t("TRENDS_FIGURES_UNITS_A_DAY"), number(f.unitsPerDay, 1));
+    add("trendsDosesADay", t("TRENDS_FIGURES_DOSES_A_DAY"), number(f.dosesPerDay, 1));
+    for (const MealUnits &meal : f.unitsByMeal) {
+        const QString name = meal.mealKey.isEmpty() ? t("TRENDS_FIGURES_NO_MEAL") : strings.text(meal.mealKey);
+        lines.push_back({QStringLiteral("trendsUnits_%1").arg(meal.mealKey.isEmpty() ? QStringLiteral("none") : meal.mealKey),
+                         t("TRENDS_FIGURES_UNITS_MEAL").arg(name), locale.toString(meal.meanUnits, 'f', 1),
+                         FigureLine::Figure, false});
+    }
+    return lines;
 }
 
 double inUnit(double mgdl, Unit unit)

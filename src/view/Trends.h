@@ -3,12 +3,15 @@
 #include "model/ZRGlycemicCard.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QTimeZone>
 
 #include <array>
 #include <optional>
 #include <vector>
+
+class StringTable;
 
 // Trends of the cards in view: the figures a care team reads (ranges,
 // variability, estimated HbA1c, insulin), the series the charts draw and the
@@ -103,6 +106,12 @@ struct Series {
 };
 Series series(const CardList &view, const QTimeZone &zone = QTimeZone::systemTimeZone());
 
+// Readings (oldest first) thinned for a line a screen can draw: more than
+// maxPoints are split into maxPoints / 4 spans of equal time, each keeping
+// its first, lowest, highest and last reading in time order, so that no
+// peak or dip goes missing. Fewer are kept as they are.
+std::vector<Point> thinned(const std::vector<Point> &readings, size_t maxPoints);
+
 // The modal day: every reading by its time of day, and per hour of the day
 // (0 to 23) the median and the 25-75 and 5-95 percentile bands (linear
 // interpolation between the closest ranks). An hour with fewer than five
@@ -138,6 +147,23 @@ struct LogbookDay {
     std::vector<float> otherReadings, otherUnits;
 };
 std::vector<LogbookDay> logbook(const CardList &view, const QTimeZone &zone = QTimeZone::systemTimeZone());
+
+// The figures as the trends window and the report show them, one line each:
+// readings and days; mean, median, deviation and coefficient of variation
+// (flagged above 36 %); a heading and note, then the share of each band;
+// hypoglycaemia; the two estimates (flagged as unreliable when they are);
+// a heading, then insulin a day and per meal. A figure that cannot be
+// worked out shows the not-available text. Numbers in the locale's form.
+struct FigureLine {
+    enum Kind { Figure, Heading, Note };
+    QString id;    // names the line's field in the window
+    QString label;
+    QString value;
+    Kind kind = Figure;
+    bool flagged = false;
+};
+std::vector<FigureLine> figureLines(const Figures &figures, Unit unit, const StringTable &strings,
+                                    const QLocale &locale = QLocale());
 
 // A glycemia in mg/dL in the unit (mmol/L through ZRUtility's conversion),
 // and as text: whole numbers in mg/dL, one decimal in mmol/L, "." as the

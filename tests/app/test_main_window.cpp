@@ -48,13 +48,13 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
     for (QAction *item : ui.menuItems())
         menuTags.insert(tagOf(item), item->objectName());
     for (int tag : {1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314,
-                    315, 316})
+                    315, 316, 320, 321})
         EXPECT_EQ(menuTags.count(tag), 1) << "menu tag " << tag;
-    EXPECT_EQ(menuTags.size(), 22);
+    EXPECT_EQ(menuTags.size(), 24);
     QSet<int> toolbarTags;
     for (QAction *item : ui.toolbarItems())
         toolbarTags.insert(tagOf(item));
-    EXPECT_EQ(toolbarTags, (QSet<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(toolbarTags, (QSet<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 20}));
     EXPECT_EQ(tagOf(ui.windowMain->findChild<QAction *>(QStringLiteral("menuViewPeriodLast20"))), 311);
 }
 
@@ -320,7 +320,8 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
                                QStringLiteral("viewStatistics"), QStringLiteral("viewNote"),
                                QStringLiteral("menuNew"),        QStringLiteral("menuImport"),
                                QStringLiteral("menuQuit"),       QStringLiteral("menuStatistics"),
-                               QStringLiteral("menuNote"),       QStringLiteral("menuViewShowToolBar")};
+                               QStringLiteral("menuNote"),       QStringLiteral("menuViewShowToolBar"),
+                               QStringLiteral("viewTrends"),     QStringLiteral("menuTrends")};
     const QSet<QString> export_{QStringLiteral("csvExport"), QStringLiteral("menuExport")};
     QSet<QString> viewChoices;
 
@@ -346,6 +347,7 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
             || item->objectName().startsWith(QLatin1String("menuViewPeriod")))
             viewChoices.insert(item->objectName());
     ASSERT_EQ(viewChoices.size(), 13);
+    viewChoices.insert(QStringLiteral("menuReport")); // a report of the cards in view
     EXPECT_EQ(enabledNames(), always + export_ + viewChoices);
     controller->listaSchedeGlicemiche->selectRow(3);
     const QSet<QString> selection{QStringLiteral("cardEdit"), QStringLiteral("cardRemove"), QStringLiteral("menuEdit"),

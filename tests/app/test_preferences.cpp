@@ -4,6 +4,9 @@
 #include "app/MainWindowFixture.h"
 #include "app/Preferences.h"
 #include "edit/EditSheet.h"
+#include "ui/TrendsWindow.h"
+
+#include <QComboBox>
 
 #include <QMenu>
 
@@ -16,13 +19,13 @@ protected:
 
     static Preferences::Domain everyKey(const char *toolbar, const char *display, const char *size,
                                         const char *statistics, const char *note, const char *period,
-                                        const char *kind)
+                                        const char *kind, const char *trends = "NO", const char *unit = "mg/dL")
     {
         Preferences::Domain d;
         const std::pair<const char *, const char *> values[] = {
             {"toolBarIsVisible", toolbar}, {"toolBarDisplayMode", display}, {"toolBarSizeMode", size},
             {"statisticsIsVisible", statistics}, {"noteIsVisible", note}, {"prediodoMenuSelect", period},
-            {"misurazioniMenuSelect", kind}};
+            {"misurazioniMenuSelect", kind}, {"trendsIsVisible", trends}, {"glycemiaUnit", unit}};
         for (const auto &[key, value] : values) {
             if (value)
                 d.insert(QString::fromLatin1(key), QString::fromUtf8(value));
@@ -52,18 +55,26 @@ TEST_F(PreferencesTest, WhatARunLeavesIsWhatTheNextStartShows)
     controller->menuNote->trigger();
     controller->toolbarModeItems[1]->trigger(); // icon only
     controller->toolbarSmallSize->trigger();
+    controller->menuTrends->trigger();
+    pick(controller->windowTrends->unitPopup, 1); // mmol/L
     pick(controller->popupPeriod, 3);
     pick(controller->popupMeasurements, 1);
     // Changes during the run are not written until the program ends.
     EXPECT_EQ(domain().value(QStringLiteral("noteIsVisible")), QStringLiteral("NO"));
     delegate.applicationWillTerminate();
-    EXPECT_EQ(domain(), everyKey("NO", "2", "1", "NO", "YES", "POPUP_PERIOD_WEEK", "POPUP_MEASURAMENT_BLOOD"));
+    EXPECT_EQ(domain(),
+              everyKey("NO", "2", "1", "NO", "YES", "POPUP_PERIOD_WEEK", "POPUP_MEASURAMENT_BLOOD", "YES", "mmol/L"));
 
     start();
     EXPECT_TRUE(controller->toolBar->isHidden());
     EXPECT_EQ(controller->menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_SHOW")));
     EXPECT_TRUE(controller->windowNote->isVisible());
     EXPECT_FALSE(controller->windowStatistics->isVisible());
+    EXPECT_TRUE(controller->windowTrends->isVisible());
+    EXPECT_EQ(controller->menuTrends->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+    EXPECT_EQ(controller->windowTrends->unit(), Trends::Unit::MmolL);
+    EXPECT_EQ(controller->windowTrends->unitPopup->currentIndex(), 1);
+    EXPECT_EQ(controller->windowTrends->figures().readings, 4) << "the shown window follows the first filter run";
     EXPECT_EQ(controller->toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
     EXPECT_EQ(controller->toolBar->iconSize(), QSize(16, 16));
     EXPECT_EQ(controller->popupPeriod->currentIndex(), 3);
@@ -85,16 +96,18 @@ TEST_F(PreferencesTest, MissingAndMalformedValuesFallBack)
         Qt::ToolButtonStyle style;
         QSize iconSize;
         int period, kind;
+        Trends::Unit unit;
     };
     const Case cases[] = {
         {"a title as shown, not as a key; a size the toolbar does not have",
-         everyKey("YES", "1", "7", "NO", "NO", "Last 7 days", "POPUP_MEASURAMENT_TERAPIES"), false,
-         Qt::ToolButtonTextUnderIcon, QSize(styleSize, styleSize), 3, 2},
+         everyKey("YES", "1", "7", "NO", "NO", "Last 7 days", "POPUP_MEASURAMENT_TERAPIES", "NO", "mmol/L"), false,
+         Qt::ToolButtonTextUnderIcon, QSize(styleSize, styleSize), 3, 2, Trends::Unit::MmolL},
         {"no number, no such title, no such mode",
-         everyKey("NO", "icons", "1", "NO", "NO", "Ieri l'altro", "POPUP_MEASURAMENT_BLOOD"), true,
-         Qt::ToolButtonFollowStyle, QSize(16, 16), 0, 1},
-        {"keys missing: false, 0 and no title", everyKey(nullptr, "9", nullptr, nullptr, nullptr, nullptr, nullptr),
-         true, Qt::ToolButtonFollowStyle, QSize(24, 24), 0, 0},
+         everyKey("NO", "icons", "1", "NO", "NO", "Ieri l'altro", "POPUP_MEASURAMENT_BLOOD", "si", "mmol"), true,
+         Qt::ToolButtonFollowStyle, QSize(16, 16), 0, 1, Trends::Unit::MgdL},
+        {"keys missing: false, 0 and no title",
+         everyKey(nullptr, "9", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), true,
+         Qt::ToolButtonFollowStyle, QSize(24, 24), 0, 0, Trends::Unit::MgdL},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,6 +119,8 @@ TEST_F(PreferencesTest, MissingAndMalformedValuesFallBack)
         EXPECT_FALSE(controller->windowStatistics->isVisible());
         EXPECT_EQ(controller->popupPeriod->currentIndex(), c.period);
         EXPECT_EQ(controller->popupMeasurements->currentIndex(), c.kind);
+        EXPECT_FALSE(controller->windowTrends->isVisible());
+        EXPECT_EQ(controller->windowTrends->unit(), c.unit);
         EXPECT_EQ(domain(), c.stored) << "reading writes nothing";
     }
 }

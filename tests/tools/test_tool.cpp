@@ -253,3 +253,24 @@ TEST_F(ToolInterchange, ImportsJoiningOrReplacing)
 }
 
 } // namespace
+
+TEST_F(ToolInterchange, WritesTheReportOfTheViewWithoutADisplay)
+{
+    // No display at all: the report draws offscreen.
+    QProcessEnvironment headless = environment();
+    headless.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    headless.remove(QStringLiteral("DISPLAY"));
+    headless.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const ToolRun r = tool(QStringLiteral("report"),
+                           {"--diary", diary, "--period", "0", "--kind=1", "--unit", "mmol/L", path("r.pdf")}, headless);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(testsupport::readFile(path("r.pdf")).startsWith("%PDF-"));
+
+    expectRefused("report", {"--diary", kBroken, path("broken.pdf")}, 1);
+    expectRefused("report", {"--diary", diary, path("gone/r.pdf")}, 1);
+    for (const QStringList &args : QList<QStringList>{{}, {"--unit", "mmol", path("u.pdf")},
+                                                      {"--kind", "3", path("k.pdf")}, {"a.pdf", "b.pdf"},
+                                                      {"--now", "today", path("n.pdf")}})
+        expectRefused("report", QStringList{"--diary", diary} + args, 2);
+    EXPECT_FALSE(QFileInfo::exists(path("u.pdf")));
+}

@@ -2,11 +2,15 @@
 // values worked out by hand on small views.
 #include "view/Trends.h"
 
+#include "ui/StringTable.h"
+
 #include <QDateTime>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <map>
 
 using namespace Trends;
 
@@ -300,4 +304,63 @@ TEST(TrendsUnits, ShownInTheChosenUnit)
     EXPECT_EQ(unitFromKey(unitKey(Unit::MgdL)), Unit::MgdL);
     EXPECT_EQ(unitFromKey(QStringLiteral("mmol")), Unit::MgdL);
     EXPECT_EQ(unitFromKey(QString()), Unit::MgdL);
+}
+
+TEST(TrendsSeries, ThinningKeepsEveryPeakAndDipAndBothEnds)
+{
+    std::vector<Point> readings;
+    for (int i = 0; i < 10000; ++i)
+        readings.push_back({double(i) * 600, float(100 + (i % 7) * 10)});
+    readings[4321].mgdl = 30;  // a hypo in the middle
+    readings[7777].mgdl = 420; // and a high
+    const std::vector<Point> thin = thinned(readings, 400);
+    EXPECT_LE(thin.size(), 400u);
+    EXPECT_GE(thin.size(), 300u);
+    EXPECT_EQ(thin.front().when, readings.front().when);
+    EXPECT_EQ(thin.back().when, readings.back().when);
+    EXPECT_TRUE(std::is_sorted(thin.begin(), thin.end(), [](const Point &a, const Point &b) { return a.when < b.when; }));
+    auto has = [&thin](float v) {
+        return std::any_of(thin.begin(), thin.end(), [v](const Point &p) { return p.mgdl == v; });
+    };
+    EXPECT_TRUE(has(30) && has(420));
+    // Few enough readings are kept as they are, all at one instant too.
+    EXPECT_EQ(thinned(std::vector<Point>(readings.begin(), readings.begin() + 400), 400).size(), 400u);
+    EXPECT_EQ(thinned(std::vector<Point>(500, Point{5, 100}), 40).size(), 2u); // the first and the last
+}
+
+TEST(TrendsFigures, LinesAsShownInEitherUnit)
+{
+    const QLocale c = QLocale::c();
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    auto byId = [](const std::vector<FigureLine> &lines) {
+        std::map<QString, FigureLine> out;
+        for (const FigureLine &l : lines)
+            out[l.id] = l;
+        return out;
+    };
+    CardList view = readingsOf({400, 100, 300, 200});
+    view.push_back(dose(4, at(1, 7), breakfast));
+    view.push_back(dose(2, at(1, 12)));
+    auto lines = byId(figureLines(figures(view, utc), Unit::MmolL, strings, c));
+    EXPECT_EQ(lines["trendsMean"].value, QStringLiteral("13.9 mmol/L"));
+    EXPECT_EQ(lines["trendsBandVeryLow"].label, QStringLiteral("Below 3.0 mmol/L"));
+    EXPECT_EQ(lines["trendsBandLow"].label, QStringLiteral("3.0 to 3.8 mmol/L"));
+    EXPECT_EQ(lines["trendsBandInRange"].label, QStringLiteral("3.9 to 10.0 mmol/L"));
+    EXPECT_EQ(lines["trendsBandHigh"].label, QStringLiteral("10.1 to 13.9 mmol/L"));
+    EXPECT_EQ(lines["trendsBandVeryHigh"].value, QStringLiteral("50.0 %"));
+    EXPECT_TRUE(lines["trendsVariation"].flagged);
+    EXPECT_TRUE(lines["trendsVariation"].value.startsWith(QStringLiteral("51.6 % (above 36 %")));
+    // One day of readings: both estimates are shown, marked.
+    EXPECT_TRUE(lines["trendsA1c"].flagged);
+    EXPECT_TRUE(lines["trendsA1c"].value.startsWith(QStringLiteral("10.3 % · 89 mmol/mol (unreliable")))
+        << lines["trendsA1c"].value.toStdString();
+    EXPECT_EQ(lines["trendsUnits_POPUP_MEAL_BREAKFAST"].label, QStringLiteral("Mean units, Breakfast"));
+    EXPECT_EQ(lines["trendsUnits_none"].label, QStringLiteral("Mean units, no meal"));
+
+    lines = byId(figureLines(figures({}, utc), Unit::MgdL, strings, c));
+    EXPECT_EQ(lines["trendsBandLow"].label, QStringLiteral("54 to 69 mg/dL"));
+    EXPECT_EQ(lines["trendsMean"].value, QStringLiteral("n/a"));
+    EXPECT_EQ(lines["trendsA1c"].value, QStringLiteral("n/a"));
+    EXPECT_FALSE(lines["trendsA1c"].flagged);
+    EXPECT_EQ(lines["trendsUnitsADay"].value, QStringLiteral("n/a"));
 }

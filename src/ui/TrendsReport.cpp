@@ -1,0 +1,405 @@
+#include "ui/TrendsReport.h"
+
+#include "ui/StringTable.h"
+#include "ui/TrendsCharts.h"
+
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QtCharts/QChart>
+
+#include <memory>
+
+namespace TrendsReport {
+
+namespace {
+
+using namespace Trends;
+
+// Pages are laid out in pixels of 96 to the inch: A4 is 794 by 1123, with a
+// margin of half an inch.
+constexpr int kDpi = 96;
+const QSizeF kPage(794, 1123);
+constexpr double kMargin = 48;
+const QRectF kBody(kMargin, kMargin, kPage.width() - 2 * kMargin, kPage.height() - 2 * kMargin - 20);
+
+const QColor kGrey(0x60, 0x60, 0x60);
+const QColor kRule(0xb0, 0xb0, 0xb0);
+const QColor kStripe(0xf2, 0xf4, 0xf7);
+const QColor kFlag(0xb7, 0x1c, 0x1c);
+
+QFont font(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QString text(const StringTable &strings, const char *key)
+{
+    return strings.text(QString::fromLatin1(key));
+}
+
+// Everything the report shows, worked out once.
+struct Content {
+    Figures figures;
+    Series series;
+    ModalDay modalDay;
+    std::vector<LogbookDay> days;
+    std::vector<FigureLine> lines;
+};
+
+Content contentOf(const CardList &view, const Options &options, const StringTable &strings)
+{
+    Content c;
+    c.figures = figures(view, options.zone);
+    c.series = series(view, options.zone);
+    c.modalDay = modalDay(view, options.zone);
+    c.days = logbook(view, options.zone);
+    c.lines = figureLines(c.figures, options.unit, strings);
+    return c;
+}
+
+// The logbook's columns: the day; before, after and units for breakfast,
+// lunch and dinner; other readings; other units.
+constexpr int kColumns = 12;
+const double kColumnWidths[kColumns] = {104, 54, 54, 44, 54, 54, 44, 54, 54, 44, 80, 58};
+
+QString joined(const std::vector<float> &values, bool glycemia, Unit unit, const QLocale &locale)
+{
+    QStringList parts;
+    for (float v : values) {
+        if (glycemia)
+            parts << locale.toString(inUnit(v, unit), 'f', unit == Unit::MmolL ? 1 : 0);
+        else
+            parts << locale.toString(double(v), 'g', 4);
+    }
+    return parts.join(QStringLiteral(" "));
+}
+
+std::array<QString, kColumns> cellsOf(const LogbookDay &day, Unit unit, const QLocale &locale)
+{
+    std::array<QString, kColumns> cells;
+    cells[0] = locale.toString(day.day, QStringLiteral("ddd d MMM yyyy"));
+    const MealCells *meals[3] = {&day.breakfast, &day.lunch, &day.dinner};
+    for (int m = 0; m < 3; ++m) {
+        cells[size_t(1 + 3 * m)] = joined(meals[m]->before, true, unit, locale);
+        cells[size_t(2 + 3 * m)] = joined(meals[m]->after, true, unit, locale);
+        cells[size_t(3 + 3 * m)] = joined(meals[m]->units, false, unit, locale);
+    }
+    cells[10] = joined(day.otherReadings, true, unit, locale);
+    cells[11] = joined(day.otherUnits, false, unit, locale);
+    return cells;
+}
+
+constexpr double kCellPadding = 3;
+constexpr double kHeaderHeight = 40;
+
+// The height of a logbook row: every value shown, wrapped within its column.
+double rowHeight(const std::array<QString, kColumns> &cells, const QFontMetricsF &metrics)
+{
+    double height = metrics.height();
+    for (int c = 0; c < kColumns; ++c) {
+        const QRectF room(0, 0, kColumnWidths[c] - 2 * kCellPadding, 10000);
+        height = std::max(height, metrics.boundingRect(room, Qt::TextWordWrap, cells[size_t(c)]).height());
+    }
+    return height + 2 * kCellPadding;
+}
+
+// The logbook rows, split into pages: the first row of each page.
+struct Logbook {
+    std::vector<std::array<QString, kColumns>> rows;
+    std::vector<double> heights;
+    std::vector<size_t> pageStarts;
+};
+
+Logbook paginate(const Content &content, Unit unit, const QLocale &locale, QPaintDevice *device)
+{
+    Logbook book;
+    const QFontMetricsF metrics(font(7.5), device);
+    const double room = kBody.height() - 34 - kHeaderHeight; // the page's heading and the column heads
+    double used = room; // a page is started by the first row
+    for (const LogbookDay &day : content.days) {
+        book.rows.push_back(cellsOf(day, unit, locale));
+        const double h = rowHeight(book.rows.back(), metrics);
+        book.heights.push_back(h);
+        if (used + h > room) {
+            book.pageStarts.push_back(book.rows.size() - 1);
+            used = 0;
+        }
+        used += h;
+    }
+    return book;
+}
+
+// Draws a chart into a rectangle of the page, as vectors.
+void drawChart(QPainter &painter, QChart *chart, const QRectF &where)
+{
+    QGraphicsScene scene;
+    scene.addItem(chart); // the scene deletes it
+    chart->setBackgroundRoundness(0);
+    chart->resize(where.size());
+    // Qt Charts lays a chart out when its geometry changes; the layout runs
+    // before the scene is drawn.
+    chart->layout()->activate();
+    scene.setSceneRect(QRectF(QPointF(0, 0), where.size()));
+    scene.render(&painter, where, scene.sceneRect());
+}
+
+void drawFooter(QPainter &painter, int page, int pages, const StringTable &strings)
+{
+    painter.setFont(font(7.5));
+    painter.setPen(kGrey);
+    const QRectF footer(kMargin, kPage.height() - kMargin - 14, kBody.width(), 14);
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                     text(strings, "REPORT_PAGE").arg(page).arg(pages));
+}
+
+// Lines of figures from the top of a rectangle down; returns where they end.
+double drawFigureLines(QPainter &painter, const std::vector<FigureLine> &lines, QRectF where)
+{
+    double y = where.top();
+    const double labelWidth = where.width() * 0.52;
+    for (const FigureLine &line : lines) {
+        if (line.kind == FigureLine::Heading) {
+            y += 6;
+            painter.setFont(font(9, true));
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(where.left(), y, where.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, line.label);
+            y += 17;
+            continue;
+        }
+        if (line.kind == FigureLine::Note) {
+            painter.setFont(font(7, false));
+            painter.setPen(kGrey);
+            const QRectF box(where.left(), y, where.width(), 60);
+            const QRectF used = painter.boundingRect(box, Qt::TextWordWrap, line.label);
+            painter.drawText(box, Qt::TextWordWrap, line.label);
+            y += used.height() + 3;
+            continue;
+        }
+        painter.setFont(font(8.5));
+        const QRectF valueBox(where.left() + labelWidth, y, where.width() - labelWidth, 60);
+        const double height = std::max(15.0, painter.boundingRect(valueBox, Qt::TextWordWrap, line.value).height());
+        painter.setPen(kGrey);
+        painter.drawText(QRectF(where.left(), y, labelWidth - 4, height), Qt::AlignLeft | Qt::AlignTop, line.label);
+        painter.setPen(line.flagged ? kFlag : Qt::black);
+        painter.drawText(valueBox, Qt::TextWordWrap, line.value);
+        y += height + 1;
+    }
+    return y;
+}
+
+void drawFirstPage(QPainter &painter, const Content &content, const Options &options, const StringTable &strings,
+                   int pages)
+{
+    const QLocale locale;
+    painter.setRenderHint(QPainter::Antialiasing);
+    double y = kBody.top();
+    painter.setFont(font(17, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
+                     text(strings, "REPORT_TITLE"));
+    painter.setFont(font(7.5));
+    painter.setPen(kGrey);
+    const QDate made = CardDates::toDateTime(options.now).toTimeZone(options.zone).date();
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 28), Qt::AlignRight | Qt::AlignVCenter,
+                     text(strings, "REPORT_MADE_ON").arg(locale.toString(made, QLocale::LongFormat)));
+    y += 30;
+    painter.setFont(font(9.5));
+    painter.setPen(Qt::black);
+    QString span = options.title;
+    if (!content.days.empty())
+        span = text(strings, "REPORT_SPAN")
+                   .arg(locale.toString(content.days.front().day, QLocale::LongFormat),
+                        locale.toString(content.days.back().day, QLocale::LongFormat), options.title);
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 18), Qt::AlignLeft | Qt::AlignVCenter, span);
+    y += 22;
+    painter.setPen(QPen(kRule, 1));
+    painter.drawLine(QPointF(kBody.left(), y), QPointF(kBody.right(), y));
+    y += 6;
+
+    if (content.figures.readings == 0 && content.figures.doses == 0) {
+        painter.setFont(font(10));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(kBody.left(), y, kBody.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
+                         text(strings, "REPORT_NO_CARDS"));
+        drawFooter(painter, 1, pages, strings);
+        return;
+    }
+
+    // The figures in two columns: centre and spread, then insulin, on the
+    // left; the shares of the bands and the estimates on the right.
+    std::vector<FigureLine> left, right;
+    bool inShares = false;
+    for (const FigureLine &line : content.lines) {
+        if (line.kind == FigureLine::Heading)
+            inShares = line.id == QLatin1String("trendsShares");
+        (inShares ? right : left).push_back(line);
+    }
+    const double column = (kBody.width() - 24) / 2;
+    const double bottom = std::max(drawFigureLines(painter, left, QRectF(kBody.left(), y, column, 0)),
+                                   drawFigureLines(painter, right, QRectF(kBody.left() + column + 24, y, column, 0)));
+    y = bottom + 8;
+
+    // The charts share what is left of the page: glycemia, insulin beneath
+    // it, the modal day.
+    const double room = kBody.bottom() - y;
+    const double glycemiaHeight = room * 0.40, insulinHeight = room * 0.18, modalHeight = room * 0.42;
+    drawChart(painter, TrendsCharts::glycemiaChart(content.series, options.unit, strings),
+              QRectF(kBody.left(), y, kBody.width(), glycemiaHeight));
+    y += glycemiaHeight;
+    drawChart(painter, TrendsCharts::insulinChart(content.series, strings),
+              QRectF(kBody.left(), y, kBody.width(), insulinHeight));
+    y += insulinHeight;
+    drawChart(painter, TrendsCharts::modalDayChart(content.modalDay, options.unit, strings),
+              QRectF(kBody.left(), y, kBody.width(), modalHeight));
+    drawFooter(painter, 1, pages, strings);
+}
+
+void drawLogbookPage(QPainter &painter, const Logbook &book, size_t first, size_t end, const Options &options,
+                     const StringTable &strings, int page, int pages)
+{
+    double y = kBody.top();
+    painter.setFont(font(12, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     text(strings, "REPORT_LOGBOOK"));
+    painter.setFont(font(8));
+    painter.setPen(kGrey);
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 22), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("%1 · %2").arg(unitName(options.unit), text(strings, "STATISTICS_UNITS")));
+    y += 34;
+
+    // Column heads: the meals over their three columns, then what each holds.
+    double x[kColumns + 1];
+    x[0] = kBody.left();
+    for (int c = 0; c < kColumns; ++c)
+        x[c + 1] = x[c] + kColumnWidths[c];
+    painter.setPen(Qt::black);
+    painter.setFont(font(8, true));
+    const char *meals[3] = {"POPUP_MEAL_BREAKFAST", "POPUP_MEAL_LUNCH", "POPUP_MEAL_DINNER"};
+    painter.drawText(QRectF(x[0], y, kColumnWidths[0], kHeaderHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     text(strings, "REPORT_DAY"));
+    for (int m = 0; m < 3; ++m)
+        painter.drawText(QRectF(x[1 + 3 * m], y, x[4 + 3 * m] - x[1 + 3 * m], kHeaderHeight / 2), Qt::AlignCenter,
+                         text(strings, meals[m]));
+    painter.drawText(QRectF(x[10], y, kColumnWidths[10], kHeaderHeight), Qt::AlignCenter | Qt::TextWordWrap,
+                     text(strings, "REPORT_OTHER"));
+    painter.drawText(QRectF(x[11], y, kColumnWidths[11], kHeaderHeight), Qt::AlignCenter | Qt::TextWordWrap,
+                     text(strings, "REPORT_OTHER_UNITS"));
+    painter.setFont(font(7.5));
+    const char *parts[3] = {"STATISTICS_PRE_MEAL", "STATISTICS_POST_MEAL", "STATISTICS_UNITS"};
+    for (int m = 0; m < 3; ++m)
+        for (int p = 0; p < 3; ++p)
+            painter.drawText(QRectF(x[1 + 3 * m + p], y + kHeaderHeight / 2, kColumnWidths[1 + 3 * m + p],
+                                    kHeaderHeight / 2),
+                             Qt::AlignCenter, text(strings, parts[p]));
+    y += kHeaderHeight;
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(x[0], y), QPointF(x[kColumns], y));
+
+    painter.setFont(font(7.5));
+    const double top = y - kHeaderHeight;
+    for (size_t r = first; r < end; ++r) {
+        const double h = book.heights[r];
+        if ((r - first) % 2 == 1)
+            painter.fillRect(QRectF(x[0], y, x[kColumns] - x[0], h), kStripe);
+        painter.setPen(Qt::black);
+        for (int c = 0; c < kColumns; ++c) {
+            const QRectF cell(x[c] + kCellPadding, y + kCellPadding, kColumnWidths[c] - 2 * kCellPadding,
+                              h - 2 * kCellPadding);
+            painter.drawText(cell, (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop | Qt::TextWordWrap,
+                             book.rows[r][size_t(c)]);
+        }
+        y += h;
+        painter.setPen(QPen(kRule, 0.5));
+        painter.drawLine(QPointF(x[0], y), QPointF(x[kColumns], y));
+    }
+    // Rules between the meals, from the heads down.
+    painter.setPen(QPen(kRule, 1));
+    for (int c : {1, 4, 7, 10, 11})
+        painter.drawLine(QPointF(x[c], top), QPointF(x[c], y));
+    drawFooter(painter, page, pages, strings);
+}
+
+} // namespace
+
+int pageCount(const CardList &view, const Options &options, const StringTable &strings)
+{
+    const Content content = contentOf(view, options, strings);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    return 1 + int(paginate(content, options.unit, QLocale(), &probe).pageStarts.size());
+}
+
+bool write(const QString &path, const CardList &view, const Options &options, const StringTable &strings,
+           QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+
+    const Content content = contentOf(view, options, strings);
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kDpi);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setTitle(text(strings, "REPORT_TITLE"));
+        pdf.setCreator(QStringLiteral("Orvane"));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return fail(QStringLiteral("the PDF could not be started"));
+        // The page in our 96-dpi layout, whatever the writer's own units.
+        const double scale = double(pdf.width()) / kPage.width();
+        painter.scale(scale, scale);
+        const Logbook book = paginate(content, options.unit, QLocale(), &pdf);
+        const int pages = 1 + int(book.pageStarts.size());
+        drawFirstPage(painter, content, options, strings, pages);
+        for (size_t p = 0; p < book.pageStarts.size(); ++p) {
+            pdf.newPage();
+            const size_t end = p + 1 < book.pageStarts.size() ? book.pageStarts[p + 1] : book.rows.size();
+            drawLogbookPage(painter, book, book.pageStarts[p], end, options, strings, int(p) + 2, pages);
+        }
+        if (!painter.end())
+            return fail(QStringLiteral("the PDF could not be finished"));
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+QImage firstPage(const CardList &view, const Options &options, const StringTable &strings, int width)
+{
+    const Content content = contentOf(view, options, strings);
+    const double scale = double(width) / kPage.width();
+    QImage image(width, qRound(kPage.height() * scale), QImage::Format_RGB32);
+    // Fonts are sized at the layout's 96 dpi; the painter scales the page.
+    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    const int pages = 1 + int(paginate(content, options.unit, QLocale(), &probe).pageStarts.size());
+    drawFirstPage(painter, content, options, strings, pages);
+    return image;
+}
+
+} // namespace TrendsReport
