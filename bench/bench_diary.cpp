@@ -7,6 +7,7 @@
 #include "model/KeyedArchive.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
+#include "view/Trends.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <plist/plist.h>
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -163,6 +165,33 @@ void BM_Statistics(benchmark::State &state)
     state.counters["cards"] = static_cast<double>(view.size());
 }
 BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
+
+// The trends of a lifetime view (newest first, as the diary is kept): 0 the
+// figures alone, 1 everything the trends window draws (figures, series and
+// modal day), 2 the report's logbook.
+void BM_Trends(benchmark::State &state)
+{
+    static const CardList view = [] {
+        CardList cards = syntheticDiary(100000);
+        std::reverse(cards.begin(), cards.end());
+        return cards;
+    }();
+    const QTimeZone zone("Europe/Rome");
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0: benchmark::DoNotOptimize(Trends::figures(view, zone)); break;
+        case 1: {
+            benchmark::DoNotOptimize(Trends::figures(view, zone));
+            benchmark::DoNotOptimize(Trends::series(view, zone));
+            benchmark::DoNotOptimize(Trends::modalDay(view, zone));
+            break;
+        }
+        default: benchmark::DoNotOptimize(Trends::logbook(view, zone)); break;
+        }
+    }
+    state.counters["cards"] = static_cast<double>(view.size());
+}
+BENCHMARK(BM_Trends)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_OpenPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FileOpen)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -11,6 +11,7 @@
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
+#include "ui/TrendsWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -78,6 +79,29 @@ void BM_WindowFilter(benchmark::State &state)
 BENCHMARK(BM_WindowFilter)
     ->ArgsProduct({benchmark::CreateDenseRange(0, 9, 1), {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
+
+// The trends window over the lifetime view: the figures worked out, the
+// charts rebuilt and the whole window painted, as after a filter run (0) or
+// a change of unit (1).
+void BM_TrendsRedraw(benchmark::State &state)
+{
+    auto controller = openWindow(newestDate() + 3600);
+    controller->viewTrends->trigger();
+    TrendsWindow *trends = controller->windowTrends;
+    QApplication::processEvents();
+    bool mmol = false;
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            trends->showTrends(controller->arrayArchiveFiltered(), controller->zone);
+        } else {
+            mmol = !mmol;
+            trends->setUnit(mmol ? Trends::Unit::MmolL : Trends::Unit::MgdL);
+        }
+        trends->repaint();
+    }
+    state.counters["readings"] = double(trends->figures().readings);
+}
+BENCHMARK(BM_TrendsRedraw)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The sheets as the user fills them, the button pressed, and the window
 // repainted.

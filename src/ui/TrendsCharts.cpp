@@ -23,7 +23,9 @@ using namespace Trends;
 // Points a line of the glycemia chart keeps (about four per pixel of a wide
 // window), and readings of the modal day drawn as dots.
 constexpr size_t kLinePoints = 4000;
-constexpr size_t kModalDots = 4000;
+// Bars of the insulin chart: about one for each two pixels of a wide window.
+constexpr size_t kInsulinBars = 400;
+constexpr size_t kModalDots = 1500;
 // Fewer readings than this are drawn with a dot on each.
 constexpr size_t kDottedLine = 400;
 
@@ -44,11 +46,6 @@ double axisTime(double secondsSince2001)
     return (secondsSince2001 + CardDates::kUnixToReferenceSeconds) * 1000.0;
 }
 
-double axisTime(QDate day, int hour)
-{
-    return double(QDateTime(day, QTime(hour, 0)).toMSecsSinceEpoch());
-}
-
 // The time both charts span: every reading and every day with a dose; a day
 // up to now when there is neither.
 std::pair<double, double> timeSpan(const Series &series)
@@ -60,8 +57,8 @@ std::pair<double, double> timeSpan(const Series &series)
         last = axisTime(series.readings.back().when);
     }
     if (!series.unitsPerDay.empty()) {
-        first = std::min(first, axisTime(series.unitsPerDay.front().day, 0));
-        last = std::max(last, axisTime(series.unitsPerDay.back().day.addDays(1), 0));
+        first = std::min(first, axisTime(series.unitsPerDay.front().start));
+        last = std::max(last, axisTime(series.unitsPerDay.back().start + 86400));
     }
     if (!std::isfinite(first)) {
         last = double(QDateTime::currentMSecsSinceEpoch());
@@ -210,9 +207,10 @@ QChart *insulinChart(const Series &series, const StringTable &strings)
     chart->legend()->hide();
     QDateTimeAxis *x = timeAxis(timeSpan(series));
     auto *y = new QValueAxis;
+    const std::vector<UnitsBar> bars = insulinBars(series.unitsPerDay, kInsulinBars);
     double most = 0;
-    for (const DayUnits &d : series.unitsPerDay)
-        most = std::max(most, d.units);
+    for (const UnitsBar &b : bars)
+        most = std::max(most, b.unitsADay);
     y->setRange(0, std::max(10.0, std::ceil(most / 10.0) * 10.0));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTickCount(3);
@@ -220,20 +218,21 @@ QChart *insulinChart(const Series &series, const StringTable &strings)
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
-    // A bar a day, from 02:00 to 22:00 so that neighbouring days stay apart,
-    // drawn as one filled outline.
+    // A bar a day (or a run of days), a tenth of its width left free either
+    // side so that neighbours stay apart, drawn as one filled outline.
     auto *outline = new QLineSeries;
     QList<QPointF> points;
-    points.reserve(qsizetype(series.unitsPerDay.size() * 4));
-    for (const DayUnits &d : series.unitsPerDay) {
-        const double from = axisTime(d.day, 2), to = axisTime(d.day, 22);
-        points << QPointF(from, 0) << QPointF(from, d.units) << QPointF(to, d.units) << QPointF(to, 0);
+    points.reserve(qsizetype(bars.size() * 4));
+    for (const UnitsBar &b : bars) {
+        const double gap = (b.to - b.from) / 10;
+        const double from = axisTime(b.from + gap), to = axisTime(b.to - gap);
+        points << QPointF(from, 0) << QPointF(from, b.unitsADay) << QPointF(to, b.unitsADay) << QPointF(to, 0);
     }
     outline->replace(points);
-    auto *bars = new QAreaSeries(outline);
-    bars->setColor(kInsulinColour);
-    bars->setBorderColor(kInsulinColour);
-    attach(chart, bars, x, y);
+    auto *area = new QAreaSeries(outline);
+    area->setColor(kInsulinColour);
+    area->setBorderColor(kInsulinColour);
+    attach(chart, area, x, y);
     return chart;
 }
 

@@ -214,11 +214,41 @@ Series series(const CardList &view, const QTimeZone &zone)
         ++d.doses;
     }
     s.unitsPerDay.reserve(days.size());
+    LocalClock clock(zone);
     for (auto &[day, units] : days) {
         units.day = dateOf(day);
+        CivilTime::Fields midnight = CivilTime::fromSeconds(day * 86400);
+        units.start = double(clock.fromLocal(midnight)) - CardDates::kUnixToReferenceSeconds;
         s.unitsPerDay.push_back(units);
     }
     return s;
+}
+
+std::vector<UnitsBar> insulinBars(const std::vector<DayUnits> &days, size_t maxBars)
+{
+    std::vector<UnitsBar> bars;
+    if (days.empty() || maxBars == 0)
+        return bars;
+    const qint64 first = days.front().day.toJulianDay();
+    const qint64 span = days.back().day.toJulianDay() - first + 1;
+    const qint64 width = std::max<qint64>(1, (span + qint64(maxBars) - 1) / qint64(maxBars));
+    size_t i = 0;
+    while (i < days.size()) {
+        const qint64 bin = (days[i].day.toJulianDay() - first) / width;
+        UnitsBar bar;
+        bar.days = int(width);
+        bar.from = days[i].start - double(days[i].day.toJulianDay() - first - bin * width) * 86400.0;
+        bar.to = bar.from + double(width) * 86400.0;
+        double units = 0;
+        int withDose = 0;
+        for (; i < days.size() && (days[i].day.toJulianDay() - first) / width == bin; ++i) {
+            units += days[i].units;
+            ++withDose;
+        }
+        bar.unitsADay = units / withDose;
+        bars.push_back(bar);
+    }
+    return bars;
 }
 
 std::vector<Point> thinned(const std::vector<Point> &readings, size_t maxPoints)

@@ -97,6 +97,7 @@ struct Point {
 };
 struct DayUnits {
     QDate day;
+    double start = 0; // the day's first instant, seconds since 2001-01-01 UTC
     double units = 0;
     int doses = 0;
 };
@@ -105,6 +106,18 @@ struct Series {
     std::vector<DayUnits> unitsPerDay;
 };
 Series series(const CardList &view, const QTimeZone &zone = QTimeZone::systemTimeZone());
+
+// The insulin a chart can draw as bars: one bar a day while there are no
+// more than maxBars days from the first dose to the last, else one bar for
+// each run of as many days as it takes to keep within maxBars. A bar holds
+// the mean units a day of its days that have a dose (a day without one is
+// taken for a gap in the diary, not for a day without insulin).
+struct UnitsBar {
+    double from = 0, to = 0; // instants, seconds since 2001-01-01 UTC
+    int days = 1;            // calendar days the bar stands for
+    double unitsADay = 0;
+};
+std::vector<UnitsBar> insulinBars(const std::vector<DayUnits> &days, size_t maxBars);
 
 // Readings (oldest first) thinned for a line a screen can draw: more than
 // maxPoints are split into maxPoints / 4 spans of equal time, each keeping

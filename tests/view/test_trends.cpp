@@ -364,3 +364,34 @@ TEST(TrendsFigures, LinesAsShownInEitherUnit)
     EXPECT_FALSE(lines["trendsA1c"].flagged);
     EXPECT_EQ(lines["trendsUnitsADay"].value, QStringLiteral("n/a"));
 }
+
+TEST(TrendsSeries, InsulinBarsADayOrARunOfDays)
+{
+    // Three days: a bar each, from the day's first instant in the zone.
+    const CardList view = {dose(6, at(3, 20)), dose(4, at(3, 8)), dose(10, at(1, 8))};
+    const Series s = series(view, utc);
+    ASSERT_EQ(s.unitsPerDay.size(), 2u);
+    EXPECT_DOUBLE_EQ(s.unitsPerDay[0].start, at(1, 0));
+    std::vector<UnitsBar> bars = insulinBars(s.unitsPerDay, 400);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_DOUBLE_EQ(bars[1].from, at(3, 0));
+    EXPECT_DOUBLE_EQ(bars[1].to, at(4, 0));
+    EXPECT_DOUBLE_EQ(bars[1].unitsADay, 10);
+
+    // A thousand days in at most 400 bars: three days a bar, the mean of the
+    // days that have a dose.
+    std::vector<DayUnits> days;
+    for (int d = 0; d < 1000; ++d) {
+        if (d == 4)
+            continue; // a gap in the diary
+        days.push_back({QDate(2020, 1, 1).addDays(d), 86400.0 * d, d == 1 ? 40.0 : 10.0, 1});
+    }
+    bars = insulinBars(days, 400);
+    ASSERT_EQ(bars.size(), 334u);
+    EXPECT_EQ(bars[0].days, 3);
+    EXPECT_DOUBLE_EQ(bars[0].unitsADay, 20);
+    EXPECT_DOUBLE_EQ(bars[1].unitsADay, 10) << "days 3 and 5, not 4";
+    EXPECT_DOUBLE_EQ(bars[1].from, 3 * 86400.0);
+    EXPECT_DOUBLE_EQ(bars.back().to, 1002 * 86400.0);
+    EXPECT_TRUE(insulinBars({}, 400).empty());
+}
