@@ -1,6 +1,7 @@
 // Renders the pictures of the README from a sample diary: the main window,
 // the edit sheet and the statistics panel, in English and, to check the
-// Italian string table, the main window in Italian.
+// Italian string table, the main window in Italian; then, from six weeks of
+// a fuller diary, the trends window and the report's first page.
 //   orvane-screenshots OUTPUT_FOLDER
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "app/AppController.h"
@@ -8,14 +9,21 @@
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
+#include "ui/TrendsReport.h"
+#include "ui/TrendsWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <random>
 
 namespace {
 
@@ -67,6 +75,57 @@ CardList sampleDiary(QDate today)
             reading(120, false, float(128 + wobble * 1.5), back == 1 && m == 1 ? "pizza with friends" : nullptr);
         }
     }
+    return cards;
+}
+
+// Six weeks of a diary kept closely: readings before and after each meal and
+// at bedtime, now and then at night, a dose before each meal and a basal
+// dose at night; the odd low before lunch and high after dinner.
+CardList trendsDiary(QDate today)
+{
+    CardList cards;
+    uint64_t id = 1;
+    std::mt19937 rng(2026);
+    std::normal_distribution<float> noise(0.0f, 1.0f);
+    auto add = [&](QDate day, int hour, int minute, const char *meal, bool pre, bool therapy, float value) {
+        auto c = std::make_shared<ZRGlycemicCard>();
+        c->setIdCard(id++);
+        c->setDateMeasurement(at(day, hour, minute));
+        c->setDateCreation(at(day, hour, minute));
+        c->setNameMeal(QString::fromLatin1(meal));
+        c->setIsPreMeal(pre);
+        c->setIsTherapy(therapy);
+        if (therapy) {
+            c->setUnitValue(value);
+            c->setNameInsulin(QString::fromLatin1(std::strcmp(meal, "POPUP_MEAL_BASAL") == 0 ? "POPUP_INSULIN_SLOW"
+                                                                                               : "POPUP_INSULIN_QUICK"));
+        } else {
+            c->setGlycemiaValue(std::round(std::clamp(value, 40.0f, 380.0f)));
+        }
+        cards.push_back(c);
+    };
+    const char *meals[] = {"POPUP_MEAL_BREAKFAST", "POPUP_MEAL_LUNCH", "POPUP_MEAL_DINNER"};
+    const int hours[] = {7, 12, 19};
+    const float before[] = {118, 102, 128}, after[] = {165, 150, 190}, units[] = {6, 5, 7};
+    for (int back = 41; back >= 0; --back) {
+        const QDate day = today.addDays(-back);
+        for (int m = 0; m < 3; ++m) {
+            if (back == 0 && m == 2)
+                break;
+            const int minute = int(rng() % 40);
+            add(day, hours[m], minute, meals[m], true, false, before[m] + 22 * noise(rng) - (m == 1 && rng() % 9 == 0 ? 45 : 0));
+            add(day, hours[m], minute + 5, meals[m], true, true, units[m] + float(rng() % 3));
+            add(day, hours[m] + 2, minute, meals[m], false, false, after[m] + 35 * noise(rng) + (m == 2 && rng() % 7 == 0 ? 70 : 0));
+        }
+        if (back == 0)
+            continue;
+        add(day, 22, int(rng() % 50), "POPUP_MEAL_CONTROL", false, false, 140 + 30 * noise(rng));
+        add(day, 22, 55, "POPUP_MEAL_BASAL", false, true, 18);
+        if (rng() % 4 == 0)
+            add(day.addDays(1), 3, int(rng() % 60), "POPUP_MEAL_CONTROL", false, false, 110 + 25 * noise(rng));
+    }
+    std::sort(cards.begin(), cards.end(),
+              [](const CardRef &a, const CardRef &b) { return *a->dateMeasurement() > *b->dateMeasurement(); });
     return cards;
 }
 
@@ -130,6 +189,34 @@ int main(int argc, char **argv)
         const StringTable strings = StringTable::forLanguage(QStringLiteral("it"));
         auto controller = open(strings, home.path(), now);
         ok &= save(controller->windowMain, out + QStringLiteral("/main-window-it.png"));
+    }
+    {
+        // The trends window and the report, from the fuller diary.
+        QTemporaryDir trendsHome;
+        CardList trends = trendsDiary(today);
+        if (!DiaryFile::save(trendsHome.filePath(QStringLiteral("Orvane.orv")), trends).ok)
+            return 1;
+        const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+        auto controller = open(strings, trendsHome.path(), now);
+        controller->viewTrends->trigger();
+        controller->windowTrends->resize(1180, 820);
+        QApplication::processEvents();
+        ok &= save(controller->windowTrends, out + QStringLiteral("/trends-window.png"));
+
+        TrendsReport::Options options;
+        options.zone = kZone;
+        options.now = now;
+        options.title = QStringLiteral("%1 · %2").arg(controller->popupPeriod->currentText(),
+                                                      controller->popupMeasurements->currentText());
+        const QString page = out + QStringLiteral("/report-page1.png");
+        const bool pageOk = TrendsReport::firstPage(trends, options, strings, 1000).save(page);
+        std::fprintf(stderr, "%s %s\n", pageOk ? "wrote" : "could not write", qPrintable(page));
+        ok &= pageOk;
+        const QString pdf = out + QStringLiteral("/sample-report.pdf");
+        QString error;
+        const bool pdfOk = TrendsReport::write(pdf, trends, options, strings, &error);
+        std::fprintf(stderr, "%s %s %s\n", pdfOk ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
+        ok &= pdfOk;
     }
     return ok ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QtCharts/QChart>
 
+#include <algorithm>
 #include <memory>
 
 namespace TrendsReport {
@@ -187,9 +188,12 @@ double drawFigureLines(QPainter &painter, const std::vector<FigureLine> &lines, 
         }
         painter.setFont(font(8.5));
         const QRectF valueBox(where.left() + labelWidth, y, where.width() - labelWidth, 60);
-        const double height = std::max(15.0, painter.boundingRect(valueBox, Qt::TextWordWrap, line.value).height());
+        const QRectF labelBox(where.left(), y, labelWidth - 6, 60);
+        const double height =
+            std::max({15.0, painter.boundingRect(valueBox, Qt::TextWordWrap, line.value).height(),
+                      painter.boundingRect(labelBox, Qt::TextWordWrap, line.label).height()});
         painter.setPen(kGrey);
-        painter.drawText(QRectF(where.left(), y, labelWidth - 4, height), Qt::AlignLeft | Qt::AlignTop, line.label);
+        painter.drawText(labelBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.label);
         painter.setPen(line.flagged ? kFlag : Qt::black);
         painter.drawText(valueBox, Qt::TextWordWrap, line.value);
         y += height + 1;
