@@ -11,12 +11,14 @@
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
 #include "ui/StringTable.h"
+#include "ui/TrendsReport.h"
 #include "ui/TrendsWindow.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -102,6 +104,28 @@ void BM_TrendsRedraw(benchmark::State &state)
     state.counters["readings"] = double(trends->figures().readings);
 }
 BENCHMARK(BM_TrendsRedraw)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The report of the lifetime view as a PDF: page one and a logbook of some
+// twelve thousand days.
+void BM_Report(benchmark::State &state)
+{
+    const std::optional<CardList> diary = DiaryFile::read(g_diaryPath, nullptr);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    TrendsReport::Options options;
+    options.now = newestDate() + 3600;
+    int pages = 0;
+    for (auto _ : state) {
+        QString error;
+        if (!diary || !TrendsReport::write(file, *diary, options, StringTable::shared(), &error))
+            state.SkipWithError("the report was not written");
+    }
+    if (diary)
+        pages = TrendsReport::pageCount(*diary, options, StringTable::shared());
+    state.counters["pages"] = pages;
+    state.counters["file_MB"] = double(QFileInfo(file).size()) / 1e6;
+}
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // The sheets as the user fills them, the button pressed, and the window
 // repainted.
