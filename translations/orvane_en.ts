@@ -759,5 +759,10 @@
         <source>ALERT_REPORT_FAILED_INFO</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <extracomment>%1 how many values a day holds, %2 the lowest, %3 the highest.</extracomment>
+        <source>REPORT_MANY_VALUES</source>
+        <translation>%1 values, %2 to %3</translation>
+    </message>
 </context>
 </TS>

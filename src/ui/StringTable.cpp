@@ -228,6 +228,7 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("REPORT_OTHER_UNITS"),
                                                QStringLiteral("REPORT_PAGE"),
                                                QStringLiteral("REPORT_NO_CARDS"),
+                                               QStringLiteral("REPORT_MANY_VALUES"),
                                                QStringLiteral("ALERT_REPORT_FAILED"),
                                                QStringLiteral("ALERT_REPORT_FAILED_INFO"),
                                            });

@@ -73,30 +73,42 @@ Content contentOf(const CardList &view, const Options &options, const StringTabl
 constexpr int kColumns = 12;
 const double kColumnWidths[kColumns] = {104, 54, 54, 44, 54, 54, 44, 54, 54, 44, 80, 58};
 
-QString joined(const std::vector<float> &values, bool glycemia, Unit unit, const QLocale &locale)
+// A cell holds every value of its day, in time order; a day of more than
+// this many (a sensor's readings brought in from CSV) is told as the count,
+// the lowest and the highest, so that a row never outgrows its page.
+constexpr size_t kMostValuesInACell = 24;
+
+QString joined(const std::vector<float> &values, bool glycemia, Unit unit, const QLocale &locale,
+               const StringTable &strings)
 {
-    QStringList parts;
-    for (float v : values) {
-        if (glycemia)
-            parts << locale.toString(inUnit(v, unit), 'f', unit == Unit::MmolL ? 1 : 0);
-        else
-            parts << locale.toString(double(v), 'g', 4);
+    auto shown = [&](float v) {
+        return glycemia ? locale.toString(inUnit(v, unit), 'f', unit == Unit::MmolL ? 1 : 0)
+                        : locale.toString(double(v), 'g', 4);
+    };
+    if (values.size() > kMostValuesInACell) {
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        return text(strings, "REPORT_MANY_VALUES")
+            .arg(locale.toString(qlonglong(values.size())), shown(*low), shown(*high));
     }
+    QStringList parts;
+    for (float v : values)
+        parts << shown(v);
     return parts.join(QStringLiteral(" "));
 }
 
-std::array<QString, kColumns> cellsOf(const LogbookDay &day, Unit unit, const QLocale &locale)
+std::array<QString, kColumns> cellsOf(const LogbookDay &day, Unit unit, const QLocale &locale,
+                                      const StringTable &strings)
 {
     std::array<QString, kColumns> cells;
     cells[0] = locale.toString(day.day, QStringLiteral("ddd d MMM yyyy"));
     const MealCells *meals[3] = {&day.breakfast, &day.lunch, &day.dinner};
     for (int m = 0; m < 3; ++m) {
-        cells[size_t(1 + 3 * m)] = joined(meals[m]->before, true, unit, locale);
-        cells[size_t(2 + 3 * m)] = joined(meals[m]->after, true, unit, locale);
-        cells[size_t(3 + 3 * m)] = joined(meals[m]->units, false, unit, locale);
+        cells[size_t(1 + 3 * m)] = joined(meals[m]->before, true, unit, locale, strings);
+        cells[size_t(2 + 3 * m)] = joined(meals[m]->after, true, unit, locale, strings);
+        cells[size_t(3 + 3 * m)] = joined(meals[m]->units, false, unit, locale, strings);
     }
-    cells[10] = joined(day.otherReadings, true, unit, locale);
-    cells[11] = joined(day.otherUnits, false, unit, locale);
+    cells[10] = joined(day.otherReadings, true, unit, locale, strings);
+    cells[11] = joined(day.otherUnits, false, unit, locale, strings);
     return cells;
 }
 
@@ -121,14 +133,15 @@ struct Logbook {
     std::vector<size_t> pageStarts;
 };
 
-Logbook paginate(const Content &content, Unit unit, const QLocale &locale, QPaintDevice *device)
+Logbook paginate(const Content &content, Unit unit, const QLocale &locale, const StringTable &strings,
+                 QPaintDevice *device)
 {
     Logbook book;
     const QFontMetricsF metrics(font(7.5), device);
     const double room = kBody.height() - 34 - kHeaderHeight; // the page's heading and the column heads
     double used = room; // a page is started by the first row
     for (const LogbookDay &day : content.days) {
-        book.rows.push_back(cellsOf(day, unit, locale));
+        book.rows.push_back(cellsOf(day, unit, locale, strings));
         const double h = rowHeight(book.rows.back(), metrics);
         book.heights.push_back(h);
         if (used + h > room) {
@@ -342,7 +355,7 @@ int pageCount(const CardList &view, const Options &options, const StringTable &s
     QImage probe(1, 1, QImage::Format_RGB32);
     probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
     probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
-    return 1 + int(paginate(content, options.unit, QLocale(), &probe).pageStarts.size());
+    return 1 + int(paginate(content, options.unit, QLocale(), strings, &probe).pageStarts.size());
 }
 
 bool write(const QString &path, const CardList &view, const Options &options, const StringTable &strings,
@@ -370,7 +383,7 @@ bool write(const QString &path, const CardList &view, const Options &options, co
         // The page in our 96-dpi layout, whatever the writer's own units.
         const double scale = double(pdf.width()) / kPage.width();
         painter.scale(scale, scale);
-        const Logbook book = paginate(content, options.unit, QLocale(), &pdf);
+        const Logbook book = paginate(content, options.unit, QLocale(), strings, &pdf);
         const int pages = 1 + int(book.pageStarts.size());
         drawFirstPage(painter, content, options, strings, pages);
         for (size_t p = 0; p < book.pageStarts.size(); ++p) {
@@ -401,7 +414,7 @@ QImage firstPage(const CardList &view, const Options &options, const StringTable
     QImage probe(1, 1, QImage::Format_RGB32);
     probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
     probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
-    const int pages = 1 + int(paginate(content, options.unit, QLocale(), &probe).pageStarts.size());
+    const int pages = 1 + int(paginate(content, options.unit, QLocale(), strings, &probe).pageStarts.size());
     drawFirstPage(painter, content, options, strings, pages);
     return image;
 }

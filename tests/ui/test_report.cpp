@@ -78,6 +78,24 @@ TEST(Report, OnePageOfFiguresThenAsManyAsTheLogbookNeeds)
     }
 }
 
+TEST(Report, ADayOfSensorReadingsKeepsToItsRow)
+{
+    // Three days of readings every five minutes, as a sensor's export brings
+    // them in: each day's row tells how many and their range, and the three
+    // rows share one logbook page.
+    CardList sensor;
+    for (int d = 0; d < 3; ++d)
+        for (int i = 0; i < 288; ++i) {
+            auto c = std::make_shared<ZRGlycemicCard>();
+            c->setDateMeasurement(CardDates::fromDateTime(QDateTime(QDate(2026, 3, 9 + d), QTime(0, 0), kZone))
+                                  + 300.0 * i);
+            c->setGlycemiaValue(float(70 + i % 150));
+            sensor.push_back(c);
+        }
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    EXPECT_EQ(TrendsReport::pageCount(sensor, options(), strings), 2);
+}
+
 TEST(Report, AFailedWriteLeavesWhatWasThere)
 {
     const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
