@@ -118,6 +118,17 @@ QValueAxis *glycemiaAxis(double highestMgdl, Unit unit)
     return axis;
 }
 
+// An area between two lines. The area does not own its lines; it is made
+// their parent so that they go with it.
+QAreaSeries *areaBetween(QLineSeries *upper, QLineSeries *lower = nullptr)
+{
+    auto *area = new QAreaSeries(upper, lower);
+    upper->setParent(area);
+    if (lower)
+        lower->setParent(area);
+    return area;
+}
+
 // A line from the upper to the lower edge, filled: one run of hours of the
 // modal day.
 QAreaSeries *band(const std::vector<std::pair<double, std::pair<double, double>>> &points, const QColor &colour)
@@ -128,7 +139,7 @@ QAreaSeries *band(const std::vector<std::pair<double, std::pair<double, double>>
         lower->append(x, range.first);
         upper->append(x, range.second);
     }
-    auto *area = new QAreaSeries(upper, lower);
+    QAreaSeries *area = areaBetween(upper, lower);
     area->setColor(colour);
     area->setBorderColor(Qt::transparent);
     return area;
@@ -150,7 +161,7 @@ QAreaSeries *addTargetBand(QChart *chart, QAbstractAxis *x, QValueAxis *y, doubl
 {
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    auto *target = new QAreaSeries(horizontalLine(inUnit(kHigh, unit), x0, x1), horizontalLine(inUnit(kLow, unit), x0, x1));
+    QAreaSeries *target = areaBetween(horizontalLine(inUnit(kHigh, unit), x0, x1), horizontalLine(inUnit(kLow, unit), x0, x1));
     target->setColor(kTargetColour);
     target->setBorderColor(Qt::transparent);
     attach(chart, target, x, y);
@@ -229,7 +240,7 @@ QChart *insulinChart(const Series &series, const StringTable &strings)
         points << QPointF(from, 0) << QPointF(from, b.unitsADay) << QPointF(to, b.unitsADay) << QPointF(to, 0);
     }
     outline->replace(points);
-    auto *area = new QAreaSeries(outline);
+    QAreaSeries *area = areaBetween(outline);
     area->setColor(kInsulinColour);
     area->setBorderColor(kInsulinColour);
     attach(chart, area, x, y);
