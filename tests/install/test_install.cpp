@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -160,78 +159,32 @@ TEST_F(InstalledTree, DesktopEntryStartsTheInstalledProgramUnderItsIcon)
     const QString icon = entry.value(QStringLiteral("Icon"));
     EXPECT_EQ(icon, kAppId);
     EXPECT_TRUE(QFile::exists(installed(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(icon))));
-    for (int size : kIconSizes)
-        EXPECT_TRUE(QFile::exists(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(icon))))
-            << size;
-}
-
-TEST_F(InstalledTree, ApplicationIconComesInEverySizeOnATransparentGround)
-{
+    // Every size, on a transparent ground.
     for (int size : kIconSizes) {
         SCOPED_TRACE(size);
-        const QImage image(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId)));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(size, size));
-        EXPECT_TRUE(image.hasAlphaChannel());
+        const QImage image(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(icon)));
+        ASSERT_EQ(image.size(), QSize(size, size));
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255);
     }
-
-    QFile svg(installed(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId)));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&svg);
-    ASSERT_TRUE(xml.readNextStartElement());
-    EXPECT_EQ(xml.name(), QLatin1String("svg"));
-    EXPECT_FALSE(xml.attributes().value(QLatin1String("viewBox")).isEmpty());
-    while (!xml.atEnd())
-        xml.readNext();
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
 }
 
+// What the validator cannot know: that the programs the metadata names are
+// the ones installed, and that its newest release is the version built.
 TEST_F(InstalledTree, MetainfoNamesWhatWasInstalled)
 {
     QFile file(metainfoFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << metainfoFile().toStdString();
-    QXmlStreamReader xml(&file);
-    QHash<QString, QString> single; // the first text of each element
-    QStringList binaries, launchables, releases;
-    QString element;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            element = xml.name().toString();
-            if (element == QLatin1String("release"))
-                releases << xml.attributes().value(QLatin1String("version")).toString();
-            if (element == QLatin1String("launchable")) {
-                EXPECT_EQ(xml.attributes().value(QLatin1String("type")), QLatin1String("desktop-id"));
-            }
-        } else if (xml.isCharacters() && !xml.isWhitespace()) {
-            const QString text = xml.text().toString().trimmed();
-            if (element == QLatin1String("binary"))
-                binaries << text;
-            else if (element == QLatin1String("launchable"))
-                launchables << text;
-            else if (!single.contains(element))
-                single.insert(element, text);
-        }
+    const QString xml = QString::fromUtf8(file.readAll());
+    for (const char *binary : {"orvane", "orvane-tool"}) {
+        EXPECT_TRUE(xml.contains(QStringLiteral("<binary>%1</binary>").arg(QLatin1String(binary)))) << binary;
+        EXPECT_TRUE(isExecutableFile(installed(QStringLiteral("bin/") + QLatin1String(binary)))) << binary;
     }
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-
-    EXPECT_EQ(single.value(QStringLiteral("id")), kAppId);
-    EXPECT_EQ(single.value(QStringLiteral("name")), QStringLiteral("Orvane"));
-    EXPECT_EQ(single.value(QStringLiteral("metadata_license")), QStringLiteral("CC0-1.0"));
-    EXPECT_EQ(single.value(QStringLiteral("project_license")), QStringLiteral("MIT"));
-
-    EXPECT_EQ(launchables, QStringList{kAppId + QStringLiteral(".desktop")});
-    for (const QString &id : launchables)
-        EXPECT_TRUE(QFile::exists(installed(QStringLiteral("share/applications/") + id))) << id.toStdString();
-    EXPECT_EQ(binaries, (QStringList{QStringLiteral("orvane"), QStringLiteral("orvane-tool")}));
-    for (const QString &binary : binaries)
-        EXPECT_TRUE(isExecutableFile(installed(QStringLiteral("bin/") + binary))) << binary.toStdString();
-
-    // The newest release listed first is the version being built.
-    ASSERT_FALSE(releases.isEmpty());
-    EXPECT_EQ(releases.first(), QStringLiteral(ORVANE_VERSION));
+    EXPECT_TRUE(xml.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kAppId)));
+    const qsizetype release = xml.indexOf(QLatin1String("<release "));
+    ASSERT_GE(release, 0);
+    EXPECT_TRUE(xml.mid(release, 80).contains(QStringLiteral("version=\"%1\"").arg(QStringLiteral(ORVANE_VERSION))))
+        << xml.mid(release, 80).toStdString();
 }
 
 TEST_F(InstalledTree, DesktopEntryPassesDesktopFileValidate)
@@ -300,8 +253,8 @@ protected:
 
     QList<QAction *> iconItems() const
     {
-        return {layout.cardAddItem,  layout.cardEditItem, layout.cardRemoveItem, layout.csvImport,
-                layout.csvExport,    layout.viewStatistics, layout.viewNote};
+        return {layout.cardAddItem, layout.cardEditItem,   layout.cardRemoveItem, layout.csvImport,
+                layout.csvExport,   layout.viewStatistics, layout.viewNote,       layout.viewTrends};
     }
 
     static QRgb centre(const QIcon &icon, int size)
@@ -372,10 +325,10 @@ TEST_F(ToolbarIcons, TooltipsNameTheItemAndItsShortcutInEitherLanguage)
     const Case cases[] = {
         {"en",
          {"Add (Ctrl+N)", "Edit (Ctrl+E)", "Remove (Ctrl+Backspace)", "Import (Ctrl+I)", "Export (Ctrl+Shift+E)",
-          "Statistics (Ctrl+T)", "Note (Ctrl+Shift+N)"}},
+          "Statistics (Ctrl+T)", "Note (Ctrl+Shift+N)", "Trends (Ctrl+Shift+T)"}},
         {"it",
          {"Aggiungi (Ctrl+N)", "Modifica (Ctrl+E)", "Elimina (Ctrl+Backspace)", "Importa (Ctrl+I)",
-          "Esporta (Ctrl+Shift+E)", "Statistiche (Ctrl+T)", "Nota (Ctrl+Shift+N)"}},
+          "Esporta (Ctrl+Shift+E)", "Statistiche (Ctrl+T)", "Nota (Ctrl+Shift+N)", "Andamento (Ctrl+Shift+T)"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.language);
