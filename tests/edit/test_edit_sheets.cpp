@@ -2,47 +2,18 @@
 // the menu or the table, filled in with the keyboard and the mouse, and
 // confirmed or cancelled. Every accepted change is checked in the diary file
 // on disk. Runs offscreen.
-#include "app/AppController.h"
+#include "app/MainWindowFixture.h"
 #include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
-#include "model/DiaryFile.h"
-#include "model/KeyedArchive.h"
-#include "support/ScriptedDialogs.h"
 #include "support/UserActions.h"
-#include "support/TestSupport.h"
-#include "ui/MainWindow.h"
-#include "ui/StringTable.h"
-#include "view/DiaryTableModel.h"
 
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDateTimeEdit>
-#include <QDir>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyleOptionButton>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 
 namespace {
-
-const QTimeZone kRome("Europe/Rome");
-
-double rome(const char *localTime)
-{
-    QDateTime dt = QDateTime::fromString(QString::fromLatin1(localTime), Qt::ISODate);
-    dt.setTimeZone(kRome);
-    return CardDates::fromDateTime(dt);
-}
 
 // A measurement or a therapy, created a minute before it was measured; a
 // therapy has been edited since and carries a note.
@@ -55,27 +26,16 @@ CardRef card(uint64_t id, double when, bool protect, bool therapy, const char *m
         therapy ? value : 0.0f);
 }
 
-class EditSheetsTest : public ::testing::Test
+class EditSheetsTest : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
-        path = home.filePath(QStringLiteral("Documents/Orvane.orv"));
-    }
-
     // "Now" is Wednesday 11 March 2026, a little after 23:45 in Rome. Its
     // fraction of a second, like that of card 11, is finer than the date
     // picker's milliseconds: it shows whether a date passes the sheet intact.
     void start()
     {
-        controller = std::make_unique<AppController>(strings);
-        controller->diaryPath = path;
-        controller->preferencesPath = home.filePath(QStringLiteral("config/OrvanePreferenze.conf"));
-        controller->zone = kRome;
+        create();
         controller->clock = [this] { return now; };
-        controller->loadLayout(strings);
         controller->awakeFromNib();
         controller->windowMain->resize(1400, 900);
         controller->windowMain->show();
@@ -98,11 +58,6 @@ protected:
         };
     }
 
-    void writeDiary(const CardList &cards)
-    {
-        ASSERT_TRUE(DiaryFile::writeAtomically(path, KeyedArchive::encodeDiary(cards)).ok);
-    }
-
     CardList onDisk() const
     {
         const std::optional<CardList> cards = DiaryFile::read(path, nullptr);
@@ -123,15 +78,6 @@ protected:
         return it == cards.end() ? std::make_shared<ZRGlycemicCard>() : *it;
     }
 
-    QList<uint64_t> rowsShown() const { return ids(controller->tableModel()->view()); }
-
-    void pick(QComboBox *popup, int index)
-    {
-        popup->setCurrentIndex(index);
-        emit popup->activated(index);
-    }
-
-    // Clicks a check box on its box and label, where the user clicks.
     static void click(QCheckBox *box) { useractions::click(box); }
     static void click(QAbstractButton *button) { useractions::click(button); }
     void clickToolbar(QAction *item) { ASSERT_TRUE(useractions::clickToolbar(controller->toolBar, item)); }
@@ -149,18 +95,12 @@ protected:
 
     QString text(const char *key) const { return strings.text(QString::fromLatin1(key)); }
 
-    // A card in the fixtures' text form, for readable comparisons.
     static std::string described(const ZRGlycemicCard &card)
     {
         return testsupport::expectedText({std::make_shared<ZRGlycemicCard>(card)}).toStdString();
     }
 
-    QTemporaryDir home;
-    QString path;
     double now = rome("2026-03-11T23:45:00") + 0.3125;
-    StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
-    ScriptedDialogs dialogs;
-    std::unique_ptr<AppController> controller;
     EditSheet *edit = nullptr;
     DeleteSheet *del = nullptr;
 };
