@@ -180,12 +180,7 @@ void BM_Trends(benchmark::State &state)
     for (auto _ : state) {
         switch (state.range(0)) {
         case 0: benchmark::DoNotOptimize(Trends::figures(view, zone)); break;
-        case 1: {
-            benchmark::DoNotOptimize(Trends::figures(view, zone));
-            benchmark::DoNotOptimize(Trends::series(view, zone));
-            benchmark::DoNotOptimize(Trends::modalDay(view, zone));
-            break;
-        }
+        case 1: benchmark::DoNotOptimize(Trends::overview(view, zone)); break;
         default: benchmark::DoNotOptimize(Trends::logbook(view, zone)); break;
         }
     }

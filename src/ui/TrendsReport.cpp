@@ -50,9 +50,7 @@ QString text(const StringTable &strings, const char *key)
 
 // Everything the report shows, worked out once.
 struct Content {
-    Figures figures;
-    Series series;
-    ModalDay modalDay;
+    Overview trends;
     std::vector<LogbookDay> days;
     std::vector<FigureLine> lines;
 };
@@ -60,11 +58,9 @@ struct Content {
 Content contentOf(const CardList &view, const Options &options, const StringTable &strings)
 {
     Content c;
-    c.figures = figures(view, options.zone);
-    c.series = series(view, options.zone);
-    c.modalDay = modalDay(view, options.zone);
+    c.trends = overview(view, options.zone);
     c.days = logbook(view, options.zone);
-    c.lines = figureLines(c.figures, options.unit, strings);
+    c.lines = figureLines(c.trends.figures, options.unit, strings);
     return c;
 }
 
@@ -243,7 +239,7 @@ void drawFirstPage(QPainter &painter, const Content &content, const Options &opt
     painter.drawLine(QPointF(kBody.left(), y), QPointF(kBody.right(), y));
     y += 6;
 
-    if (content.figures.readings == 0 && content.figures.doses == 0) {
+    if (content.trends.figures.readings == 0 && content.trends.figures.doses == 0) {
         painter.setFont(font(10));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(kBody.left(), y, kBody.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
@@ -270,13 +266,13 @@ void drawFirstPage(QPainter &painter, const Content &content, const Options &opt
     // it, the modal day.
     const double room = kBody.bottom() - y;
     const double glycemiaHeight = room * 0.40, insulinHeight = room * 0.18, modalHeight = room * 0.42;
-    drawChart(painter, TrendsCharts::glycemiaChart(content.series, options.unit, strings),
+    drawChart(painter, TrendsCharts::glycemiaChart(content.trends.series, options.unit, strings),
               QRectF(kBody.left(), y, kBody.width(), glycemiaHeight));
     y += glycemiaHeight;
-    drawChart(painter, TrendsCharts::insulinChart(content.series, strings),
+    drawChart(painter, TrendsCharts::insulinChart(content.trends.series, strings),
               QRectF(kBody.left(), y, kBody.width(), insulinHeight));
     y += insulinHeight;
-    drawChart(painter, TrendsCharts::modalDayChart(content.modalDay, options.unit, strings),
+    drawChart(painter, TrendsCharts::modalDayChart(content.trends.modalDay, options.unit, strings),
               QRectF(kBody.left(), y, kBody.width(), modalHeight));
     drawFooter(painter, 1, pages, strings);
 }
@@ -347,15 +343,27 @@ void drawLogbookPage(QPainter &painter, const Logbook &book, size_t first, size_
     drawFooter(painter, page, pages, strings);
 }
 
+// A device of the layout's 96 dpi, for measuring text off the page.
+QImage probe()
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    return image;
+}
+
+int pagesOf(const Content &content, const Options &options, const StringTable &strings)
+{
+    QImage device = probe();
+    return 1 + int(paginate(content, options.unit, QLocale(), strings, &device).pageStarts.size());
+}
+
 } // namespace
 
 int pageCount(const CardList &view, const Options &options, const StringTable &strings)
 {
     const Content content = contentOf(view, options, strings);
-    QImage probe(1, 1, QImage::Format_RGB32);
-    probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
-    probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
-    return 1 + int(paginate(content, options.unit, QLocale(), strings, &probe).pageStarts.size());
+    return pagesOf(content, options, strings);
 }
 
 bool write(const QString &path, const CardList &view, const Options &options, const StringTable &strings,
@@ -411,11 +419,7 @@ QImage firstPage(const CardList &view, const Options &options, const StringTable
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    QImage probe(1, 1, QImage::Format_RGB32);
-    probe.setDotsPerMeterX(qRound(kDpi / 0.0254));
-    probe.setDotsPerMeterY(qRound(kDpi / 0.0254));
-    const int pages = 1 + int(paginate(content, options.unit, QLocale(), strings, &probe).pageStarts.size());
-    drawFirstPage(painter, content, options, strings, pages);
+    drawFirstPage(painter, content, options, strings, pagesOf(content, options, strings));
     return image;
 }
 

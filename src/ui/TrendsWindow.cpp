@@ -83,14 +83,14 @@ TrendsWindow::TrendsWindow(const StringTable &strings, QWidget *parent)
         if (onUnitChanged)
             onUnitChanged(m_unit);
     });
-    redraw();
+    // The charts are built when there is something to show: the program
+    // starts no slower for a window that may never be opened.
 }
 
 void TrendsWindow::showTrends(const CardList &view, const QTimeZone &zone)
 {
-    m_figures = Trends::figures(view, zone);
-    m_series = Trends::series(view, zone);
-    m_modalDay = Trends::modalDay(view, zone);
+    m_trends = Trends::overview(view, zone);
+    m_shown = true;
     redraw();
 }
 
@@ -100,7 +100,8 @@ void TrendsWindow::setUnit(Trends::Unit unit)
     if (unit == m_unit)
         return;
     m_unit = unit;
-    redraw();
+    if (m_shown)
+        redraw();
 }
 
 QString TrendsWindow::figureText(const QString &id) const
@@ -113,9 +114,9 @@ void TrendsWindow::redraw()
 {
     setUpdatesEnabled(false);
     showFigures();
-    replaceChart(glycemiaView, TrendsCharts::glycemiaChart(m_series, m_unit, m_strings));
-    replaceChart(insulinView, TrendsCharts::insulinChart(m_series, m_strings));
-    replaceChart(modalDayView, TrendsCharts::modalDayChart(m_modalDay, m_unit, m_strings));
+    replaceChart(glycemiaView, TrendsCharts::glycemiaChart(m_trends.series, m_unit, m_strings));
+    replaceChart(insulinView, TrendsCharts::insulinChart(m_trends.series, m_strings));
+    replaceChart(modalDayView, TrendsCharts::modalDayChart(m_trends.modalDay, m_unit, m_strings));
     setUpdatesEnabled(true);
 }
 
@@ -132,7 +133,7 @@ void TrendsWindow::showFigures()
         m_figuresGrid->setRowMinimumHeight(r, 0);
     }
     int row = 0;
-    for (const Trends::FigureLine &line : Trends::figureLines(m_figures, m_unit, m_strings)) {
+    for (const Trends::FigureLine &line : Trends::figureLines(m_trends.figures, m_unit, m_strings)) {
         auto *label = new QLabel(line.label, m_figuresPanel);
         if (line.kind == Trends::FigureLine::Heading) {
             QFont bold = label->font();

@@ -34,7 +34,7 @@ public:
     // The figure shown under a line's id ("trendsMean", ...); empty when there
     // is no such line.
     QString figureText(const QString &id) const;
-    const Trends::Figures &figures() const { return m_figures; }
+    const Trends::Figures &figures() const { return m_trends.figures; }
 
     QComboBox *unitPopup = nullptr;
     QChartView *glycemiaView = nullptr;
@@ -47,9 +47,8 @@ private:
 
     const StringTable &m_strings;
     Trends::Unit m_unit = Trends::Unit::MgdL;
-    Trends::Figures m_figures;
-    Trends::Series m_series;
-    Trends::ModalDay m_modalDay;
+    Trends::Overview m_trends;
+    bool m_shown = false; // given a view to show at least once
     QWidget *m_figuresPanel = nullptr;
     QGridLayout *m_figuresGrid = nullptr;
     std::map<QString, QLabel *> m_values;

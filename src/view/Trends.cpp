@@ -112,9 +112,10 @@ std::optional<double> percentile(const std::vector<double> &sorted, double p)
     return sorted[below] + (sorted[above] - sorted[below]) * (rank - double(below));
 }
 
-Figures figures(const CardList &view, const QTimeZone &zone)
+namespace {
+
+Figures figuresOf(const Entries &entries)
 {
-    const Entries entries = entriesOf(view, zone);
     Figures f;
     f.readings = int(entries.readings.size());
     f.doses = int(entries.doses.size());
@@ -199,14 +200,14 @@ Figures figures(const CardList &view, const QTimeZone &zone)
     return f;
 }
 
-Series series(const CardList &view, const QTimeZone &zone)
+Series seriesOf(const Entries &entries, const QTimeZone &zone)
 {
-    Entries entries = entriesOf(view, zone);
-    sortByTime(entries.readings);
     Series s;
     s.readings.reserve(entries.readings.size());
     for (const Entry &e : entries.readings)
         s.readings.push_back({e.when, e.value});
+    std::stable_sort(s.readings.begin(), s.readings.end(),
+                     [](const Point &a, const Point &b) { return a.when < b.when; });
     std::map<int64_t, DayUnits> days;
     for (const Entry &e : entries.doses) {
         DayUnits &d = days[e.day];
@@ -223,6 +224,8 @@ Series series(const CardList &view, const QTimeZone &zone)
     }
     return s;
 }
+
+} // namespace
 
 std::vector<UnitsBar> insulinBars(const std::vector<DayUnits> &days, size_t maxBars)
 {
@@ -286,9 +289,10 @@ std::vector<Point> thinned(const std::vector<Point> &readings, size_t maxPoints)
     return out;
 }
 
-ModalDay modalDay(const CardList &view, const QTimeZone &zone)
+namespace {
+
+ModalDay modalDayOf(const Entries &entries)
 {
-    const Entries entries = entriesOf(view, zone);
     ModalDay m;
     std::array<std::vector<double>, 24> byHour;
     m.readings.reserve(entries.readings.size());
@@ -312,6 +316,29 @@ ModalDay modalDay(const CardList &view, const QTimeZone &zone)
         bands.p95 = percentile(values, 95);
     }
     return m;
+}
+
+} // namespace
+
+Figures figures(const CardList &view, const QTimeZone &zone)
+{
+    return figuresOf(entriesOf(view, zone));
+}
+
+Series series(const CardList &view, const QTimeZone &zone)
+{
+    return seriesOf(entriesOf(view, zone), zone);
+}
+
+ModalDay modalDay(const CardList &view, const QTimeZone &zone)
+{
+    return modalDayOf(entriesOf(view, zone));
+}
+
+Overview overview(const CardList &view, const QTimeZone &zone)
+{
+    const Entries entries = entriesOf(view, zone);
+    return {figuresOf(entries), seriesOf(entries, zone), modalDayOf(entries)};
 }
 
 std::vector<LogbookDay> logbook(const CardList &view, const QTimeZone &zone)

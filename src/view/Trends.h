@@ -143,6 +143,15 @@ struct ModalDay {
 };
 ModalDay modalDay(const CardList &view, const QTimeZone &zone = QTimeZone::systemTimeZone());
 
+// The figures, the series and the modal day together, from one pass over
+// the view: what the trends window and the report draw.
+struct Overview {
+    Figures figures;
+    Series series;
+    ModalDay modalDay;
+};
+Overview overview(const CardList &view, const QTimeZone &zone = QTimeZone::systemTimeZone());
+
 // A percentile (0 to 100) of values sorted ascending, interpolated linearly
 // between the closest ranks; none when empty.
 std::optional<double> percentile(const std::vector<double> &sorted, double p);
