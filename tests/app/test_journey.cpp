@@ -129,6 +129,7 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     // The panels: statistics of the two readings, the note of the one chosen.
     ASSERT_TRUE(clickToolbar(controller->toolBar, controller->viewStatistics));
     EXPECT_TRUE(controller->windowStatistics->isVisible());
+    EXPECT_EQ(controller->menuStatistics->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
     EXPECT_EQ(controller->windowStatisticsGenricMin->text(), QStringLiteral("95"));
     EXPECT_EQ(controller->windowStatisticsGenricMid->text(), QStringLiteral("127.5"));
     EXPECT_EQ(controller->windowStatisticsGenricMax->text(), QStringLiteral("160"));

@@ -255,46 +255,41 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
         dialogs.alerts.clear();
     };
 
-    // Letters vanish and a seventh character vanishes, silently.
-    QTest::keyClicks(glycemia, QStringLiteral("1x2-"));
-    expectField(glycemia, "12", none, "letters typed");
-    QTest::keyClicks(glycemia, QStringLiteral("3.456"));
-    expectField(glycemia, "123.45", none, "a seventh character typed");
-    EXPECT_EQ(glycemia->cursorPosition(), 6);
-
-    // Out of range: told when the offending character arrives, then emptied.
-    retype(glycemia, "60");
-    expectField(glycemia, "60", none, "60");
-    QTest::keyClicks(glycemia, QStringLiteral("1"));
-    expectField(glycemia, "", glycemiaLimit, "601");
-    QTest::keyClicks(glycemia, QStringLiteral("0"));
-    expectField(glycemia, "", glycemiaLimit, "a glycemia of 0");
-    QTest::keyClicks(glycemia, QStringLiteral("600"));
-    expectField(glycemia, "600", none, "the highest glycemia");
-
-    // Pasted text goes through the same checks.
-    paste(glycemia, QStringLiteral("abc"));
-    expectField(glycemia, "600", none, "pasted letters add nothing");
-    retype(glycemia, "");
-    paste(glycemia, QStringLiteral("9a8.b5"));
-    expectField(glycemia, "98.5", none, "a pasted mix");
-    retype(glycemia, "");
-    paste(glycemia, QStringLiteral("12345678"));
-    expectField(glycemia, "", glycemiaLimit, "eight pasted digits");
-
+    // Typed or pasted text: letters vanish and a seventh character
+    // vanishes, silently; a value out of range is told when the offending
+    // character arrives, and the field emptied; pasted text is cut to seven
+    // characters before it is checked.
+    enum Action { Type, Retype, Paste };
+    struct Step {
+        Action action;
+        const char *text;
+        const char *shown;
+        bool told;
+    };
+    const Step glycemiaSteps[] = {
+        {Type, "1x2-", "12", false},   {Type, "3.456", "123.45", false}, {Retype, "60", "60", false},
+        {Type, "1", "", true},         {Type, "0", "", true},            {Type, "600", "600", false},
+        {Paste, "abc", "600", false},  {Retype, "", "", false},          {Paste, "9a8.b5", "98.5", false},
+        {Retype, "", "", false},       {Paste, "12345678", "", true},
+    };
+    const Step unitSteps[] = {
+        {Type, "0", "0", false},       {Retype, "100.5", "", true},      {Paste, "12345678", "", true},
+        {Paste, "-1234567", "", true}, {Paste, "abc", "", false},        {Paste, "7.5", "7.5", false},
+    };
+    auto run = [&](QLineEdit *field, const auto &steps, const QStringList &limit) {
+        for (const Step &step : steps) {
+            if (step.action == Type)
+                QTest::keyClicks(field, QString::fromLatin1(step.text));
+            else if (step.action == Retype)
+                retype(field, step.text);
+            else
+                paste(field, QString::fromLatin1(step.text));
+            expectField(field, step.shown, step.told ? limit : none, step.text);
+        }
+    };
+    run(glycemia, glycemiaSteps, glycemiaLimit);
     click(edit->windowEditIsTherapy);
-    QTest::keyClicks(units, QStringLiteral("0"));
-    expectField(units, "0", none, "0 units may be typed");
-    retype(units, "100.5");
-    expectField(units, "", unitLimit, "100.5 units");
-    paste(units, QStringLiteral("12345678"));
-    expectField(units, "", unitLimit, "eight pasted digits");
-    paste(units, QStringLiteral("-1234567"));
-    expectField(units, "", unitLimit, "a pasted negative number, cut but not filtered");
-    paste(units, QStringLiteral("abc"));
-    expectField(units, "", none, "pasted letters");
-    paste(units, QStringLiteral("7.5"));
-    expectField(units, "7.5", none, "pasted units");
+    run(units, unitSteps, unitLimit);
     click(edit->windowEditButtonCancel);
 
     // The program's own texts are not checked: values beyond what may be

@@ -72,19 +72,12 @@ TEST(TrendsFigures, EmptyViewAndCardsThatDoNotCount)
     };
     for (const CardList &view : {CardList{}, leftOut}) {
         const Figures f = figures(view, utc);
-        EXPECT_EQ(f.readings, 0);
-        EXPECT_EQ(f.days, 0);
-        EXPECT_EQ(f.daysWithReadings, 0);
-        EXPECT_FALSE(f.mean || f.median || f.standardDeviation || f.coefficientOfVariation);
-        EXPECT_FALSE(f.estimatedA1cPercent || f.gmiPercent);
-        EXPECT_TRUE(f.estimatesUnreliable);
+        EXPECT_TRUE(f.readings == 0 && f.days == 0 && f.daysWithReadings == 0 && f.doses == 0);
+        EXPECT_FALSE(f.mean || f.median || f.standardDeviation || f.estimatedA1cPercent || f.gmiPercent || f.unitsPerDay);
+        EXPECT_TRUE(f.estimatesUnreliable && f.unitsByMeal.empty());
         EXPECT_EQ(f.bandShares, (std::array<double, BandCount>{}));
-        EXPECT_EQ(f.doses, 0);
-        EXPECT_FALSE(f.unitsPerDay || f.dosesPerDay);
-        EXPECT_TRUE(f.unitsByMeal.empty());
-        EXPECT_TRUE(series(view, utc).readings.empty());
-        EXPECT_TRUE(series(view, utc).unitsPerDay.empty());
-        EXPECT_TRUE(modalDay(view, utc).readings.empty());
+        const Overview o = overview(view, utc);
+        EXPECT_TRUE(o.series.readings.empty() && o.series.unitsPerDay.empty() && o.modalDay.readings.empty());
         EXPECT_TRUE(logbook(view, utc).empty());
     }
 }
@@ -92,15 +85,10 @@ TEST(TrendsFigures, EmptyViewAndCardsThatDoNotCount)
 TEST(TrendsFigures, SingleReading)
 {
     const Figures f = figures({reading(120, at(3, 7, 30))}, utc);
-    EXPECT_EQ(f.readings, 1);
-    EXPECT_EQ(f.days, 1);
-    EXPECT_EQ(f.daysWithReadings, 1);
-    EXPECT_DOUBLE_EQ(*f.mean, 120);
-    EXPECT_DOUBLE_EQ(*f.median, 120);
+    EXPECT_TRUE(f.readings == 1 && f.days == 1 && f.daysWithReadings == 1);
+    EXPECT_TRUE(*f.mean == 120 && *f.median == 120);
     // A deviation needs two readings.
-    EXPECT_FALSE(f.standardDeviation);
-    EXPECT_FALSE(f.coefficientOfVariation);
-    EXPECT_FALSE(f.highVariability);
+    EXPECT_FALSE(f.standardDeviation || f.coefficientOfVariation || f.highVariability);
     EXPECT_DOUBLE_EQ(f.bandShares[BandInRange], 100);
     // (120 + 46.7) / 28.7 = 5.8084; (5.8084 - 2.15) x 10.929 = 39.98;
     // 3.31 + 0.02392 x 120 = 6.1804; 12.71 + 4.70587 x 6.667 = 44.08.
@@ -115,14 +103,11 @@ TEST(TrendsFigures, BandEdges)
 {
     // 54 is low, not very low; 70 and 180 are in range; 250 is high, not
     // very high.
-    EXPECT_EQ(bandOf(53.9f), BandVeryLow);
-    EXPECT_EQ(bandOf(54), BandLow);
-    EXPECT_EQ(bandOf(69.9f), BandLow);
-    EXPECT_EQ(bandOf(70), BandInRange);
-    EXPECT_EQ(bandOf(180), BandInRange);
-    EXPECT_EQ(bandOf(180.1f), BandHigh);
-    EXPECT_EQ(bandOf(250), BandHigh);
-    EXPECT_EQ(bandOf(250.1f), BandVeryHigh);
+    const std::pair<float, Band> edges[] = {{53.9f, BandVeryLow}, {54, BandLow},     {69.9f, BandLow},
+                                            {70, BandInRange},    {180, BandInRange}, {180.1f, BandHigh},
+                                            {250, BandHigh},      {250.1f, BandVeryHigh}};
+    for (const auto &[mgdl, band] : edges)
+        EXPECT_EQ(bandOf(mgdl), band) << mgdl;
 
     const Figures f = figures(readingsOf({53, 54, 69, 70, 180, 181, 250, 251}), utc);
     EXPECT_EQ(f.bandReadings, (std::array<int, BandCount>{1, 2, 2, 2, 1}));
@@ -293,18 +278,6 @@ TEST(TrendsLogbook, OneRowADayByMeal)
     EXPECT_EQ(rows[1].otherReadings, std::vector<float>{130});
 }
 
-TEST(TrendsUnits, ShownInTheChosenUnit)
-{
-    EXPECT_DOUBLE_EQ(inUnit(180, Unit::MmolL), 10.0);
-    EXPECT_DOUBLE_EQ(inUnit(180, Unit::MgdL), 180);
-    EXPECT_EQ(valueText(100, Unit::MmolL), QStringLiteral("5.6"));
-    EXPECT_EQ(valueText(54, Unit::MmolL), QStringLiteral("3.0"));
-    EXPECT_EQ(valueText(99.6, Unit::MgdL), QStringLiteral("100"));
-    EXPECT_EQ(unitFromKey(unitKey(Unit::MmolL)), Unit::MmolL);
-    EXPECT_EQ(unitFromKey(unitKey(Unit::MgdL)), Unit::MgdL);
-    EXPECT_EQ(unitFromKey(QStringLiteral("mmol")), Unit::MgdL);
-    EXPECT_EQ(unitFromKey(QString()), Unit::MgdL);
-}
 
 TEST(TrendsSeries, ThinningKeepsEveryPeakAndDipAndBothEnds)
 {
@@ -357,7 +330,10 @@ TEST(TrendsFigures, LinesAsShownInEitherUnit)
     EXPECT_EQ(lines["trendsUnits_POPUP_MEAL_BREAKFAST"].label, QStringLiteral("Mean units, Breakfast"));
     EXPECT_EQ(lines["trendsUnits_none"].label, QStringLiteral("Mean units, no meal"));
 
-    lines = byId(figureLines(figures({}, utc), Unit::MgdL, strings, c));
+    // A unit the preferences do not know reads as mg/dL.
+    EXPECT_EQ(unitFromKey(unitKey(Unit::MmolL)), Unit::MmolL);
+    EXPECT_EQ(unitFromKey(QStringLiteral("mmol")), Unit::MgdL);
+    lines = byId(figureLines(figures({}, utc), unitFromKey(QString()), strings, c));
     EXPECT_EQ(lines["trendsBandLow"].label, QStringLiteral("54 to 69 mg/dL"));
     EXPECT_EQ(lines["trendsMean"].value, QStringLiteral("n/a"));
     EXPECT_EQ(lines["trendsA1c"].value, QStringLiteral("n/a"));
