@@ -210,22 +210,28 @@ double drawFigureLines(QPainter &painter, const std::vector<FigureLine> &lines, 
     return y;
 }
 
+// A page's heading: its title on the left, a note in grey on the right.
+void drawHeading(QPainter &painter, double height, double titlePoints, const QString &title, const QString &note,
+                 double notePoints)
+{
+    const QRectF line(kBody.left(), kBody.top(), kBody.width(), height);
+    painter.setFont(font(titlePoints, true));
+    painter.setPen(Qt::black);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.setFont(font(notePoints));
+    painter.setPen(kGrey);
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, note);
+}
+
 void drawFirstPage(QPainter &painter, const Content &content, const Options &options, const StringTable &strings,
                    int pages)
 {
     const QLocale locale;
     painter.setRenderHint(QPainter::Antialiasing);
-    double y = kBody.top();
-    painter.setFont(font(17, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 28), Qt::AlignLeft | Qt::AlignVCenter,
-                     text(strings, "REPORT_TITLE"));
-    painter.setFont(font(7.5));
-    painter.setPen(kGrey);
     const QDate made = CardDates::toDateTime(options.now).toTimeZone(options.zone).date();
-    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 28), Qt::AlignRight | Qt::AlignVCenter,
-                     text(strings, "REPORT_MADE_ON").arg(locale.toString(made, QLocale::LongFormat)));
-    y += 30;
+    drawHeading(painter, 28, 17, text(strings, "REPORT_TITLE"),
+                text(strings, "REPORT_MADE_ON").arg(locale.toString(made, QLocale::LongFormat)), 7.5);
+    double y = kBody.top() + 30;
     painter.setFont(font(9.5));
     painter.setPen(Qt::black);
     QString span = options.title;
@@ -280,16 +286,9 @@ void drawFirstPage(QPainter &painter, const Content &content, const Options &opt
 void drawLogbookPage(QPainter &painter, const Logbook &book, size_t first, size_t end, const Options &options,
                      const StringTable &strings, int page, int pages)
 {
-    double y = kBody.top();
-    painter.setFont(font(12, true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     text(strings, "REPORT_LOGBOOK"));
-    painter.setFont(font(8));
-    painter.setPen(kGrey);
-    painter.drawText(QRectF(kBody.left(), y, kBody.width(), 22), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("%1 · %2").arg(unitName(options.unit), text(strings, "STATISTICS_UNITS")));
-    y += 34;
+    drawHeading(painter, 22, 12, text(strings, "REPORT_LOGBOOK"),
+                QStringLiteral("%1 · %2").arg(unitName(options.unit), text(strings, "STATISTICS_UNITS")), 8);
+    double y = kBody.top() + 34;
 
     // Column heads: the meals over their three columns, then what each holds.
     double x[kColumns + 1];
