@@ -11,27 +11,19 @@
 // they do not depend on the calendar code under test.
 namespace interchangetesting {
 
-inline const QTimeZone &rome()
-{
-    static const QTimeZone zone("Europe/Rome");
-    return zone;
-}
+inline const QTimeZone kRome("Europe/Rome");
 
 // Seconds since 2001 of a date and time in a zone (UTC by default).
 inline double at(int y, int mo, int d, int h = 0, int mi = 0, double s = 0, const QTimeZone &zone = QTimeZone::utc())
 {
-    const QDateTime t(QDate(y, mo, d), QTime(h, mi, 0), zone);
-    return double(t.toSecsSinceEpoch()) - 978307200.0 + s;
+    return double(QDateTime(QDate(y, mo, d), QTime(h, mi), zone).toSecsSinceEpoch()) - 978307200.0 + s;
 }
 
 // A card measured and created at the given instants; everything else zero.
-inline CardRef card(CardDate measured, CardDate created, CardDate edited = std::nullopt)
+inline CardRef card(CardDate measured, CardDate created, CardDate edited = std::nullopt, uint64_t id = 0)
 {
-    auto c = std::make_shared<ZRGlycemicCard>();
-    c->setDateMeasurement(measured);
-    c->setDateCreation(created);
-    c->setDateEditing(edited);
-    return c;
+    return std::make_shared<ZRGlycemicCard>(id, created, edited, measured, false, false, false, std::nullopt,
+                                            std::nullopt, std::nullopt, 0.0f, 0.0f);
 }
 
 } // namespace interchangetesting
