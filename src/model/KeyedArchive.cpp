@@ -257,7 +257,9 @@ bool Decoder::decodeInteger(Ref valueRef, uint64_t &out)
         return true;
     }
     if (m_doc.readReal(valueRef, d)) {
-        if (!std::isfinite(d) || d <= -9.3e18 || d >= 1.85e19)
+        // Within the 64-bit range both ways an identifier may be stored
+        // (-2^63 up to 2^64): beyond it no integer holds the value.
+        if (!(d >= -0x1p63 && d < 0x1p64))
             return fail(QStringLiteral("a card's identifier is out of range"));
         out = d < 0 ? static_cast<uint64_t>(static_cast<int64_t>(d)) : static_cast<uint64_t>(d);
         return true;
