@@ -8,56 +8,38 @@
 
 namespace {
 
-TEST(Card, PlainCardHoldsZeroValues)
+TEST(Card, PlainAndCopiedCards)
 {
-    const ZRGlycemicCard c;
-    EXPECT_EQ(c.idCard(), 0u);
-    EXPECT_FALSE(c.dateCreation() || c.dateEditing() || c.dateMeasurement());
-    EXPECT_FALSE(c.isProtect() || c.isPreMeal() || c.isTherapy());
-    EXPECT_FALSE(c.nameMeal() || c.nameInsulin() || c.notes());
-    EXPECT_EQ(c.glycemiaValue(), 0.0f);
-    EXPECT_EQ(c.unitValue(), 0.0f);
-}
-
-TEST(Card, CopyCarriesAllTwelveValues)
-{
+    EXPECT_TRUE(ZRGlycemicCard() == ZRGlycemicCard(0, std::nullopt, std::nullopt, std::nullopt, false, false, false,
+                                                   std::nullopt, std::nullopt, std::nullopt, 0.0f, 0.0f));
     const ZRGlycemicCard source(42, 1.5, 2.25, 3.125, true, false, true, QStringLiteral("POPUP_MEAL_LUNCH"),
                                 QStringLiteral("POPUP_INSULIN_SLOW"), QStringLiteral("note"), 101.5f, 4.5f);
-    const ZRGlycemicCard copy = ZRGlycemicCard::initWithObject(source);
-    EXPECT_TRUE(copy == source);
-    for (const QString &name : ZRGlycemicCard::propertyNames())
-        EXPECT_EQ(copy.valueForKey(name), source.valueForKey(name)) << name.toStdString();
+    EXPECT_TRUE(ZRGlycemicCard::initWithObject(source) == source);
 }
 
 TEST(Card, PropertyAccessByName)
 {
-    ZRGlycemicCard c;
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("glycemiaValue"), 98.5));
-    EXPECT_EQ(c.glycemiaValue(), 98.5f);
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("isPreMeal"), true));
-    EXPECT_TRUE(c.isPreMeal());
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("notes"), QStringLiteral("ok")));
-    EXPECT_EQ(c.notes(), QStringLiteral("ok"));
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("notes"), QVariant()));
-    EXPECT_FALSE(c.notes().has_value());
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("idCard"), QVariant::fromValue<quint64>(18446744073709551615ull)));
-    EXPECT_EQ(c.idCard(), 18446744073709551615ull);
-
-    // A date may come as a date and time or as the stored seconds.
+    // The property, the value given, whether it is stored, what the property reads afterwards.
+    struct Case { const char *name; QVariant value; bool stored; QVariant after; };
+    const quint64 top = 18446744073709551615ull;
     const QDateTime when(QDate(2001, 1, 2), QTime(0, 0), Qt::UTC);
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("dateMeasurement"), when));
-    EXPECT_EQ(c.dateMeasurement(), 86400.0);
-    EXPECT_EQ(c.valueForKey(QStringLiteral("dateMeasurement")).toDouble(), 86400.0);
-    EXPECT_TRUE(c.setValueForKey(QStringLiteral("dateMeasurement"), QVariant()));
-    EXPECT_TRUE(c.valueForKey(QStringLiteral("dateMeasurement")).isNull());
-
-    // What does not convert changes nothing.
-    EXPECT_FALSE(c.setValueForKey(QStringLiteral("glycemiaValue"), QStringLiteral("abc")));
-    EXPECT_EQ(c.glycemiaValue(), 98.5f);
-    EXPECT_FALSE(c.setValueForKey(QStringLiteral("dateCreation"), std::nan("")));
-    EXPECT_FALSE(c.dateCreation().has_value());
-    EXPECT_FALSE(c.setValueForKey(QStringLiteral("noSuchProperty"), 1));
-    EXPECT_FALSE(c.valueForKey(QStringLiteral("noSuchProperty")).isValid());
+    const Case cases[] = {
+        {"glycemiaValue", 98.5, true, 98.5f}, {"isPreMeal", true, true, true},
+        {"notes", QStringLiteral("ok"), true, QStringLiteral("ok")}, {"notes", QVariant(), true, QVariant()},
+        {"idCard", QVariant::fromValue(top), true, QVariant::fromValue(top)},
+        // A date may come as a date and time or as the stored seconds.
+        {"dateMeasurement", when, true, 86400.0}, {"dateEditing", 1.5, true, 1.5},
+        {"dateMeasurement", QVariant(), true, QVariant()},
+        // What does not convert changes nothing.
+        {"glycemiaValue", QStringLiteral("abc"), false, 98.5f}, {"dateCreation", std::nan(""), false, QVariant()},
+        {"noSuchProperty", 1, false, QVariant()},
+    };
+    ZRGlycemicCard c;
+    for (const Case &k : cases) {
+        SCOPED_TRACE(std::string(k.name) + " = " + k.value.toString().toStdString());
+        EXPECT_EQ(c.setValueForKey(QLatin1String(k.name), k.value), k.stored);
+        EXPECT_EQ(c.valueForKey(QLatin1String(k.name)), k.after);
+    }
 }
 
 TEST(Card, DatesConvertBothWays)

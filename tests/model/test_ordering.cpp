@@ -4,77 +4,74 @@
 
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 
-CardRef measured(CardDate when, uint64_t id = 0)
+using Ids = std::vector<uint64_t>;
+
+// Cards with these identifiers and measurement dates (1.0 where none is given).
+CardList cardsOf(const Ids &ids, const std::vector<CardDate> &dates = {})
 {
-    auto c = std::make_shared<ZRGlycemicCard>();
-    c->setDateMeasurement(when);
-    c->setIdCard(id);
-    return c;
+    CardList cards;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        cards.push_back(std::make_shared<ZRGlycemicCard>());
+        cards.back()->setIdCard(ids[i]);
+        cards.back()->setDateMeasurement(i < dates.size() ? dates[i] : 1.0);
+    }
+    return cards;
 }
 
-std::vector<uint64_t> ids(const CardList &cards)
+Ids ids(const CardList &cards)
 {
-    std::vector<uint64_t> out;
+    Ids out;
     for (const auto &c : cards)
         out.push_back(c->idCard());
     return out;
 }
 
-TEST(Ordering, SortsNewestFirstInPlace)
+TEST(Ordering, NewestFirstStableAndUndatedLast)
 {
-    const double day = 86400;
-    CardList cards = {measured(3 * day, 3), measured(1 * day, 1), measured(2 * day, 2)};
-    CardList *same = ZRImport::sortForMeasuramentDateArray(&cards);
-    EXPECT_EQ(same, &cards);
-    EXPECT_EQ(ids(cards), (std::vector<uint64_t>{3, 2, 1}));
+    const CardDate none, nan = std::nan("");
+    // Equal dates keep their order; no date and a date that is not a number go last, in their order.
+    const struct { std::vector<CardDate> dates; Ids sorted; } cases[] = {
+        {{3 * 86400.0, 86400.0, 2 * 86400.0}, {1, 3, 2}},
+        {{none, 10, nan, 10, 20, none, 10}, {5, 2, 4, 7, 1, 3, 6}},
+        {{}, {}},
+    };
+    for (const auto &c : cases) {
+        Ids numbered(c.dates.size());
+        std::iota(numbered.begin(), numbered.end(), 1);
+        CardList cards = cardsOf(numbered, c.dates);
+        EXPECT_EQ(ZRImport::sortForMeasuramentDateArray(&cards), &cards); // sorted in place
+        EXPECT_EQ(ids(cards), c.sorted);
+    }
     EXPECT_EQ(ZRImport::sortForMeasuramentDateArray(nullptr), nullptr);
-    CardList empty;
-    EXPECT_TRUE(ZRImport::sortForMeasuramentDateArray(&empty)->empty());
 }
 
-TEST(Ordering, EqualDatesKeepTheirOrderAndUndatedGoLast)
+TEST(Ordering, Identifiers)
 {
-    CardList cards = {measured(std::nullopt, 1), measured(10, 2), measured(std::nan(""), 3), measured(10, 4),
-                      measured(20, 5), measured(std::nullopt, 6), measured(10, 7)};
-    ZRImport::sortForMeasuramentDateArray(&cards);
-    EXPECT_EQ(ids(cards), (std::vector<uint64_t>{5, 2, 4, 7, 1, 3, 6}));
-}
+    CardList cards = cardsOf({9, 9, 0, 100});
+    ZRImport::regenerateID(cards); // n - position, whatever they were
+    EXPECT_EQ(ids(cards), (Ids{4, 3, 2, 1}));
+    CardList none;
+    ZRImport::regenerateID(none);
+    EXPECT_TRUE(none.empty());
 
-TEST(Ordering, RenumbersFromThePosition)
-{
-    CardList cards = {measured(1, 9), measured(2, 9), measured(3, 0), measured(4, 100)};
-    ZRImport::regenerateID(cards);
-    EXPECT_EQ(ids(cards), (std::vector<uint64_t>{4, 3, 2, 1}));
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&cards), 5u);
-    CardList empty;
-    ZRImport::regenerateID(empty);
-    EXPECT_TRUE(empty.empty());
-}
-
-TEST(Ordering, NewIdentifierIsOneMoreThanTheLargest)
-{
-    CardList cards = {measured(1, 3), measured(2, 9), measured(3, 4)};
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&cards), 10u);
-    cards.erase(cards.begin() + 1);
-    cards.push_back(measured(4, 9));
-    cards.erase(cards.begin());
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&cards), 10u);
-    CardList empty;
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&empty), 1u);
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(nullptr), 1u);
-    // Compared unsigned: an identifier stored negative in a file is a large one.
-    cards.push_back(measured(5, 9223372036854775808ull));
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&cards), 9223372036854775809ull);
-}
-
-TEST(Ordering, NewIdentifierNeverWrapsToZero)
-{
+    // A new identifier is one more than the largest.
     const uint64_t top = std::numeric_limits<uint64_t>::max();
-    CardList cards = {measured(1, top), measured(2, 1), measured(3, 2), measured(4, 4)};
-    EXPECT_EQ(ZRImport::generateNewIDtoArray(&cards), 3u);
+    const struct { Ids ids; uint64_t next; } cases[] = {
+        {{3, 9, 4}, 10}, {{4, 3, 9}, 10}, {{}, 1},
+        // Compared unsigned: an identifier stored negative in a file is a large one.
+        {{9, 9223372036854775808ull}, 9223372036854775809ull},
+        // Never wraps to zero: the smallest identifier not in use instead.
+        {{top, 1, 2, 4}, 3}, {{2, top}, 1},
+    };
+    for (const auto &c : cases) {
+        const CardList list = cardsOf(c.ids);
+        EXPECT_EQ(ZRImport::generateNewIDtoArray(&list), c.next);
+    }
+    EXPECT_EQ(ZRImport::generateNewIDtoArray(nullptr), 1u);
 }
 
 } // namespace
