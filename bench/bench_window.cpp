@@ -10,8 +10,8 @@
 #include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
-#include "ui/TrendsReport.h"
+#include "text/StringTable.h"
+#include "report/TrendsReport.h"
 #include "ui/TrendsWindow.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
-#include "ui/StringTable.h"
-#include "ui/TrendsReport.h"
-#include "ui/ValueFormatter.h"
+#include "text/StringTable.h"
+#include "report/TrendsReport.h"
+#include "text/ValueFormatter.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
 

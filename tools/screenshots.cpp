@@ -8,8 +8,8 @@
 #include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
-#include "ui/TrendsReport.h"
+#include "text/StringTable.h"
+#include "report/TrendsReport.h"
 #include "ui/TrendsWindow.h"
 
 #include <QApplication>

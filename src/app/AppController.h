@@ -3,7 +3,7 @@
 #include "app/ViewSettings.h"
 #include "model/ZRGlycemicCard.h"
 #include "ui/MainLayout.h"
-#include "ui/ValueFormatter.h"
+#include "text/ValueFormatter.h"
 #include "view/Commands.h"
 #include "view/DiaryFilter.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/AppController.h"
 #include "ui/Dialogs.h"
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QMainWindow>
 

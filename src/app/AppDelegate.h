@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QMainWindow>
 #include <QObject>
 #include <QPointer>
 
 class AppController;
-class QMainWindow;
 
 // Brings the main window up when the program has started, asks before the
 // main window's closing ends the program, and saves on the way out.

@@ -4,7 +4,7 @@
 #include "model/DiaryFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QApplication>
 #include <QDir>

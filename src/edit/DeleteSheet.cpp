@@ -1,6 +1,6 @@
 #include "edit/DeleteSheet.h"
 
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>

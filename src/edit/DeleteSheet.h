@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ZRGlycemicCard.h"
-#include "ui/ValueFormatter.h"
+#include "text/ValueFormatter.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "edit/EditSheet.h"
 
-#include "edit/NumberLimits.h"
-#include "ui/StringTable.h"
-#include "ui/TextConversions.h"
+#include "text/NumberLimits.h"
+#include "text/StringTable.h"
+#include "text/TextConversions.h"
 #include "ui/ZRUtility.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "interchange/CsvLayouts.h"
 
-#include "interchange/CivilTime.h"
-#include "interchange/LocalClock.h"
+#include "model/CivilTime.h"
+#include "model/LocalClock.h"
 
 #include <charconv>
 #include <cmath>

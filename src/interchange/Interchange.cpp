@@ -3,7 +3,7 @@
 #include "interchange/CsvLines.h"
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
-#include "model/ZRImport.h"
+#include "interchange/ZRImportCsv.h"
 
 #include <QFile>
 #include <QFileInfo>

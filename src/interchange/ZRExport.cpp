@@ -1,7 +1,7 @@
 #include "interchange/ZRExport.h"
 
 #include "interchange/CsvLayouts.h"
-#include "interchange/LocalClock.h"
+#include "model/LocalClock.h"
 
 #include <QDateTime>
 

@@ -1,11 +1,11 @@
 // The CSV readers and the merge of diary files, class operations of ZRImport.
 
-#include "model/ZRImport.h"
+#include "interchange/ZRImportCsv.h"
 
 #include "interchange/CsvLayouts.h"
 #include "interchange/CsvLines.h"
-#include "interchange/LocalClock.h"
-#include "ui/TextConversions.h"
+#include "model/LocalClock.h"
+#include "text/TextConversions.h"
 
 #include <QTimeZone>
 

@@ -2,81 +2,23 @@
 
 #include "model/ZRGlycemicCard.h"
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 
-class CsvLines;
-class QTimeZone;
+// Ordering and identifiers of the diary. The reading of CSV text and the
+// merge of diary files belong to the same family of operations and are
+// declared in interchange/ZRImportCsv.h.
+namespace ZRImport {
 
-// Ordering and identifiers of the diary, the reading of CSV text and the
-// merge of diary files; class operations only. The CSV and merge operations
-// live in interchange/ZRImportCsv.cpp.
-class ZRImport
-{
-public:
-    ZRImport() = delete;
+// Sorts in place by measurement date, newest first, and returns the same
+// list (nullptr for nullptr). The sort is stable; a card without a
+// measurement date (or with one that is not a number) goes after every
+// dated card.
+CardList *sortForMeasuramentDateArray(CardList *cards);
+// Gives the card at position i the identifier n - i.
+void regenerateID(CardList &cards);
+// One more than the largest identifier in the list (1 for an empty list or
+// nullptr). Should the largest identifier be the highest one there is, the
+// smallest identifier not in use is given instead of wrapping around to 0.
+uint64_t generateNewIDtoArray(const CardList *cards);
 
-    // Sorts in place by measurement date, newest first, and returns the same
-    // list (nullptr for nullptr). The sort is stable; a card without a
-    // measurement date (or with one that is not a number) goes after every
-    // dated card.
-    static CardList *sortForMeasuramentDateArray(CardList *cards);
-    // Gives the card at position i the identifier n - i.
-    static void regenerateID(CardList &cards);
-    // One more than the largest identifier in the list (1 for an empty list or
-    // nullptr). Should the largest identifier be the highest one there is, the
-    // smallest identifier not in use is given instead of wrapping around to 0.
-    static uint64_t generateNewIDtoArray(const CardList *cards);
-
-    // --- CSV text
-
-    // Layout codes of defineCSVTypeWithStreamText().
-    static constexpr int kLayoutNotRecognised = 0;
-    static constexpr int kLayoutDefault = 1;
-    static constexpr int kLayoutREALStudio = 2;
-
-    // The text split at every CR, without trimming; nothing for no text.
-    static std::optional<CsvLines> convertIntoArrayStreamText(const std::optional<QString> &text);
-    // The layout of the lines by their header (nullptr: no lines): default
-    // when it has 12 fields, the first "idCard" and none empty; REALStudio
-    // when it has 14, the first "dataCreazione" and none empty; otherwise not
-    // recognised. A line feed that opens the line is not part of its first
-    // field, here and in every record (files with CR LF line ends).
-    static int defineCSVTypeWithStreamText(const CsvLines *lines);
-
-    struct CsvCounts {
-        size_t added = 0;       // cards appended to the destination
-        size_t notImported = 0; // records that gave no card
-    };
-    // Read every record after the header into a new card, sort the new cards
-    // newest first, append them to the destination and renumber the whole
-    // destination. A record is not imported, and is counted, when its line
-    // is not blank and has the wrong number of fields (a text holding ";"),
-    // or lacks a readable creation or measurement date, or has a glycemia or
-    // units that are not a finite number. When no card is accepted the
-    // destination is left exactly as it was.
-    static CsvCounts importDefaultCSV(const CsvLines &lines, CardList &destination);
-    // The same for the REALStudio layout, whose dates are on the wall clock
-    // of zone; two-digit years are read in the hundred years that start 80
-    // years before now (seconds since 2001).
-    static CsvCounts importREALStudioCSV(const CsvLines &lines, CardList &destination, const QTimeZone &zone,
-                                         double now);
-    // "ATTENZIONE: %lu record non sono stati importati!" with the count.
-    static QString notImportedMessage(size_t count);
-
-    // --- Merging diary files
-
-    // Appends to the destination, in their order, the incoming cards it does
-    // not know yet: those created after its latest creation date, or edited
-    // after its latest editing date. When the destination has no such date,
-    // every incoming card that has the date counts as later. An empty
-    // destination takes every card. Returns the number of cards appended.
-    static size_t removeMeasuramentDuplicate(const CardList &incoming, CardList &destination);
-    // The latest editing date among the cards that have one; nothing when
-    // none has (or for nullptr).
-    static CardDate returnDateLastEdit(const CardList *cards);
-    // The latest creation date among the cards that have one; nothing when
-    // none has (or for nullptr).
-    static CardDate returnDateLastAdd(const CardList *cards);
-};
+} // namespace ZRImport

@@ -1,6 +1,6 @@
 #include "ui/ExportTypeSheet.h"
 
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

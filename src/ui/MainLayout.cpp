@@ -1,7 +1,7 @@
 #include "ui/MainLayout.h"
 
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 #include "ui/TrendsWindow.h"
 #include "view/Commands.h"
 #include "view/DiaryTableModel.h"

@@ -1,7 +1,7 @@
 #include "ui/TrendsWindow.h"
 
-#include "ui/StringTable.h"
-#include "ui/TrendsCharts.h"
+#include "text/StringTable.h"
+#include "report/TrendsCharts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/GlycemiaUnit.h"
+
 #include <QString>
 
 class QWidget;
@@ -12,5 +14,5 @@ public:
     // when it is dismissed.
     static void showErrorWithTextMessagge(const QString &text, QWidget *parent = nullptr);
     // A glycemia in mg/dL as mmol/L.
-    static float convertmgdLTommoLThisgdl(float mgdl) { return mgdl / 18.0f; }
+    static float convertmgdLTommoLThisgdl(float mgdl) { return GlycemiaUnit::convertmgdLTommoLThisgdl(mgdl); }
 };

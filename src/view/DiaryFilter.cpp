@@ -1,6 +1,6 @@
 #include "view/DiaryFilter.h"
 
-#include "ui/TextConversions.h"
+#include "text/TextConversions.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/ZRGlycemicCard.h"
-#include "ui/StringTable.h"
-#include "ui/ValueFormatter.h"
+#include "text/StringTable.h"
+#include "text/ValueFormatter.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>

@@ -1,9 +1,9 @@
 #include "view/Trends.h"
 
-#include "interchange/CivilTime.h"
-#include "interchange/LocalClock.h"
-#include "ui/StringTable.h"
-#include "ui/ZRUtility.h"
+#include "model/CivilTime.h"
+#include "model/LocalClock.h"
+#include "text/GlycemiaUnit.h"
+#include "text/StringTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -449,7 +449,7 @@ std::vector<FigureLine> figureLines(const Figures &f, Unit unit, const StringTab
 
 double inUnit(double mgdl, Unit unit)
 {
-    return unit == Unit::MmolL ? double(ZRUtility::convertmgdLTommoLThisgdl(float(mgdl))) : mgdl;
+    return unit == Unit::MmolL ? double(GlycemiaUnit::convertmgdLTommoLThisgdl(float(mgdl))) : mgdl;
 }
 
 QString valueText(double mgdl, Unit unit)

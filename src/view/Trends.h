@@ -187,7 +187,7 @@ struct FigureLine {
 std::vector<FigureLine> figureLines(const Figures &figures, Unit unit, const StringTable &strings,
                                     const QLocale &locale = QLocale());
 
-// A glycemia in mg/dL in the unit (mmol/L through ZRUtility's conversion),
+// A glycemia in mg/dL in the unit (mmol/L through the program's own conversion),
 // and as text: whole numbers in mg/dL, one decimal in mmol/L, "." as the
 // decimal separator.
 double inUnit(double mgdl, Unit unit);

@@ -12,7 +12,7 @@
 #include "support/TestSupport.h"
 #include "ui/ExportTypeSheet.h"
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 #include "view/DiaryTableModel.h"
 
 #include <gtest/gtest.h>

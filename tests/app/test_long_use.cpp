@@ -13,6 +13,7 @@
 #include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
 #include "interchange/Interchange.h"
+#include "interchange/ZRImportCsv.h"
 #include "support/UserActions.h"
 
 #include <QCheckBox>

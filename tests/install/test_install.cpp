@@ -3,7 +3,7 @@
 // the icon theme has none of its own.
 #include "ui/MainLayout.h"
 #include "ui/MainWindow.h"
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <gtest/gtest.h>
 

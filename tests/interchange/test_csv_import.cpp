@@ -1,7 +1,7 @@
 #include "interchange/CsvLayouts.h"
 #include "interchange/CsvLines.h"
 #include "interchange/InterchangeTesting.h"
-#include "model/ZRImport.h"
+#include "interchange/ZRImportCsv.h"
 
 #include <gtest/gtest.h>
 

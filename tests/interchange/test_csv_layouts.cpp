@@ -1,6 +1,6 @@
 #include "interchange/CsvLayouts.h"
 #include "interchange/InterchangeTesting.h"
-#include "interchange/LocalClock.h"
+#include "model/LocalClock.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #include "view/Statistics.h"
 
-#include "ui/StringTable.h"
-#include "ui/ValueFormatter.h"
+#include "text/StringTable.h"
+#include "text/ValueFormatter.h"
 
 #include <gtest/gtest.h>
 

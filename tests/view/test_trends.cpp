@@ -2,7 +2,7 @@
 // values worked out by hand on small views.
 #include "view/Trends.h"
 
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QTranslator>
 

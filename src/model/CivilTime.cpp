@@ -1,4 +1,4 @@
-#include "interchange/CivilTime.h"
+#include "model/CivilTime.h"
 
 #include "model/ZRGlycemicCard.h"
 

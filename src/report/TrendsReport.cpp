@@ -1,7 +1,7 @@
-#include "ui/TrendsReport.h"
+#include "report/TrendsReport.h"
 
-#include "ui/StringTable.h"
-#include "ui/TrendsCharts.h"
+#include "text/StringTable.h"
+#include "report/TrendsCharts.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>

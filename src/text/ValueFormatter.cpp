@@ -1,4 +1,4 @@
-#include "ui/ValueFormatter.h"
+#include "text/ValueFormatter.h"
 
 #include <unicode/dcfmtsym.h>
 #include <unicode/locid.h>

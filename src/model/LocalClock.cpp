@@ -1,4 +1,4 @@
-#include "interchange/LocalClock.h"
+#include "model/LocalClock.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
 // The report as a file: pages for every day of the logbook, written whole
 // or not at all.
 #include "support/TestSupport.h"
-#include "ui/StringTable.h"
-#include "ui/TrendsReport.h"
+#include "text/StringTable.h"
+#include "report/TrendsReport.h"
 
 #include <gtest/gtest.h>
 

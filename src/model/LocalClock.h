@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interchange/CivilTime.h"
+#include "model/CivilTime.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
-#include "ui/TrendsCharts.h"
+#include "report/TrendsCharts.h"
 
-#include "ui/StringTable.h"
+#include "text/StringTable.h"
 
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QDateTimeAxis>

@@ -1,6 +1,6 @@
-#include "edit/NumberLimits.h"
+#include "text/NumberLimits.h"
 
-#include "ui/TextConversions.h"
+#include "text/TextConversions.h"
 
 namespace NumberLimits {
 

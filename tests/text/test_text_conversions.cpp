@@ -1,4 +1,4 @@
-#include "ui/TextConversions.h"
+#include "text/TextConversions.h"
 
 #include <QDateTime>
 
