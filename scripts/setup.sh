@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
   python3 xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
