@@ -300,6 +300,61 @@
         <translation>Quit Orvane</translation>
     </message>
     <message>
+        <extracomment>Edit menu: prefix of the undo item, followed by the change&#x27;s name.</extracomment>
+        <source>MENU_ITEM_UNDO</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <extracomment>Edit menu: prefix of the redo item, followed by the change&#x27;s name.</extracomment>
+        <source>MENU_ITEM_REDO</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_ADD_MEASUREMENT</source>
+        <translation>Add Measurement</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_ADD_THERAPY</source>
+        <translation>Add Dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_MEASUREMENT</source>
+        <translation>Edit Measurement</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_THERAPY</source>
+        <translation>Edit Dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_REMOVE_MEASUREMENT</source>
+        <translation>Remove Measurement</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_REMOVE_THERAPY</source>
+        <translation>Remove Dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_NOTE</source>
+        <translation>Edit Note</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change: cards imported joining the diary.</extracomment>
+        <source>UNDO_IMPORT</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change: the diary replaced by an import.</extracomment>
+        <source>UNDO_IMPORT_REPLACE</source>
+        <translation>Import (Replace the Diary)</translation>
+    </message>
+    <message>
         <source>WINDOW_STATISTICS</source>
         <translation>Statistics</translation>
     </message>

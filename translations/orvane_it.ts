@@ -300,6 +300,61 @@
         <translation>Esci da Orvane</translation>
     </message>
     <message>
+        <extracomment>Edit menu: prefix of the undo item, followed by the change&#x27;s name.</extracomment>
+        <source>MENU_ITEM_UNDO</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <extracomment>Edit menu: prefix of the redo item, followed by the change&#x27;s name.</extracomment>
+        <source>MENU_ITEM_REDO</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_ADD_MEASUREMENT</source>
+        <translation>Aggiunta misurazione</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_ADD_THERAPY</source>
+        <translation>Aggiunta dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_MEASUREMENT</source>
+        <translation>Modifica misurazione</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_THERAPY</source>
+        <translation>Modifica dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_REMOVE_MEASUREMENT</source>
+        <translation>Rimozione misurazione</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_REMOVE_THERAPY</source>
+        <translation>Rimozione dose</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change.</extracomment>
+        <source>UNDO_EDIT_NOTE</source>
+        <translation>Modifica nota</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change: cards imported joining the diary.</extracomment>
+        <source>UNDO_IMPORT</source>
+        <translation>Importazione</translation>
+    </message>
+    <message>
+        <extracomment>Name of an undoable change: the diary replaced by an import.</extracomment>
+        <source>UNDO_IMPORT_REPLACE</source>
+        <translation>Importazione (sostituisce il diario)</translation>
+    </message>
+    <message>
         <source>WINDOW_STATISTICS</source>
         <translation>Statistiche</translation>
     </message>

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "model/DiaryFile.h"
+#include "model/ZRGlycemicCard.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class DiaryWriter;
+
+// The diary document: every card, the file they live in, and the rules for
+// changing them. Each change is one of the operations below; it says what it
+// did (the card that was there and the card there now) and emits changed(),
+// which the window and the undo stack follow. Nothing here asks or shows:
+// refusals come back as results.
+class Diary : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Diary(QString path = DiaryFile::diaryPath(), QObject *parent = nullptr);
+    ~Diary() override;
+
+    const QString &path() const { return m_path; }
+    // Newest measurement first after every save.
+    const CardList &cards() const { return m_cards; }
+
+    // Reads the file at path(). A file that is no diary is set aside; one
+    // that can be neither read nor set aside makes the diary read-only, so
+    // that no save can destroy it.
+    DiaryFile::OpenResult open();
+    bool isWritable() const { return m_writable; }
+
+    // Saves sort the diary newest first and write it whole. In the background
+    // the encoding and the write happen on a thread of their own and a
+    // failure comes back as saveFailed on this object's thread; otherwise
+    // save() returns once the file is written (or has failed, also told).
+    void setSaveInBackground(bool on) { m_saveInBackground = on; }
+    bool save();
+    // Returns once every save asked for is on disk (or has failed).
+    void waitForSave();
+
+    // One change: the card that was there (null for an addition) and the
+    // card there now (null for a removal). Cards are never changed in place:
+    // an edit puts an edited copy where the card was.
+    struct Change {
+        CardRef before;
+        CardRef after;
+        // Where the card stands in the diary, so that an undone removal puts
+        // it back in its place among cards of the same moment.
+        qsizetype position = -1;
+    };
+    enum class Refusal {
+        None,
+        NotAcceptable, // a measurement without a glycemia, a dose without insulin or units
+        Protected,     // a protected card is never removed
+        Unchanged,     // nothing to change
+    };
+    struct Result {
+        Refusal refusal = Refusal::None;
+        Change change;
+        bool done() const { return refusal == Refusal::None; }
+    };
+
+    // What a card needs to be kept: a measurement a glycemia above 0, a dose
+    // an insulin and units above 0.
+    static bool isAcceptable(const ZRGlycemicCard &card);
+
+    // A new card: the next identifier, created now.
+    Result add(ZRGlycemicCard card, double now);
+    // The card replaces original under the next identifier, keeping the
+    // original's creation date and stamped as edited now. Should original have left the diary meanwhile, the edit is
+    // kept as a card of its own rather than lost.
+    Result edit(const CardRef &original, ZRGlycemicCard card, double now);
+    // Removes the card by identity; a protected card stays.
+    Result remove(const CardRef &card);
+    // The note of a card, edited in place in the table (one line).
+    Result setNote(const CardRef &card, const QString &note);
+    // The whole diary replaced by what an import made of it (joined or
+    // replaced); returns the cards it held before.
+    CardList replaceAll(CardList cards);
+
+    // Undo and redo of a change made by the operations above: the card
+    // before and the card after swap places (or are added or removed), by
+    // identity, with no rule applied again.
+    void apply(const Change &change);
+    void revert(const Change &change);
+
+signals:
+    void changed();
+    void saveFailed(const QString &path, const QString &error);
+
+private:
+    void swap(const CardRef &from, const CardRef &to, qsizetype position);
+    Change change(const CardRef &before, const CardRef &after) const;
+
+    QString m_path;
+    CardList m_cards;
+    bool m_writable = true;
+    bool m_saveInBackground = false;
+    // Last, so that it is the first to go: it finishes what it writes while
+    // the rest is still there.
+    std::unique_ptr<DiaryWriter> m_writer;
+};
