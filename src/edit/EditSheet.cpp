@@ -4,6 +4,7 @@
 #include "ui/StringTable.h"
 #include "ui/TextConversions.h"
 #include "ui/ZRUtility.h"
+#include "view/DiaryTableModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,7 +58,8 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     named(windowEditDate, "windowEditDate");
     windowEditDate->setCalendarPopup(true);
     windowEditDate->setTimeSpec(Qt::LocalTime);
-    windowEditDate->setDisplayFormat(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    // The table's form: a four-digit year, no seconds.
+    windowEditDate->setDisplayFormat(DiaryTableModel::dateTimeFormat(QLocale()));
     windowEditIsTherapy = new QCheckBox(text("EDIT_THERAPY"), this);
     named(windowEditIsTherapy, "windowEditIsTherapy");
     windowEditIsPreMeal = new QCheckBox(text("EDIT_PRE_MEAL"), this);
