@@ -4,6 +4,7 @@
 #include "text/StringTable.h"
 #include "text/TextConversions.h"
 #include "ui/ZRUtility.h"
+#include "view/DiaryTableModel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,15 +24,27 @@ QDateTime localDateTime(double secondsSince2001)
     return CardDates::toDateTime(secondsSince2001).toLocalTime();
 }
 
+// The fields read "." and "," as the decimal point and nothing else, so they
+// show values in the user's locale without grouping ("1234,57", never
+// "1.234,57", which would read as no number). A locale whose numbers the
+// fields could not read back (other digits, another decimal sign) gets the
+// plain "." form.
+QLocale fieldLocale()
+{
+    QLocale locale;
+    const QString point = locale.decimalPoint();
+    if (locale.zeroDigit() != QLatin1String("0") || (point != QLatin1String(".") && point != QLatin1String(",")))
+        locale = QLocale::c();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 } // namespace
 
 EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     : QDialog(mainWindow)
     , m_strings(strings)
-    // The fields are read back with "." as the decimal separator and no
-    // grouping, so they show values that way in every locale: a value shown
-    // as "98,46" or "1,234.5" would be saved as 98 or 1.
-    , m_formatter(QLocale::c())
+    , m_formatter(fieldLocale())
 {
     setObjectName(QStringLiteral("windowEdit"));
     setWindowModality(Qt::WindowModal);
@@ -45,7 +58,8 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     named(windowEditDate, "windowEditDate");
     windowEditDate->setCalendarPopup(true);
     windowEditDate->setTimeSpec(Qt::LocalTime);
-    windowEditDate->setDisplayFormat(QLocale().dateTimeFormat(QLocale::ShortFormat));
+    // The table's form: a four-digit year, no seconds.
+    windowEditDate->setDisplayFormat(DiaryTableModel::dateTimeFormat(QLocale()));
     windowEditIsTherapy = new QCheckBox(text("EDIT_THERAPY"), this);
     named(windowEditIsTherapy, "windowEditIsTherapy");
     windowEditIsPreMeal = new QCheckBox(text("EDIT_PRE_MEAL"), this);
@@ -300,7 +314,9 @@ ZRGlycemicCard EditSheet::cardFromControls(uint64_t idCard) const
     auto number = [](const QLineEdit *field, const OpenedNumber &opened) {
         if (!opened.text.isEmpty() && field->text() == opened.text)
             return opened.value;
-        return TextConversions::decimalNumberFromString(field->text()).value_or(0.0f);
+        // A text the field cannot read saves as 0, which isAcceptable
+        // refuses: "6,5.1" is never guessed at.
+        return TextConversions::typedNumberFromString(field->text()).value_or(0.0f);
     };
     return ZRGlycemicCard(idCard, std::nullopt, std::nullopt, when, windowEditIsProtect->isChecked(),
                           windowEditIsPreMeal->isChecked(), windowEditIsTherapy->isChecked(),

@@ -11,7 +11,7 @@ QString filteredInpuntToField(const QString &text, int limitByteANumber)
     QString kept;
     kept.reserve(text.size());
     for (const QChar c : text) {
-        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char(','))
             kept.append(c);
     }
     return kept;
@@ -19,7 +19,7 @@ QString filteredInpuntToField(const QString &text, int limitByteANumber)
 
 bool outOfRange(Field field, const QString &text)
 {
-    const std::optional<float> value = TextConversions::decimalNumberFromString(text);
+    const std::optional<float> value = TextConversions::typedNumberFromString(text);
     if (!value)
         return false;
     if (field == Field::Glycemia)

@@ -127,6 +127,32 @@ std::optional<float> decimalNumberFromString(QStringView text)
     return negative ? -value : value;
 }
 
+std::optional<float> typedNumberFromString(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    qsizetype i = 0;
+    QString plain;
+    if (i < trimmed.size() && (trimmed[i] == u'+' || trimmed[i] == u'-'))
+        plain.append(trimmed[i++]);
+    bool separator = false;
+    for (; i < trimmed.size(); ++i) {
+        const QChar c = trimmed[i];
+        if (c == u'.' || c == u',') {
+            // A second separator makes the text ambiguous ("1.234,5" may
+            // be grouped): it is refused, never read one way or the other.
+            if (separator)
+                return std::nullopt;
+            separator = true;
+            plain.append(u'.');
+        } else if (isDigit(c)) {
+            plain.append(c);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return decimalNumberFromString(plain);
+}
+
 bool boolValue(QStringView text)
 {
     const qsizetype n = text.size();

@@ -28,6 +28,16 @@ namespace TextConversions {
 // through. A number too small for a float reads as a zero of its sign.
 std::optional<float> decimalNumberFromString(QStringView text);
 
+// A number as the user types it into a field, whatever the locale: the whole
+// text, less surrounding white space, is an optional "+" or "-", digits and
+// at most one decimal separator, "." or "," alike (at least one digit in
+// all). There is no grouping and no exponent, and nothing may follow: "6,5"
+// and "6.5" are 6.5, "1.000" and "1,000" are 1, ",5" and "5," are numbers.
+// nullopt for anything else rather than a guess: "6,5.1", "6..5", "1.234,5",
+// "1e2", "12abc", "", ",", and numbers beyond the float range. Rounded as
+// decimalNumberFromString rounds.
+std::optional<float> typedNumberFromString(QStringView text);
+
 // The text's truth value, as the preferences and the CSV flags read it:
 // after leading white space, one optional "+" or "-" and any "0"s, true when
 // the next character is "Y", "y", "T", "t" or a digit 1 to 9; everything

@@ -35,7 +35,59 @@ QString firstLine(const QString &text)
     return end < 0 ? text : text.left(end) + QStringLiteral(" …");
 }
 
+// A Qt date or time format cut into its pieces: runs of one pattern letter
+// ("yy", "mm") and the literal text between them, quoted text included.
+struct FormatPiece {
+    QString text;
+    bool field = false;
+};
+
+QList<FormatPiece> formatPieces(const QString &format)
+{
+    QList<FormatPiece> pieces;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        qsizetype j = i + 1;
+        const bool field = c.isLetter() && c.unicode() < 128;
+        if (field) {
+            while (j < format.size() && format[j] == c)
+                ++j;
+        } else {
+            // Quoted text ("'г'", "''" for a quote) runs to its closing quote.
+            bool quoted = c == u'\'';
+            while (j < format.size() && (quoted || !(format[j].isLetter() && format[j].unicode() < 128))) {
+                if (format[j] == u'\'')
+                    quoted = !quoted;
+                ++j;
+            }
+        }
+        if (!field && !pieces.isEmpty() && !pieces.last().field)
+            pieces.last().text += format.mid(i, j - i);
+        else
+            pieces.append({format.mid(i, j - i), field});
+        i = j;
+    }
+    return pieces;
+}
+
 } // namespace
+
+QString DiaryTableModel::dateTimeFormat(const QLocale &locale)
+{
+    QString format;
+    for (const FormatPiece &piece : formatPieces(locale.dateFormat(QLocale::ShortFormat)))
+        format += piece.field && piece.text.startsWith(u'y') ? QStringLiteral("yyyy") : piece.text;
+    format += u' ';
+    const QList<FormatPiece> time = formatPieces(locale.timeFormat(QLocale::ShortFormat));
+    auto isSeconds = [](const FormatPiece &p) { return p.field && (p.text[0] == u's' || p.text[0] == u'z'); };
+    for (qsizetype i = 0; i < time.size(); ++i) {
+        // Seconds and their fraction go, with the separator before them.
+        const bool beforeSeconds = i > 0 && i + 1 < time.size() && !time[i].field && isSeconds(time[i + 1]);
+        if (!isSeconds(time[i]) && !beforeSeconds)
+            format += time[i].text;
+    }
+    return format;
+}
 
 DiaryTableModel::DiaryTableModel(const StringTable &strings, const QLocale &locale, const QTimeZone &zone,
                                  QObject *parent)
@@ -44,6 +96,7 @@ DiaryTableModel::DiaryTableModel(const StringTable &strings, const QLocale &loca
     , m_locale(locale)
     , m_zone(zone)
     , m_formatter(locale)
+    , m_dateFormat(dateTimeFormat(locale))
 {
 }
 
@@ -127,7 +180,7 @@ QVariant DiaryTableModel::displayValue(const ZRGlycemicCard &card, const QString
         const QVariant raw = card.valueForKey(id);
         if (raw.isNull())
             return QString();
-        return m_locale.toString(CardDates::toDateTime(raw.toDouble()).toTimeZone(m_zone), QLocale::ShortFormat);
+        return m_locale.toString(CardDates::toDateTime(raw.toDouble()).toTimeZone(m_zone), m_dateFormat);
     }
     if (isNumberColumn(id)) {
         const bool glycemia = id == QLatin1String("glycemiaValue");
@@ -213,7 +266,7 @@ QString DiaryTableModel::widestText(const QString &identifier) const
 {
     QStringList samples{headerData(columnWithIdentifier(identifier), Qt::Horizontal).toString()};
     if (isDateColumn(identifier))
-        samples << m_locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58), m_zone), QLocale::ShortFormat);
+        samples << m_locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58), m_zone), m_dateFormat);
     else if (isNumberColumn(identifier))
         samples << m_formatter.format(888.88f);
     else if (identifier == QLatin1String("nameMeal"))

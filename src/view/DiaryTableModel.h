@@ -13,9 +13,9 @@
 
 // The diary table: one row per card in view, one column per card property.
 // Column identifiers are property names; the meal and insulin columns show
-// their keys' texts from the string table, dates are drawn in the locale's
-// short format and the time zone's local time, numbers through the value
-// formatter, flags as check boxes.
+// their keys' texts from the string table, dates in dateTimeFormat() and the
+// time zone's local time, numbers through the value formatter, flags as
+// check boxes.
 //
 // Only a note without line breaks edits in place: a note is the one value the
 // edit sheet takes for any card, protected or not, and a one-line editor
@@ -30,6 +30,11 @@ public:
 
     explicit DiaryTableModel(const StringTable &strings, const QLocale &locale = QLocale(),
                              const QTimeZone &zone = QTimeZone::systemTimeZone(), QObject *parent = nullptr);
+
+    // The form of the date columns in every language: the locale's short
+    // date with its year widened to four digits, then its short time without
+    // seconds ("3/29/2026 3:30 AM", "29/03/2026 03:30", "29.03.2026 03:30").
+    static QString dateTimeFormat(const QLocale &locale);
 
     // The columns, left to right.
     static const QStringList &columnIdentifiers();
@@ -73,5 +78,6 @@ private:
     QLocale m_locale;
     QTimeZone m_zone;
     ValueFormatter m_formatter;
+    QString m_dateFormat;
     const CardList *m_view = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDateTimeEdit>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 
 namespace {
@@ -303,6 +304,98 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
     expectField(units, "150", none, "imported units");
     expectField(glycemia, "", none, "a therapy's glycemia");
     click(edit->windowEditButtonCancel);
+}
+
+TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
+{
+    const QLocale before;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    // A dose of 6.5 units (row 0) and an imported reading finer than shown (row 1).
+    const CardList cards{card(2, rome("2026-03-11T08:00:00"), false, true, "POPUP_MEAL_LUNCH", 6.5f),
+                         card(1, rome("2026-03-10T08:00:00"), false, false, "", 1234.567f)};
+
+    // Typed or pasted into a new card, or typed at the end of a stored
+    // card's value; then saved. A value out of range is told as it is typed
+    // (the field emptied, so the save is refused too); a text the field
+    // cannot read is refused when saved, never read another way.
+    enum Action { Type, Paste, Edit };
+    struct Step {
+        const char *locale;
+        bool units;
+        Action action;
+        const char *text;
+        const char *shown;
+        bool outOfRange;
+        std::optional<float> saved;
+    };
+    const Step steps[] = {
+        {"it_IT", true, Type, "6,5", "6,5", false, 6.5f},
+        {"it_IT", true, Paste, "6,5", "6,5", false, 6.5f},
+        {"it_IT", false, Type, "5,5", "5,5", false, 5.5f},
+        {"it_IT", false, Paste, "5.5", "5.5", false, 5.5f},
+        {"it_IT", true, Type, "99,5", "99,5", false, 99.5f},
+        {"it_IT", false, Paste, "0,5", "0,5", false, 0.5f}, // a typed "0" is told at once
+        {"it_IT", true, Type, "100,5", "", true, {}},
+        {"it_IT", false, Type, "600,5", "", true, {}},
+        {"it_IT", true, Type, "6,5.1", "6,5.1", false, {}},
+        {"it_IT", true, Paste, "6..5", "6..5", false, {}},
+        {"it_IT", false, Type, "6,,5", "6,,5", false, {}},
+        {"it_IT", true, Edit, "", "6,5", false, 6.5f},
+        {"it_IT", true, Edit, "1", "6,51", false, 6.51f},
+        {"it_IT", false, Edit, "", "1234,57", false, 1234.567f},
+        {"de_DE", true, Paste, "1.000", "1.000", false, 1.0f}, // "." is never grouping
+        {"de_DE", false, Paste, "1.234", "1.234", false, 1.234f},
+        {"de_DE", false, Type, "1.234,5", "1.234,", false, {}}, // the seventh character dropped
+        {"de_DE", true, Type, "7,25", "7,25", false, 7.25f},
+        {"de_DE", false, Edit, "", "1234,57", false, 1234.567f},
+        {"en_US", true, Type, "6,5", "6,5", false, 6.5f},
+        {"en_US", false, Edit, "", "1234.57", false, 1234.567f},
+    };
+    for (const Step &step : steps) {
+        const std::string what = std::string(step.locale) + " " + step.text + (step.units ? " units" : " glycemia");
+        controller.reset();
+        QLocale::setDefault(QLocale(QString::fromLatin1(step.locale)));
+        strings = StringTable::forLocale(QLocale());
+        ASSERT_EQ(strings.language(), what[0] == 'i' ? QLocale::Italian : QLocale::English) << "the alerts' language";
+        writeDiary(cards);
+        start();
+        const QByteArray original = testsupport::readFile(path);
+        QLineEdit *field = step.units ? edit->windowEditTextFieldUnit : edit->windowEditTextFieldGlycemia;
+        if (step.action == Edit) {
+            controller->listaSchedeGlicemiche->selectRow(step.units ? 0 : 1);
+            controller->cardEdit();
+            field->end(false);
+        } else {
+            controller->cardAdd();
+            if (step.units) {
+                click(edit->windowEditIsTherapy);
+                pick(edit->windowEditPopUpInsulin, 1);
+            }
+        }
+        if (step.action == Paste)
+            paste(field, QString::fromLatin1(step.text));
+        else
+            QTest::keyClicks(field, QString::fromLatin1(step.text));
+        EXPECT_EQ(field->text().toStdString(), step.shown) << what;
+        click(edit->windowEditButtonAction);
+
+        QStringList told;
+        if (step.outOfRange)
+            told << text(step.units ? "LIMIT_INPUT_UNIT" : "LIMIT_INPUT_GLYCEMIA");
+        if (!step.saved)
+            told << text("DATA_INCORRECT");
+        EXPECT_EQ(alertMessages().join(u'|').toStdString(), told.join(u'|').toStdString()) << what;
+        dialogs.alerts.clear();
+        if (step.saved) {
+            const CardList saved = onDisk();
+            EXPECT_EQ(saved.size(), step.action == Edit ? 2u : 3u) << what;
+            const CardRef newest = byId(saved, 3);
+            EXPECT_EQ(step.units ? newest->unitValue() : newest->glycemiaValue(), *step.saved) << what;
+        } else {
+            EXPECT_TRUE(edit->isVisible()) << what;
+            EXPECT_EQ(testsupport::readFile(path), original) << what;
+        }
+    }
 }
 
 TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)

@@ -12,6 +12,7 @@ using TextConversions::boolValue;
 using TextConversions::calendarDay;
 using TextConversions::decimalNumberFromString;
 using TextConversions::intValue;
+using TextConversions::typedNumberFromString;
 
 namespace {
 
@@ -51,6 +52,20 @@ TEST(DecimalNumber, NoNumberOrBeyondTheFloatRange)
     for (const char *text : {"", " ", ".", "-", "+-1", "- 5", "abc", "e5", ".e5", ",5", "inf", "nan", "3.5e38", "-1e39",
                              "1e99999999999999999999", "340282350000000000000000000000000000000000", "0.0001e43"})
         EXPECT_FALSE(number(text).has_value()) << text;
+}
+
+TEST(TypedNumber, EitherSeparatorIsTheDecimalPointAndAnythingElseIsNoNumber)
+{
+    const std::pair<const char *, float> numbers[] = {
+        {"6,5", 6.5f}, {"6.5", 6.5f}, {"99,99", 99.99f}, {"0,1", 0.1f}, {",5", 0.5f}, {"5,", 5}, {" 42 ", 42},
+        {"-123456", -123456}, {"+3", 3},
+        {"1.000", 1}, {"1,000", 1}, // never grouping, in any locale
+    };
+    for (const auto &[text, value] : numbers)
+        EXPECT_EQ(typedNumberFromString(QString::fromUtf8(text)), value) << text;
+    for (const char *text : {"", " ", ",", ".", "-", "6,5.1", "6..5", "6,,5", "1.234,5", "1e2", "12abc", "1 000",
+                             "- 5", "+-1", "٦٫٥", "6٫5", "1000000000000000000000000000000000000000"})
+        EXPECT_FALSE(typedNumberFromString(QString::fromUtf8(text)).has_value()) << text;
 }
 
 TEST(BoolAndIntValues, LeadingFormsAsStoredPreferencesHoldThem)

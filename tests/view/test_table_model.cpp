@@ -22,7 +22,7 @@ CardList cards()
 {
     auto measurement = std::make_shared<ZRGlycemicCard>();
     measurement->setIdCard(2);
-    QDateTime when(QDate(2026, 3, 29), QTime(3, 30), kRome); // just after the clocks went forward
+    QDateTime when(QDate(2026, 3, 29), QTime(3, 30, 45), kRome); // just after the clocks went forward
     measurement->setDateMeasurement(CardDates::fromDateTime(when));
     measurement->setNameMeal(QStringLiteral("POPUP_MEAL_BREAKFAST"));
     measurement->setIsPreMeal(true);
@@ -82,7 +82,6 @@ TEST_F(TableModelTest, CellsShowTextsDatesNumbersAndFlagsForTheLocale)
     EXPECT_EQ(cell(1, "nameInsulin").toString(), english.text(QStringLiteral("POPUP_INSULIN_SLOW")));
     EXPECT_EQ(cell(0, "glycemiaValue").toString(), QStringLiteral("98.46"));
     EXPECT_EQ(cell(1, "unitValue").toString(), QStringLiteral("1,234.5"));
-    EXPECT_EQ(cell(0, "dateMeasurement").toString(), QStringLiteral("3/29/26 3:30 AM"));
     EXPECT_EQ(cell(1, "dateMeasurement").toString(), QString()) << "no date stored";
     EXPECT_EQ(cell(0, "isPreMeal", Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_EQ(cell(1, "isPreMeal", Qt::CheckStateRole).toInt(), Qt::Unchecked);
@@ -98,10 +97,24 @@ TEST_F(TableModelTest, CellsShowTextsDatesNumbersAndFlagsForTheLocale)
     italianModel.setView(&view);
     EXPECT_EQ(italianModel.data(italianModel.index(0, column("glycemiaValue"))).toString(), QStringLiteral("98,46"));
     EXPECT_EQ(italianModel.data(italianModel.index(1, column("unitValue"))).toString(), QStringLiteral("1.234,5"));
-    EXPECT_EQ(italianModel.data(italianModel.index(0, column("dateMeasurement"))).toString(),
-              QStringLiteral("29/03/26 03:30"));
     EXPECT_EQ(italianModel.data(italianModel.index(0, column("nameMeal"))).toString(),
               italian.text(QStringLiteral("POPUP_MEAL_BREAKFAST")));
+}
+
+TEST_F(TableModelTest, DatesShowAFourDigitYearAndNoSecondsInEveryLocale)
+{
+    // 29 March 2026 at 03:30:45 in Rome. The locale's short forms have a
+    // two-digit year (en_US, it_IT, de_DE, es_ES, bg_BG) or seconds (C).
+    const std::pair<const char *, const char *> cases[] = {
+        {"en_US", "3/29/2026 3:30 AM"}, {"en_GB", "29/03/2026 03:30"}, {"it_IT", "29/03/2026 03:30"},
+        {"de_DE", "29.03.2026 03:30"},  {"fr_FR", "29/03/2026 03:30"}, {"es_ES", "29/3/2026 3:30"},
+        {"C", "29 Mar 2026 03:30"},     {"fi_FI", "29.3.2026 3.30"},   {"bg_BG", "29.03.2026 г. 3:30 ч."},
+    };
+    for (const auto &[name, shown] : cases) {
+        DiaryTableModel model(english, QLocale(QString::fromLatin1(name)), kRome);
+        model.setView(&view);
+        EXPECT_EQ(model.data(model.index(0, column("dateMeasurement"))).toString(), QString::fromUtf8(shown)) << name;
+    }
 }
 
 TEST_F(TableModelTest, OnlyOneLineNotesEditInPlace)
