@@ -153,6 +153,11 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("ALERT_SAVE_FAILED"),
                                                QStringLiteral("ALERT_SAVE_FAILED_INFO"),
                                                QStringLiteral("ALERT_SAVE_BLOCKED_INFO"),
+                                               QStringLiteral("SAVE_REASON_DISK_FULL"),
+                                               QStringLiteral("SAVE_REASON_READ_ONLY"),
+                                               QStringLiteral("SAVE_REASON_NO_PERMISSION"),
+                                               QStringLiteral("SAVE_REASON_TOO_LARGE"),
+                                               QStringLiteral("SAVE_REASON_DEVICE"),
                                                // The toolbar's menu, one program per diary
                                                QStringLiteral("TOOLBAR_MODE_ICON_AND_TEXT"),
                                                QStringLiteral("TOOLBAR_MODE_ICON"),
@@ -160,6 +165,8 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("TOOLBAR_MODE_SMALL"),
                                                QStringLiteral("ALERT_DIARY_IN_USE"),
                                                QStringLiteral("ALERT_DIARY_IN_USE_INFO"),
+                                               QStringLiteral("ALERT_NO_HOME"),
+                                               QStringLiteral("ALERT_NO_HOME_INFO"),
                                                // Import and export
                                                QStringLiteral("BUTTON_CONTINUE"),
                                                QStringLiteral("WINDOW_EXPORT"),
