@@ -3,8 +3,9 @@
 
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
-#include "text/StringTable.h"
+#include "model/DiaryLock.h"
 #include "report/TrendsReport.h"
+#include "text/StringTable.h"
 #include "text/ValueFormatter.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
@@ -42,6 +43,42 @@ int usage()
 void fail(const QString &text)
 {
     std::fprintf(stderr, "orvane-tool: %s\n", qPrintable(text));
+}
+
+// The program's diary; none (told) when there is no home folder to find it
+// in.
+std::optional<QString> programDiary()
+{
+    const QString path = DiaryFile::diaryPath();
+    if (path.isEmpty())
+        fail(QStringLiteral("no home folder to find the diary in: HOME is not set and the account has none"));
+    return path.isEmpty() ? std::nullopt : std::optional(path);
+}
+
+// A diary file is written only under the lock that the program holds on its
+// diary while it runs: the program's next save would write its own cards
+// over the file, and of two imports at once one would be lost. False (told)
+// while another holds it; a lock that cannot be made at all leaves the write
+// to say why it fails.
+bool lockForWriting(DiaryLock &lock, const QString &path)
+{
+    if (lock.tryLock() != DiaryLock::Status::InUse)
+        return true;
+    fail(QStringLiteral("%1 is open in another Orvane (process %2): nothing was written").arg(path).arg(lock.holder()));
+    return false;
+}
+
+// CSV or a PDF over a diary file, the one read or the program's own, would
+// leave nothing to read there. True (told) when out is one.
+bool overDiary(const QString &out, const QString &diaryRead)
+{
+    for (const QString &diary : {diaryRead, DiaryFile::diaryPath()}) {
+        if (!diary.isEmpty() && DiaryFile::sameFile(out, diary)) {
+            fail(QStringLiteral("%1: that is the diary %2; only a diary is written over it").arg(out, diary));
+            return true;
+        }
+    }
+    return false;
 }
 
 QByteArray jsonString(const QString &text)
@@ -114,11 +151,13 @@ int dump(const QStringList &args)
 {
     if (args.size() > 1)
         return usage();
-    const QString path = args.isEmpty() ? DiaryFile::diaryPath() : args.first();
+    const std::optional<QString> path = args.isEmpty() ? programDiary() : args.first();
+    if (!path)
+        return 1;
     QString error;
-    const auto cards = DiaryFile::read(path, &error);
+    const auto cards = DiaryFile::read(*path, &error);
     if (!cards) {
-        fail(QStringLiteral("%1: %2").arg(path, error));
+        fail(QStringLiteral("%1: %2").arg(*path, error));
         return 1;
     }
     QByteArray out;
@@ -137,6 +176,9 @@ int copy(const QStringList &args)
 {
     if (args.size() != 2)
         return usage();
+    DiaryLock lock(args[1]);
+    if (!lockForWriting(lock, args[1]))
+        return 1;
     QString error;
     auto cards = DiaryFile::read(args[0], &error);
     if (!cards) {
@@ -231,8 +273,12 @@ int stats(const QStringList &args)
     // No diary yet is an empty diary; a named file must be there.
     CardList diary;
     const bool byDefault = diaryPath.isEmpty();
-    if (byDefault)
-        diaryPath = DiaryFile::diaryPath();
+    if (byDefault) {
+        const std::optional<QString> path = programDiary();
+        if (!path)
+            return 1;
+        diaryPath = *path;
+    }
     if (!byDefault || QFileInfo::exists(diaryPath)) {
         QString error;
         auto cards = DiaryFile::read(diaryPath, &error);
@@ -302,6 +348,14 @@ Arguments parseArguments(const QStringList &args, const QStringList &withValue, 
     return out;
 }
 
+// The file --diary names, or the program's diary.
+std::optional<QString> diaryArgument(const Arguments &a)
+{
+    if (const auto named = a.values.find(QStringLiteral("--diary")); named != a.values.end())
+        return *named;
+    return programDiary();
+}
+
 // The diary a command works on: --diary or the program's own. A missing
 // file is an empty diary when allowed; one that is there must read.
 std::optional<CardList> readDiary(const QString &path, bool missingIsEmpty)
@@ -337,11 +391,16 @@ int exportDiary(const QStringList &args)
                                                         : QStringLiteral("--format wants orv, csv or realstudio, not \"%1\"").arg(format));
 
     const bool byDefault = !a.values.contains(QStringLiteral("--diary"));
-    const QString diaryPath = byDefault ? DiaryFile::diaryPath() : a.values.value(QStringLiteral("--diary"));
-    const std::optional<CardList> diary = readDiary(diaryPath, byDefault);
-    if (!diary)
+    const std::optional<QString> diaryPath = diaryArgument(a);
+    if (!diaryPath)
         return 1;
     const QString out = a.rest.first();
+    DiaryLock lock(out);
+    if (kind == ZRExport::Kind::OrvaneORV ? !lockForWriting(lock, out) : overDiary(out, *diaryPath))
+        return 1;
+    const std::optional<CardList> diary = readDiary(*diaryPath, byDefault);
+    if (!diary)
+        return 1;
     const Interchange::ExportResult written = Interchange::exportDiary(*diary, kind, out);
     if (!written.ok) {
         fail(QStringLiteral("%1: %2").arg(out, written.error));
@@ -360,7 +419,13 @@ int importIntoDiary(const QStringList &args)
     if (a.rest.size() != 1)
         return badArgumentOf("import", a.rest.isEmpty() ? QStringLiteral("wants the file to import")
                                                         : QStringLiteral("unexpected argument %1").arg(a.rest[1]));
-    const QString diaryPath = a.values.value(QStringLiteral("--diary"), DiaryFile::diaryPath());
+    const std::optional<QString> diaryArg = diaryArgument(a);
+    if (!diaryArg)
+        return 1;
+    const QString diaryPath = *diaryArg;
+    DiaryLock lock(diaryPath);
+    if (!lockForWriting(lock, diaryPath))
+        return 1;
     // No diary yet: the import makes it.
     const std::optional<CardList> diary = readDiary(diaryPath, true);
     if (!diary)
@@ -428,8 +493,10 @@ int report(const QStringList &args)
     }
 
     const bool byDefault = !a.values.contains(QStringLiteral("--diary"));
-    const QString diaryPath = byDefault ? DiaryFile::diaryPath() : a.values.value(QStringLiteral("--diary"));
-    const std::optional<CardList> diary = readDiary(diaryPath, byDefault);
+    const std::optional<QString> diaryPath = diaryArgument(a);
+    if (!diaryPath || overDiary(a.rest.first(), *diaryPath))
+        return 1;
+    const std::optional<CardList> diary = readDiary(*diaryPath, byDefault);
     if (!diary)
         return 1;
     const DiaryFilter::View view = DiaryFilter::filter(*diary, chosen[0], chosen[1], options.now, options.zone);

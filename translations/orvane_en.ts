@@ -455,6 +455,27 @@
         <translation>%1 could not be read at start, so it is not overwritten. Move it elsewhere and start Orvane again to save your cards.</translation>
     </message>
     <message>
+        <extracomment>Why a file could not be written; follows the file's name.</extracomment>
+        <source>SAVE_REASON_DISK_FULL</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_READ_ONLY</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_NO_PERMISSION</source>
+        <translation>you have no permission to write there</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_TOO_LARGE</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_DEVICE</source>
+        <translation>the disk reported an error</translation>
+    </message>
+    <message>
         <source>EDIT_DATE</source>
         <translation>Date and time</translation>
     </message>
@@ -602,6 +623,14 @@
         <extracomment>%1 the other program's process number, %2 the diary file.</extracomment>
         <source>ALERT_DIARY_IN_USE_INFO</source>
         <translation>Another Orvane (process %1) has %2 open. Switch to it: two programs writing the same diary would undo each other's changes.</translation>
+    </message>
+    <message>
+        <source>ALERT_NO_HOME</source>
+        <translation>There is no home folder to keep the diary in.</translation>
+    </message>
+    <message>
+        <source>ALERT_NO_HOME_INFO</source>
+        <translation>The HOME variable is not set and your account has no home folder. Start Orvane with HOME set to your folder.</translation>
     </message>
     <message>
         <source>TOOLBAR_TRENDS</source>

@@ -455,6 +455,27 @@
         <translation>%1 non era leggibile all'avvio, perciò non viene sovrascritto. Spostalo altrove e riavvia Orvane per salvare le tue schede.</translation>
     </message>
     <message>
+        <extracomment>Why a file could not be written; follows the file's name.</extracomment>
+        <source>SAVE_REASON_DISK_FULL</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_READ_ONLY</source>
+        <translation>il disco è di sola lettura</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_NO_PERMISSION</source>
+        <translation>non hai il permesso di scrivere lì</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_TOO_LARGE</source>
+        <translation>il file è più grande di quanto il sistema consenta</translation>
+    </message>
+    <message>
+        <source>SAVE_REASON_DEVICE</source>
+        <translation>il disco ha segnalato un errore</translation>
+    </message>
+    <message>
         <source>EDIT_DATE</source>
         <translation>Data e ora</translation>
     </message>
@@ -602,6 +623,14 @@
         <extracomment>%1 the other program's process number, %2 the diary file.</extracomment>
         <source>ALERT_DIARY_IN_USE_INFO</source>
         <translation>Un altro Orvane (processo %1) ha aperto %2. Passa a quello: due programmi che scrivono lo stesso diario annullerebbero l'uno le modifiche dell'altro.</translation>
+    </message>
+    <message>
+        <source>ALERT_NO_HOME</source>
+        <translation>Non c'è una cartella personale in cui tenere il diario.</translation>
+    </message>
+    <message>
+        <source>ALERT_NO_HOME_INFO</source>
+        <translation>La variabile HOME non è impostata e il tuo account non ha una cartella personale. Avvia Orvane con HOME impostata sulla tua cartella.</translation>
     </message>
     <message>
         <source>TOOLBAR_TRENDS</source>

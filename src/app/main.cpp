@@ -2,14 +2,13 @@
 #include "app/AppDelegate.h"
 #include "app/TerminationSignals.h"
 #include "model/DiaryFile.h"
+#include "model/DiaryLock.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 #include "text/StringTable.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
 
 #include <cstdio>
 
@@ -32,16 +31,18 @@ int main(int argc, char *argv[])
 
     const StringTable &strings = StringTable::shared();
     const QString diaryPath = DiaryFile::diaryPath();
+    if (diaryPath.isEmpty()) {
+        std::fputs("orvane: no home folder to keep the diary in: HOME is not set and the account has none\n", stderr);
+        Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_NO_HOME")),
+                                    strings.text(QStringLiteral("ALERT_NO_HOME_INFO")), {});
+        return 1;
+    }
 
     // One program per diary: a second would overwrite the first one's
-    // changes. The lock of a program that crashed is taken over.
-    QDir().mkpath(QFileInfo(diaryPath).absolutePath());
-    QLockFile lock(diaryPath + QStringLiteral(".lock"));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host, application;
-        lock.getLockInfo(&pid, &host, &application);
+    // changes.
+    DiaryLock lock(diaryPath);
+    if (lock.tryLock() == DiaryLock::Status::InUse) {
+        const qint64 pid = lock.holder();
         std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n",
                      qPrintable(QDir::toNativeSeparators(diaryPath)), static_cast<long long>(pid));
         Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_DIARY_IN_USE")),

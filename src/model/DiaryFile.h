@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Reading and writing the diary file. Writes are atomic: the new diary goes
 // to a temporary file in the same folder, is flushed to disk and then renamed
 // over the old one, so a crash or a full disk never leaves half a diary.
@@ -12,8 +14,22 @@ namespace DiaryFile {
 
 inline constexpr const char *kFileName = "Orvane.orv";
 
-// $HOME/Documents/Orvane.orv
+// The user's home folder: $HOME, or the account's own when HOME is unset
+// or empty; empty when there is none.
+QString homeFolder();
+
+// <home>/Documents/Orvane.orv; empty when there is no home folder.
 QString diaryPath();
+
+// The texts of the reasons a write fails ("SAVE_REASON_DISK_FULL": "the disk
+// is full"), looked up by key; English until the string table, which lies
+// above the diary file, installs its own lookup here.
+void setReasonLookup(std::function<QString(const QString &key)> lookup);
+
+// Whether a write to a and a write to b land in the same file: symbolic
+// links are followed as the atomic write follows them, and neither file
+// need exist.
+bool sameFile(const QString &a, const QString &b);
 
 struct OpenResult {
     enum class Status {
@@ -46,7 +62,12 @@ struct SaveResult {
 // it is missing.
 SaveResult save(const QString &path, CardList &cards);
 
-// Writes bytes to path atomically, creating the folder when it is missing.
-SaveResult writeAtomically(const QString &path, const QByteArray &bytes);
+// Writes bytes to path atomically, creating the folder when it is missing
+// (Folder::Make) or failing then (Folder::MustExist). A failure says what
+// happened in the system's terms ("the disk is full"); the caller names the
+// file. Once the file is in place its folder is flushed too, so that a power
+// cut cannot take back the rename.
+enum class Folder { Make, MustExist };
+SaveResult writeAtomically(const QString &path, const QByteArray &bytes, Folder folder = Folder::Make);
 
 } // namespace DiaryFile

@@ -1,8 +1,10 @@
 #include "report/TrendsReport.h"
 
-#include "text/StringTable.h"
+#include "model/DiaryFile.h"
 #include "report/TrendsCharts.h"
+#include "text/StringTable.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
@@ -10,7 +12,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QtCharts/QChart>
 
 #include <algorithm>
@@ -373,13 +374,13 @@ bool write(const QString &path, const CardList &view, const Options &options, co
             *error = why;
         return false;
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-
+    // Made whole in memory (a lifetime's report is a few megabytes), then
+    // written at once: the PDF writer does not tell a write that fails.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     const Content content = contentOf(view, options, strings);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(kDpi);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         pdf.setTitle(text(strings, "REPORT_TITLE"));
@@ -401,8 +402,10 @@ bool write(const QString &path, const CardList &view, const Options &options, co
         if (!painter.end())
             return fail(QStringLiteral("the PDF could not be finished"));
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    const DiaryFile::SaveResult written =
+        DiaryFile::writeAtomically(path, buffer.data(), DiaryFile::Folder::MustExist);
+    if (!written.ok)
+        return fail(written.error);
     return true;
 }
 

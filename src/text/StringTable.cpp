@@ -1,5 +1,7 @@
 #include "text/StringTable.h"
 
+#include "model/DiaryFile.h"
+
 #include <QTranslator>
 
 namespace {
@@ -164,6 +166,11 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("ALERT_SAVE_FAILED"),
                                                QStringLiteral("ALERT_SAVE_FAILED_INFO"),
                                                QStringLiteral("ALERT_SAVE_BLOCKED_INFO"),
+                                               QStringLiteral("SAVE_REASON_DISK_FULL"),
+                                               QStringLiteral("SAVE_REASON_READ_ONLY"),
+                                               QStringLiteral("SAVE_REASON_NO_PERMISSION"),
+                                               QStringLiteral("SAVE_REASON_TOO_LARGE"),
+                                               QStringLiteral("SAVE_REASON_DEVICE"),
                                                // The toolbar's menu, one program per diary
                                                QStringLiteral("TOOLBAR_MODE_ICON_AND_TEXT"),
                                                QStringLiteral("TOOLBAR_MODE_ICON"),
@@ -171,6 +178,8 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("TOOLBAR_MODE_SMALL"),
                                                QStringLiteral("ALERT_DIARY_IN_USE"),
                                                QStringLiteral("ALERT_DIARY_IN_USE_INFO"),
+                                               QStringLiteral("ALERT_NO_HOME"),
+                                               QStringLiteral("ALERT_NO_HOME_INFO"),
                                                // Import and export
                                                QStringLiteral("BUTTON_CONTINUE"),
                                                QStringLiteral("WINDOW_EXPORT"),
@@ -248,7 +257,12 @@ const QStringList &StringTable::knownKeys()
 
 StringTable &StringTable::shared()
 {
-    static StringTable table = forLocale(QLocale());
+    static StringTable table = [] {
+        StringTable loaded = forLocale(QLocale());
+        // The diary file tells why a write failed in the user's language.
+        DiaryFile::setReasonLookup([](const QString &key) { return shared().text(key); });
+        return loaded;
+    }();
     return table;
 }
 

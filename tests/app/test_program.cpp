@@ -109,19 +109,32 @@ TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNot
         return second->readAllStandardError().contains("already open");
     }));
     EXPECT_EQ(endWith(*second, SIGTERM), 1);
+    // Nor does the tool write it: the program's next save would undo it.
+    QProcess tool;
+    tool.setProcessEnvironment(second->processEnvironment());
+    tool.start(QStringLiteral(ORVANE_TOOL), {QStringLiteral("import"), testsupport::fixturePath(QStringLiteral("diary.orv"))});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(tool.readAllStandardError().contains("open in another Orvane"));
     EXPECT_EQ(testsupport::readFile(diary), whileOpen);
     EXPECT_EQ(first->state(), QProcess::Running);
 
-    // A program killed outright leaves its lock behind; the next one starts
-    // all the same, and a hang-up ends it as a termination does.
-    ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
-    ASSERT_TRUE(first->waitForFinished(30000));
-    ASSERT_TRUE(QFile::exists(diary + QStringLiteral(".lock")));
-    ASSERT_TRUE(QFile::remove(prefs));
-    auto third = launch();
-    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << third->readAllStandardError().toStdString();
-    EXPECT_EQ(endWith(*third, SIGHUP), 0);
-    EXPECT_FALSE(third->readAllStandardError().contains("already open"));
+    // A program killed outright leaves its lock behind, with its number in
+    // it or, killed as it made the file, empty; the next one starts all the
+    // same, and a hang-up ends it as a termination does.
+    const QString lock = diary + QStringLiteral(".lock");
+    std::unique_ptr<QProcess> last = std::move(first);
+    for (const bool emptied : {false, true}) {
+        ::kill(static_cast<pid_t>(last->processId()), SIGKILL);
+        ASSERT_TRUE(last->waitForFinished(30000));
+        ASSERT_TRUE(QFile::exists(lock));
+        ASSERT_TRUE(!emptied || testsupport::writeFile(lock, {}));
+        ASSERT_TRUE(QFile::remove(prefs));
+        last = launch();
+        ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << last->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(endWith(*last, SIGHUP), 0);
+    EXPECT_FALSE(last->readAllStandardError().contains("already open"));
 }
 
 } // namespace

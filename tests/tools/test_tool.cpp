@@ -4,16 +4,23 @@
 #include "model/ZRImport.h"
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using testsupport::readFile;
 
@@ -25,8 +32,9 @@ struct ToolRun {
 };
 
 // The tool in the test's environment, changed by "NAME=value" entries; a
-// bare "NAME" removes the variable.
-ToolRun tool(const QStringList &args, const QStringList &env = {})
+// bare "NAME" removes the variable. inChild runs in the new process before
+// the tool starts.
+ToolRun tool(const QStringList &args, const QStringList &env = {}, const std::function<void()> &inChild = {})
 {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     for (const QString &v : env) {
@@ -37,6 +45,8 @@ ToolRun tool(const QStringList &args, const QStringList &env = {})
     }
     QProcess p;
     p.setProcessEnvironment(e);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
     p.start(QStringLiteral(ORVANE_TOOL), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -92,6 +102,11 @@ protected:
 TEST_F(Tool, RefusesWithoutWritingAnything)
 {
     const QString d = diary, absent = path("absent.orv"), cards = path("cards.csv");
+    // The program's diary in the home folder of these runs, and another name
+    // for the diary.
+    const QString home = path("home"), own = home + "/Documents/Orvane.orv";
+    ASSERT_TRUE(QDir().mkpath(home + "/Documents") && QFile::copy(d, own));
+    ASSERT_TRUE(QFile::link(d, path("link.orv")));
     // The status, the arguments that the cases share, the cases.
     const std::tuple<int, QStringList, QList<QStringList>> groups[] = {
         {1, {}, {{"dump", kBroken}, {"copy", kBroken, d}, {"copy", kFixture, d + "/x.orv"},
@@ -101,6 +116,10 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
         // when replacing), a diary that cannot be read and so is never written.
         {1, {"export", "--format", "csv", "--diary"}, {{d, cards + "/x.csv"}, {absent, cards}}},
         {1, {"import", "--replace", "--diary"}, {{d, path("header.csv")}, {path("bad.orv"), cards}}},
+        // Anything but a diary over the diary read or the program's own, by
+        // whatever name, would leave nothing to read there.
+        {1, {}, {{"export", "--format", "csv", "--diary", d, "diary.orv"}, {"report", "--diary", d, path("link.orv")},
+                 {"export", "--format", "realstudio", "--diary", d, own}, {"report", "--diary", d, own}}},
         // Rome's clocks skip from 2:00 to 3:00 in the night of 29 March 2026.
         {2, {"stats", "--diary", d}, {{"--frobnicate"}, {"extra"}, {"--period"}, {"--period", "10"}, {"--period", "-1"},
                                       {"--kind", "3"}, {"--kind", "one"}, {"--diary="}, {"--now", "yesterday"},
@@ -118,7 +137,7 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
     ASSERT_TRUE(QDir::setCurrent(dir.path())); // where the relative names would land
     for (const auto &[status, shared, cases] : groups) {
         for (const QStringList &args : cases) {
-            const ToolRun r = tool(shared + args);
+            const ToolRun r = tool(shared + args, {"HOME=" + home});
             const std::string shown = (shared + args).join(QLatin1Char(' ')).toStdString();
             EXPECT_EQ(r.status, status) << shown;
             EXPECT_TRUE(r.out.isEmpty()) << shown;
@@ -154,6 +173,21 @@ TEST_F(Tool, DumpsOneObjectPerCardAndCopiesWhatTheProgramSaves)
     const ToolRun absent = tool({"dump"}, {"HOME=" + home.path()});
     EXPECT_EQ(absent.status, 1);
     EXPECT_TRUE(absent.err.contains("Orvane.orv")) << absent.err.toStdString();
+    // Without HOME, or with it empty, the account's home folder, never the
+    // root of the file system; without an account's folder, no diary.
+    const QByteArray account = QByteArray(getpwuid(getuid())->pw_dir) + "/Documents/Orvane.orv";
+    for (const char *unset : {"HOME", "HOME="}) {
+        const ToolRun r = tool({"dump"}, {unset});
+        EXPECT_TRUE(QFile::exists(account) ? r.status == 0 : r.err.contains(account)) << r.err.toStdString();
+    }
+    if (getuid() == 0 && !getpwuid(54321)) {
+        const ToolRun r = tool({"dump"}, {"HOME"}, [] {
+            if (setgid(54321) != 0 || setuid(54321) != 0)
+                _exit(99);
+        });
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("no home folder")) << r.err.toStdString();
+    }
 
     ASSERT_EQ(tool({"copy", kFixture, diary}).status, 0);
     CardList original = readDiary(kFixture);
@@ -244,6 +278,67 @@ TEST_F(Tool, ImportsJoiningOrReplacing)
     QTemporaryDir home;
     ASSERT_EQ(tool({"import", path("cards.csv")}, {"HOME=" + home.path()}).status, 0);
     EXPECT_EQ(readDiary(home.filePath(QStringLiteral("Documents/Orvane.orv"))).size(), 3u);
+}
+
+// Every command that writes a diary file holds the lock that the program
+// holds on its diary: while another process holds it the command is refused
+// and the file left as it was. A lock that names no owner (a program killed
+// as it made the file) is taken over, as is one whose process is gone.
+TEST_F(Tool, WritesADiaryFileOnlyUnderItsLock)
+{
+    const QString lockFile = diary + ".lock";
+    const QList<QStringList> writers = {{"import", "--diary", diary, path("cards.csv")},
+                                        {"copy", kFixture, diary},
+                                        {"export", "--format=orv", "--diary", kFixture, diary}};
+    {
+        QLockFile held(lockFile);
+        ASSERT_TRUE(held.tryLock(0));
+        const QByteArray before = readFile(diary);
+        for (const QStringList &args : writers) {
+            const ToolRun r = tool(args);
+            EXPECT_EQ(r.status, 1) << args[0].toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1);
+            EXPECT_TRUE(r.err.contains("process " + QByteArray::number(QCoreApplication::applicationPid())))
+                << r.err.toStdString();
+            EXPECT_EQ(readFile(diary), before);
+        }
+    }
+    for (const char *left : {"", "\x7f\x01 damaged\n", "2147483647\norvane\n"}) {
+        for (const QStringList &args : writers) {
+            ASSERT_TRUE(testsupport::writeFile(lockFile, left));
+            const ToolRun r = tool(args);
+            EXPECT_EQ(r.status, 0) << args[0].toStdString() << ": " << r.err.toStdString();
+            EXPECT_FALSE(QFile::exists(lockFile));
+        }
+    }
+}
+
+// A write that the system stops part way (here at a limit on file size, as
+// at a full disk) is told with the file's name and the system's reason, and
+// leaves what was there: a small file and large ones, a diary, CSV and a
+// report.
+TEST_F(Tool, AWriteCutShortIsToldAndLeavesWhatWasThere)
+{
+    const QString big = testsupport::fixturePath(QStringLiteral("big15000.orv"));
+    ASSERT_TRUE(testsupport::writeFile(path("out.pdf"), "the report of last month"));
+    const std::tuple<rlim_t, QStringList, const char *> rows[] = {
+        {1024, {"copy", kFixture}, "out.orv"},
+        {65536, {"copy", big}, "out.orv"},
+        {65536, {"export", "--format", "csv", "--diary", big}, "out.csv"},
+        {65536, {"report", "--diary", big}, "out.pdf"},
+    };
+    const std::string before = contents();
+    for (const auto &[limit, args, name] : rows) {
+        const ToolRun r = tool(args + QStringList{path(name)}, {}, [limit = limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &size);
+        });
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_EQ(r.err.toStdString(),
+                  "orvane-tool: " + path(name).toStdString() + ": the file is larger than the system allows\n");
+    }
+    EXPECT_EQ(contents(), before);
 }
 
 TEST_F(Tool, WritesTheReportOfTheViewWithoutADisplay)

@@ -6,6 +6,9 @@
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 class TrendsTest : public MainWindowTest
@@ -92,15 +95,31 @@ TEST_F(TrendsTest, TheReportIsWrittenWhereTheUserSaysAndNowhereElse)
     EXPECT_TRUE(pdf.startsWith("%PDF-")) << pdf.left(16).toStdString();
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 
-    // A folder that is not there, and the diary itself: told, nothing lost.
+    // A folder that is not there, the diary itself, and a disk that fills
+    // just before the end of the report (here a limit on the size of files):
+    // told, nothing lost.
     const QByteArray diary = testsupport::readFile(path);
-    dialogs.fileAnswers << home.filePath(QStringLiteral("no such folder/report.pdf")) << path;
+    dialogs.fileAnswers << home.filePath(QStringLiteral("no such folder/report.pdf")) << path
+                        << home.filePath(QStringLiteral("for the doctor.pdf"));
     controller->menuReport->trigger();
     controller->menuReport->trigger();
-    ASSERT_EQ(dialogs.alerts.size(), 2);
+    {
+        rlimit usual{};
+        getrlimit(RLIMIT_FSIZE, &usual);
+        const rlimit nearlyFull{rlim_t(pdf.size() - 100), usual.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &nearlyFull);
+        controller->menuReport->trigger();
+        setrlimit(RLIMIT_FSIZE, &usual);
+        std::signal(SIGXFSZ, handler);
+    }
+    ASSERT_EQ(dialogs.alerts.size(), 3);
     for (const ScriptedDialogs::Alert &alert : dialogs.alerts)
         EXPECT_EQ(alert.message, strings.text(QStringLiteral("ALERT_REPORT_FAILED")));
     EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(QStringLiteral("no such folder")));
+    EXPECT_TRUE(dialogs.alerts[2].informativeText.contains(strings.text(QStringLiteral("SAVE_REASON_TOO_LARGE"))))
+        << dialogs.alerts[2].informativeText.toStdString();
+    EXPECT_EQ(testsupport::readFile(home.filePath(QStringLiteral("for the doctor.pdf"))), pdf);
     EXPECT_EQ(testsupport::readFile(path), diary);
 
     // Nothing in view, nothing to report.
