@@ -36,7 +36,8 @@ public:
     static constexpr int kLayoutDefault = 1;
     static constexpr int kLayoutREALStudio = 2;
 
-    // The text split at every CR, without trimming; nothing for no text.
+    // The text split at every CR (at every LF when it holds no CR), without
+    // trimming; nothing for no text.
     static std::optional<CsvLines> convertIntoArrayStreamText(const std::optional<QString> &text);
     // The layout of the lines by their header (nullptr: no lines): default
     // when it has 12 fields, the first "idCard" and none empty; REALStudio
