@@ -73,11 +73,18 @@ public:
     // after its latest editing date. When the destination has no such date,
     // every incoming card that has the date counts as later. An empty
     // destination takes every card. Returns the number of cards appended.
-    static size_t removeMeasuramentDuplicate(const CardList &incoming, CardList &destination);
-    // The latest editing date among the cards that have one; nothing when
-    // none has (or for nullptr).
-    static CardDate returnDateLastEdit(const CardList *cards);
-    // The latest creation date among the cards that have one; nothing when
-    // none has (or for nullptr).
-    static CardDate returnDateLastAdd(const CardList *cards);
+    //
+    // Dates after now (the moment of the import) were stamped by a clock set
+    // ahead: they are left out of the destination's latest dates, which they
+    // would otherwise hold for ever. An incoming date after now is measured
+    // against every date of the destination, so that such a card, joined
+    // again, is not taken twice.
+    static size_t removeMeasuramentDuplicate(const CardList &incoming, CardList &destination,
+                                             double now = CardDates::now());
+    // The latest editing date, up to the instant given, among the cards that
+    // have one; nothing when none has (or for nullptr).
+    static CardDate returnDateLastEdit(const CardList *cards, double upTo = CardDates::now());
+    // The latest creation date, up to the instant given, among the cards that
+    // have one; nothing when none has (or for nullptr).
+    static CardDate returnDateLastAdd(const CardList *cards, double upTo = CardDates::now());
 };

@@ -168,6 +168,29 @@ TEST(Merge, TakesOnlyCardsCreatedOrEditedLater)
         EXPECT_EQ(ZRImport::removeMeasuramentDuplicate(from, to), added) << what;
 }
 
+// A card stamped by a clock set ahead (here the 20th, with the import on
+// the 15th) must not hide every card made after the diary's real latest.
+TEST(Merge, DatesAfterTheImportDoNotHideLaterCards)
+{
+    const double now = may(15);
+    const CardRef ahead = card(may(20), may(20)), editedAhead = card(may(1), may(1), may(20));
+    const std::tuple<const char *, CardList, CardList, size_t> rows[] = {
+        {"created after the diary's latest", {card(may(10), may(10)), ahead}, {card(may(12), may(12))}, 1},
+        {"edited after the diary's latest", {card(may(10), may(10), may(11)), editedAhead},
+         {card(may(2), may(2), may(12))}, 1},
+        // A date after the import is measured against every date of the
+        // diary: the card ahead, joined again, is not taken twice.
+        {"the cards ahead again", {card(may(10), may(10)), ahead, editedAhead}, {ahead, editedAhead}, 0},
+        {"a card further ahead", {card(may(10), may(10)), ahead}, {card(may(21), may(21))}, 1},
+        {"a card ahead, into a diary without one", {card(may(10), may(10))}, {card(may(19), may(19))}, 1},
+    };
+    for (auto [what, to, from, added] : rows)
+        EXPECT_EQ(ZRImport::removeMeasuramentDuplicate(from, to, now), added) << what;
+    const CardList cards = {card(0, may(10), may(11)), ahead, editedAhead};
+    EXPECT_EQ(std::pair(ZRImport::returnDateLastAdd(&cards, now), ZRImport::returnDateLastEdit(&cards, now)),
+              std::pair(CardDate(may(10)), CardDate(may(11))));
+}
+
 TEST(Merge, ReferenceDatesAreTheLatestThatAreNumbers)
 {
     const CardList cards = {card(0, std::nan(""), std::nan("")), card(0, may(3), may(8)), card(0, may(5)),
