@@ -88,10 +88,14 @@ protected:
 };
 
 // Refused: the status, nothing on standard output, one line on standard
-// error, and nothing written or left behind, not even by a failed write.
+// error (after the count of records not imported, when there are some), and
+// nothing written or left behind, not even by a failed write.
 TEST_F(Tool, RefusesWithoutWritingAnything)
 {
-    const QString d = diary, absent = path("absent.orv"), cards = path("cards.csv");
+    const QString d = diary, absent = path("absent.orv"), cards = path("cards.csv"), rejected = path("rejected.csv");
+    // Records that are all refused are counted before the reason is given.
+    ASSERT_TRUE(testsupport::writeFile(rejected, readFile(path("header.csv")) + "1;;;;;;;;;;1;0\r1;x;;y;;;;;;;1;0\r"));
+    const QByteArray counted = "ATTENZIONE: 2 record non sono stati importati!\n";
     // The status, the arguments that the cases share, the cases.
     const std::tuple<int, QStringList, QList<QStringList>> groups[] = {
         {1, {}, {{"dump", kBroken}, {"copy", kBroken, d}, {"copy", kFixture, d + "/x.orv"},
@@ -100,7 +104,7 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
         // Nowhere to write, no diary to read, a file that brings nothing (even
         // when replacing), a diary that cannot be read and so is never written.
         {1, {"export", "--format", "csv", "--diary"}, {{d, cards + "/x.csv"}, {absent, cards}}},
-        {1, {"import", "--replace", "--diary"}, {{d, path("header.csv")}, {path("bad.orv"), cards}}},
+        {1, {"import", "--replace", "--diary"}, {{d, path("header.csv")}, {path("bad.orv"), cards}, {d, rejected}}},
         // Rome's clocks skip from 2:00 to 3:00 in the night of 29 March 2026.
         {2, {"stats", "--diary", d}, {{"--frobnicate"}, {"extra"}, {"--period"}, {"--period", "10"}, {"--period", "-1"},
                                       {"--kind", "3"}, {"--kind", "one"}, {"--diary="}, {"--now", "yesterday"},
@@ -122,7 +126,9 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
             const std::string shown = (shared + args).join(QLatin1Char(' ')).toStdString();
             EXPECT_EQ(r.status, status) << shown;
             EXPECT_TRUE(r.out.isEmpty()) << shown;
-            EXPECT_EQ(r.err.count('\n'), 1) << shown << ": " << r.err.toStdString();
+            const bool hasCount = args.contains(rejected);
+            EXPECT_EQ(r.err.startsWith(counted), hasCount) << shown << ": " << r.err.toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1 + hasCount) << shown << ": " << r.err.toStdString();
         }
     }
     // No command, or one used wrongly: the usage, status 2.
