@@ -318,6 +318,7 @@ void AppController::showPanel(QWidget *panel, bool activate)
 
 void AppController::placeWindow(QWidget *window)
 {
+    constexpr int kPanelRoom = 500; // the statistics panel's width, about
     if (m_placed.contains(window))
         return;
     m_placed.insert(window);
@@ -333,9 +334,13 @@ void AppController::placeWindow(QWidget *window)
     }
     const QRect screen = windowMain->screen()->availableGeometry();
     if (window == windowMain) {
-        // A first start leaves a border of the screen free.
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                                window->size().boundedTo(screen.size() * 9 / 10), screen));
+        // A first start leaves a border of the screen free, and room at the
+        // right for the panels where the screen has it.
+        const QSize size = window->size().boundedTo(screen.size() * 9 / 10);
+        const QSize withPanels(size.width() + kPanelRoom, size.height());
+        window->resize(size);
+        window->move(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, withPanels.boundedTo(screen.size()), screen).topLeft());
         return;
     }
     // The panel's frame is taken to be the main window's, which is shown.

@@ -308,6 +308,9 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
     const int tryAgain = Dialogs::kFirstButton, elsewhere = Dialogs::kFirstButton + 1,
               withoutSaving = Dialogs::kFirstButton + 2, stay = Dialogs::kFirstButton + 3;
     const QString copy = home.filePath(QStringLiteral("copy"));
+    QStringList buttons;
+    for (const char *key : {"BUTTON_TRY_AGAIN", "BUTTON_SAVE_ELSEWHERE", "BUTTON_QUIT_WITHOUT_SAVING", "ALLERT_BUTTON_CANCEL"})
+        buttons << strings.text(QString::fromLatin1(key));
     struct Case {
         const char *what;
         bool byClosing; // the window's close button, else the quit command
@@ -357,8 +360,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
         for (int i = 0; i < c.failureAlerts; ++i) {
             const ScriptedDialogs::Alert &alert = dialogs.alerts[i];
             EXPECT_EQ(alert.message, strings.text(QStringLiteral("ALERT_QUIT_SAVE_FAILED")));
-            EXPECT_EQ(alert.buttons.size(), 4);
-            EXPECT_EQ(alert.buttons[2], strings.text(QStringLiteral("BUTTON_QUIT_WITHOUT_SAVING")));
+            EXPECT_EQ(alert.buttons, buttons);
             EXPECT_EQ(alert.destructiveButton, 2);
             EXPECT_TRUE(alert.informativeText.contains(i == 1 && c.files.size() == 2 ? QStringLiteral("/proc/copy")
                                                                                      : path))
