@@ -62,8 +62,8 @@ AppController::~AppController()
     // The table must let go of the model before the model goes.
     if (listaSchedeGlicemiche)
         listaSchedeGlicemiche->setModel(nullptr);
-    // The panels go after their menu items: what they are told as they go
-    // has nowhere to go.
+    // The panels are deleted after the menu items their hiding retitles:
+    // stop listening to them first.
     if (windowMain) {
         windowMain->removeEventFilter(this);
         for (const auto &[panel, item] : panels())
