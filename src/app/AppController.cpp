@@ -740,7 +740,7 @@ void AppController::exportReport()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     // Whatever the panel let through, the diary itself is never written over.
-    if (QFileInfo(path) == QFileInfo(diaryPath)) {
+    if (DiaryFile::sameFile(path, diaryPath)) {
         Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"), text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
         return;
     }
@@ -1043,7 +1043,7 @@ void AppController::windowExportTypeButtonContinue()
         return;
     // Anything but a diary file written over the diary itself would leave
     // the program's own file unreadable.
-    if (*kind != ZRExport::Kind::OrvaneORV && QFileInfo(path) == QFileInfo(diaryPath)) {
+    if (*kind != ZRExport::Kind::OrvaneORV && DiaryFile::sameFile(path, diaryPath)) {
         Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
                                     text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
         return;

@@ -560,6 +560,15 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
     EXPECT_EQ(testsupport::readFile(path), diary);
+
+    // With no diary file on disk, a new file is not taken for it.
+    ASSERT_TRUE(QFile::remove(path));
+    controller->csvExport->trigger();
+    sheet->formatOrvaneCSV->setChecked(true);
+    dialogs.fileAnswers << home.filePath(QStringLiteral("new.csv"));
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    EXPECT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("new.csv"))));
 }
 
 } // namespace
