@@ -433,12 +433,13 @@ int importIntoDiary(const QStringList &args)
     const QString file = a.rest.first();
     Interchange::ImportResult result =
         Interchange::importFile(file, *diary, a.flags.contains(QStringLiteral("--replace")));
+    // Records that could not be read are told whether or not any card came in.
+    if (!result.warning().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(result.warning()));
     if (!result.imported()) {
         fail(QStringLiteral("%1: %2").arg(file, result.message));
         return 1;
     }
-    if (!result.warning().isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(result.warning()));
     const DiaryFile::SaveResult saved = DiaryFile::save(diaryPath, result.newDiary);
     if (!saved.ok) {
         fail(QStringLiteral("%1: %2").arg(diaryPath, saved.error));

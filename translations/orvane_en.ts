@@ -848,5 +848,80 @@
         <source>REPORT_MANY_VALUES</source>
         <translation>%1 values, %2 to %3</translation>
     </message>
+    <message>
+        <extracomment>Why the diary is not written: it could not be read when the program started.</extracomment>
+        <source>SAVE_BLOCKED_REASON</source>
+        <translation>it could not be read at start, so it is not written over</translation>
+    </message>
+    <message>
+        <source>ALERT_QUIT_SAVE_FAILED</source>
+        <translation>The diary could not be saved, so Orvane has not quit.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>ALERT_QUIT_SAVE_FAILED_INFO</source>
+        <translation>Writing %1 failed: %2.
+
+Try again, save the diary in another place, or quit without saving and lose the changes made since it was last saved.</translation>
+    </message>
+    <message>
+        <source>BUTTON_TRY_AGAIN</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>BUTTON_SAVE_ELSEWHERE</source>
+        <translation>Save Elsewhere…</translation>
+    </message>
+    <message>
+        <source>BUTTON_QUIT_WITHOUT_SAVING</source>
+        <translation>Quit Without Saving</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file the cards were saved in.</extracomment>
+        <source>ALERT_SAVED_ELSEWHERE</source>
+        <translation>Your cards are saved in %1.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the diary, %2 why it could not be written.</extracomment>
+        <source>ALERT_SAVED_ELSEWHERE_INFO</source>
+        <translation>The diary itself, %1, could not be written (%2): the next start opens it as it was last saved. Import the file saved now (File ▸ Import…, Yes to replace the diary) to have every card back.</translation>
+    </message>
+    <message>
+        <source>ALERT_RECOVERED</source>
+        <translation>Your cards were kept in a recovery file.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the recovery files, one a line.</extracomment>
+        <source>ALERT_RECOVERED_INFO</source>
+        <translation>The last time Orvane ended, the diary could not be written, so its cards were saved in:
+%1
+Import the file (File ▸ Import…) to bring them back into the diary.</translation>
+    </message>
+    <message>
+        <extracomment>Titles of the file panels.</extracomment>
+        <source>PANEL_IMPORT</source>
+        <translation>Import Cards</translation>
+    </message>
+    <message>
+        <source>PANEL_EXPORT</source>
+        <translation>Export Diary</translation>
+    </message>
+    <message>
+        <source>PANEL_REPORT</source>
+        <translation>Save Report</translation>
+    </message>
+    <message>
+        <source>PANEL_SAVE_ELSEWHERE</source>
+        <translation>Save the Diary Elsewhere</translation>
+    </message>
+    <message>
+        <extracomment>File kinds offered by the save panels.</extracomment>
+        <source>FILTER_ORV</source>
+        <translation>Orvane diary (*.orv)</translation>
+    </message>
+    <message>
+        <source>FILTER_CSV</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
 </context>
 </TS>

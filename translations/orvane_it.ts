@@ -848,5 +848,80 @@
         <source>REPORT_MANY_VALUES</source>
         <translation>%1 valori, da %2 a %3</translation>
     </message>
+    <message>
+        <extracomment>Why the diary is not written: it could not be read when the program started.</extracomment>
+        <source>SAVE_BLOCKED_REASON</source>
+        <translation>non era leggibile all'avvio, perciò non viene sovrascritto</translation>
+    </message>
+    <message>
+        <source>ALERT_QUIT_SAVE_FAILED</source>
+        <translation>Non è stato possibile salvare l'archivio, perciò Orvane non si è chiuso.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>ALERT_QUIT_SAVE_FAILED_INFO</source>
+        <translation>La scrittura di %1 non è riuscita: %2.
+
+Puoi riprovare, salvare l'archivio in un altro posto, oppure uscire senza salvare perdendo le modifiche fatte dall'ultimo salvataggio.</translation>
+    </message>
+    <message>
+        <source>BUTTON_TRY_AGAIN</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>BUTTON_SAVE_ELSEWHERE</source>
+        <translation>Salva altrove…</translation>
+    </message>
+    <message>
+        <source>BUTTON_QUIT_WITHOUT_SAVING</source>
+        <translation>Esci senza salvare</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file the cards were saved in.</extracomment>
+        <source>ALERT_SAVED_ELSEWHERE</source>
+        <translation>Le tue schede sono salvate in %1.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the diary, %2 why it could not be written.</extracomment>
+        <source>ALERT_SAVED_ELSEWHERE_INFO</source>
+        <translation>L'archivio stesso, %1, non è stato scritto (%2): al prossimo avvio si aprirà com'era all'ultimo salvataggio. Importa il file salvato ora (Archivio ▸ Importa…, Sì per sostituire l'archivio) per riavere tutte le schede.</translation>
+    </message>
+    <message>
+        <source>ALERT_RECOVERED</source>
+        <translation>Le tue schede sono state conservate in un file di recupero.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the recovery files, one a line.</extracomment>
+        <source>ALERT_RECOVERED_INFO</source>
+        <translation>L'ultima volta che Orvane si è chiuso non è stato possibile scrivere l'archivio, perciò le sue schede sono state salvate in:
+%1
+Importa il file (Archivio ▸ Importa…) per riportarle nell'archivio.</translation>
+    </message>
+    <message>
+        <extracomment>Titles of the file panels.</extracomment>
+        <source>PANEL_IMPORT</source>
+        <translation>Importa schede</translation>
+    </message>
+    <message>
+        <source>PANEL_EXPORT</source>
+        <translation>Esporta l'archivio</translation>
+    </message>
+    <message>
+        <source>PANEL_REPORT</source>
+        <translation>Salva il rapporto</translation>
+    </message>
+    <message>
+        <source>PANEL_SAVE_ELSEWHERE</source>
+        <translation>Salva l'archivio altrove</translation>
+    </message>
+    <message>
+        <extracomment>File kinds offered by the save panels.</extracomment>
+        <source>FILTER_ORV</source>
+        <translation>Archivio Orvane (*.orv)</translation>
+    </message>
+    <message>
+        <source>FILTER_CSV</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
 </context>
 </TS>

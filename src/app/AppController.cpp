@@ -6,6 +6,8 @@
 #include "model/DiaryFile.h"
 #include "model/DiaryWriter.h"
 #include "app/Preferences.h"
+#include "app/Recovery.h"
+#include "app/WindowPlaces.h"
 #include "text/TextConversions.h"
 #include "model/ZRImport.h"
 #include "ui/Dialogs.h"
@@ -25,9 +27,12 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -37,6 +42,8 @@
 #include <QTableView>
 #include <QToolBar>
 
+#include <cstdio>
+
 AppController::AppController(const StringTable &strings, QObject *parent)
     : QObject(parent)
     , diaryPath(DiaryFile::diaryPath())
@@ -44,6 +51,7 @@ AppController::AppController(const StringTable &strings, QObject *parent)
     , m_writer(std::make_unique<DiaryWriter>())
 {
     preferencesPath = Preferences::defaultPath();
+    recoveryFolder = Recovery::defaultFolder();
     exitProgram = [](int status) { QCoreApplication::exit(status); };
 }
 
@@ -54,6 +62,13 @@ AppController::~AppController()
     // The table must let go of the model before the model goes.
     if (listaSchedeGlicemiche)
         listaSchedeGlicemiche->setModel(nullptr);
+    // The panels are deleted after the menu items their hiding retitles:
+    // stop listening to them first.
+    if (windowMain) {
+        windowMain->removeEventFilter(this);
+        for (const auto &[panel, item] : panels())
+            panel->removeEventFilter(this);
+    }
     delete windowMain;
 }
 
@@ -113,23 +128,33 @@ void AppController::awakeFromNib()
     loadingPreference();
     toolBar->setVisible(settings.toolbarVisible);
     applyToolbarDisplayMode(settings.toolbarDisplayMode);
-    setPanelVisible(windowStatistics, settings.statisticsVisible);
     applyToolbarSizeMode(settings.toolbarSizeMode);
     changeToolbarMenuItemStatus(menuViewShowToolBar);
-    setPanelVisible(windowNote, settings.noteVisible);
-    setPanelVisible(windowStatistics, settings.statisticsVisible);
     windowTrends->setUnit(Trends::unitFromKey(settings.glycemiaUnit));
     windowTrends->onUnitChanged = [this](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
-    setPanelVisible(windowTrends, settings.trendsVisible);
-    menuTrends->setText(text(settings.trendsVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
-    // The panel items are titled for what choosing them will do.
-    menuStatistics->setText(text(settings.statisticsVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
-    menuNote->setText(text(settings.noteVisible ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
+    // The panels wait for the main window (see eventFilter): shown before
+    // it, they would end up beneath it.
+    m_places = Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{});
+    placeWindow(windowMain);
+    windowMain->installEventFilter(this);
+    for (const auto &[panel, item] : panels())
+        panel->installEventFilter(this);
 
     selectPopupItemByTitle(popupPeriod, settings.periodTitle);
     selectPopupItemByTitle(popupMeasurements, settings.kindTitle);
 
     fileOpen();
+
+    // Cards an earlier ending could not write to the diary are told of once.
+    QStringList recovered = Recovery::takeUntold(recoveryFolder);
+    if (!recovered.isEmpty()) {
+        for (QString &file : recovered)
+            file = QDir::toNativeSeparators(file);
+        Dialogs::current().runAlert(windowMain, text("ALERT_RECOVERED"),
+                                    m_strings.text(QStringLiteral("ALERT_RECOVERED_INFO"))
+                                        .arg(recovered.join(QLatin1Char('\n'))),
+                                    {});
+    }
 }
 
 void AppController::connectSignals()
@@ -243,9 +268,96 @@ void AppController::buildToolbarMenu()
             [this](const QPoint &at) { toolbarMenu->popup(toolBar->mapToGlobal(at)); });
 }
 
-void AppController::setPanelVisible(QWidget *panel, bool visible)
+// ---------------------------------------------------------------------------
+// The panels and the places of the windows
+
+QList<std::pair<QWidget *, QAction *>> AppController::panels() const
 {
-    panel->setVisible(visible);
+    // In the order they stack beside the main window.
+    return {{windowStatistics, menuStatistics}, {windowNote, menuNote}, {windowTrends, menuTrends}};
+}
+
+bool AppController::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == windowMain && type == QEvent::Show && !m_panelsRestored) {
+        m_panelsRestored = true;
+        showRestoredPanels();
+    } else if (type == QEvent::Show || type == QEvent::Hide) {
+        // The items are titled for what choosing them will do.
+        for (const auto &[panel, item] : panels()) {
+            if (watched == panel)
+                item->setText(text(type == QEvent::Show ? "MENU_NOTE_HIDE" : "MENU_NOTE_VIEW"));
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AppController::showRestoredPanels()
+{
+    const bool shown[] = {settings.statisticsVisible, settings.noteVisible, settings.trendsVisible};
+    const auto all = panels();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (shown[i])
+            showPanel(all[i].first, false);
+    }
+}
+
+void AppController::showPanel(QWidget *panel, bool activate)
+{
+    placeWindow(panel);
+    panel->show();
+    panel->raise();
+    if (activate)
+        panel->activateWindow();
+    else // raised again once the main window, shown with it, is on screen
+        QMetaObject::invokeMethod(panel, [panel] { panel->raise(); }, Qt::QueuedConnection);
+    if (panel == windowTrends)
+        calculatesTrends();
+}
+
+void AppController::placeWindow(QWidget *window)
+{
+    constexpr int kPanelRoom = 500; // the statistics panel's width, about
+    if (m_placed.contains(window))
+        return;
+    m_placed.insert(window);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (const auto place = WindowPlaces::fromText(m_places.value(window->objectName()))) {
+        if (const auto shown = WindowPlaces::onScreen(*place, screens)) {
+            window->resize(shown->size());
+            window->move(shown->topLeft());
+            return;
+        }
+    }
+    const QRect screen = windowMain->screen()->availableGeometry();
+    if (window == windowMain) {
+        // A first start leaves a border of the screen free, and room at the
+        // right for the panels where the screen has it.
+        const QSize size = window->size().boundedTo(screen.size() * 9 / 10);
+        const QSize withPanels(size.width() + kPanelRoom, size.height());
+        window->resize(size);
+        window->move(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, withPanels.boundedTo(screen.size()), screen).topLeft());
+        return;
+    }
+    // The panel's frame is taken to be the main window's, which is shown.
+    const QRect mainFrame = windowMain->frameGeometry(), mainInside = windowMain->geometry();
+    const QMargins frame(mainInside.left() - mainFrame.left(), mainInside.top() - mainFrame.top(),
+                         mainFrame.right() - mainInside.right(), mainFrame.bottom() - mainInside.bottom());
+    auto sizeOf = [](QWidget *w) { return w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint(); };
+    // Below the panels stacked before it.
+    int below = 0;
+    for (const auto &[panel, item] : panels()) {
+        if (panel == window)
+            break;
+        below += sizeOf(panel).grownBy(frame).height() + 8;
+    }
+    const QSize size = sizeOf(window).boundedTo(screen.size().shrunkBy(frame));
+    window->resize(size);
+    window->move(WindowPlaces::beside(mainFrame, size.grownBy(frame), below, screen).topLeft());
 }
 
 // ---------------------------------------------------------------------------
@@ -282,6 +394,11 @@ void AppController::updatePreference()
     settings.noteVisible = windowNote->isVisible();
     settings.trendsVisible = windowTrends->isVisible();
     settings.glycemiaUnit = Trends::unitKey(windowTrends->unit());
+    Preferences::Domain places = m_places;
+    for (const QWidget *window : std::as_const(m_placed))
+        places.insert(window->objectName(), WindowPlaces::toText(QRect(window->pos(), window->size())));
+    if (!places.isEmpty())
+        P::write(P::placesPath(preferencesPath), places);
     // isHidden, not isVisible: the toolbar of a window being closed is shown.
     const P::Domain domain{
         {QString::fromLatin1(P::kToolBarIsVisible), P::yesNo(!toolBar->isHidden())},
@@ -299,12 +416,15 @@ void AppController::updatePreference()
 
 void AppController::quitApplicationWithAllert()
 {
-    fileSave();
-    waitForSave();
+    const LastSave saved = saveBeforeQuitting();
+    if (saved == LastSave::Stay)
+        return;
     updatePreference();
-    const int answer = Dialogs::current().runAlert(windowMain, text("ALLERT_TEXT_MESSAGE_QUIT"), QString(),
-                                                   {text("BUTTON_YES"), text("BUTTON_NO")});
-    if (answer != Dialogs::kFirstButton)
+    // A failed save was settled already: the user chose to end.
+    if (saved == LastSave::Written
+        && Dialogs::current().runAlert(windowMain, text("ALLERT_TEXT_MESSAGE_QUIT"), QString(),
+                                       {text("BUTTON_YES"), text("BUTTON_NO")})
+               != Dialogs::kFirstButton)
         return;
     // An open sheet goes without its entries; the diary is on disk already,
     // and the way out does not save it again.
@@ -361,17 +481,117 @@ bool AppController::writeDiary()
     if (saveInBackground) {
         // Told back on this thread; dropped if the controller is gone by then.
         const QString path = diaryPath;
-        m_writer->submit(path, arrayArchive, [this, path](const DiaryFile::SaveResult &result) {
+        const quint64 number = ++m_saveNumber;
+        m_writer->submit(path, arrayArchive, [this, path, number](const DiaryFile::SaveResult &result) {
             if (!result.ok)
                 QMetaObject::invokeMethod(
-                    this, [this, path, error = result.error] { tellSaveFailed(path, error); }, Qt::QueuedConnection);
+                    this,
+                    [this, path, number, error = result.error] {
+                        if (number == m_saveNumber)
+                            tellSaveFailed(path, error);
+                    },
+                    Qt::QueuedConnection);
         });
         return true;
     }
+    QString error;
+    const bool written = writeDiaryNow(&error);
+    if (!written)
+        tellSaveFailed(diaryPath, error);
+    return written;
+}
+
+bool AppController::writeDiaryNow(QString *whyNot)
+{
+    waitForSave();
+    ++m_saveNumber;
+    if (!m_diaryWritable) {
+        ZRImport::sortForMeasuramentDateArray(&arrayArchive);
+        *whyNot = text("SAVE_BLOCKED_REASON");
+        return false;
+    }
     const DiaryFile::SaveResult result = DiaryFile::save(diaryPath, arrayArchive);
-    if (!result.ok)
-        tellSaveFailed(diaryPath, result.error);
+    *whyNot = result.error;
     return result.ok;
+}
+
+AppController::LastSave AppController::saveBeforeQuitting()
+{
+    QString error;
+    const bool written = writeDiaryNow(&error);
+    filtraDatiSecondoParametriPopupButton(); // the diary is sorted now
+    if (written)
+        return LastSave::Written;
+    QString failedPath = diaryPath, diaryError = error;
+    for (;;) {
+        const int answer = Dialogs::current().runAlert(
+            windowMain, text("ALERT_QUIT_SAVE_FAILED"),
+            m_strings.text(QStringLiteral("ALERT_QUIT_SAVE_FAILED_INFO"))
+                .arg(QDir::toNativeSeparators(failedPath), error),
+            {text("BUTTON_TRY_AGAIN"), text("BUTTON_SAVE_ELSEWHERE"), text("BUTTON_QUIT_WITHOUT_SAVING"),
+             text("ALLERT_BUTTON_CANCEL")},
+            2);
+        QString elsewhere;
+        switch (answer - Dialogs::kFirstButton) {
+        case 0: break;
+        case 1:
+            elsewhere = Dialogs::current().saveFile(windowMain, text("PANEL_SAVE_ELSEWHERE"), QDir::homePath(),
+                                                    QString::fromLatin1(DiaryFile::kFileName), text("FILTER_ORV"));
+            if (elsewhere.isEmpty())
+                continue;
+            if (QFileInfo(elsewhere).suffix().isEmpty())
+                elsewhere += QStringLiteral(".orv");
+            break;
+        case 2: return LastSave::LetGo;
+        default: return LastSave::Stay;
+        }
+        // Two files that are not there compare equal as QFileInfos.
+        const QFileInfo chosen(elsewhere), diary(diaryPath);
+        if (elsewhere.isEmpty()
+            || (chosen.exists() && diary.exists() ? chosen == diary
+                                                  : chosen.absoluteFilePath() == diary.absoluteFilePath())) {
+            if (writeDiaryNow(&error))
+                return LastSave::Written;
+            failedPath = diaryPath;
+            diaryError = error;
+            continue;
+        }
+        CardList cards = arrayArchive;
+        const DiaryFile::SaveResult saved = DiaryFile::save(elsewhere, cards);
+        if (!saved.ok) {
+            failedPath = elsewhere;
+            error = saved.error;
+            continue;
+        }
+        Dialogs::current().runAlert(windowMain,
+                                    m_strings.text(QStringLiteral("ALERT_SAVED_ELSEWHERE"))
+                                        .arg(QDir::toNativeSeparators(elsewhere)),
+                                    m_strings.text(QStringLiteral("ALERT_SAVED_ELSEWHERE_INFO"))
+                                        .arg(QDir::toNativeSeparators(diaryPath), diaryError),
+                                    {});
+        return LastSave::SavedElsewhere;
+    }
+}
+
+void AppController::saveWithoutAsking()
+{
+    QString error;
+    const bool written = writeDiaryNow(&error);
+    filtraDatiSecondoParametriPopupButton(); // the session may go on
+    if (written || arrayArchive == m_recovered)
+        return;
+    QString whyNot;
+    const QString kept = Recovery::write(recoveryFolder, arrayArchive, QDateTime::currentDateTime(), &whyNot);
+    if (kept.isEmpty()) {
+        std::fprintf(stderr, "orvane: %s could not be written (%s), nor a recovery file in %s (%s)\n",
+                     qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
+                     qPrintable(QDir::toNativeSeparators(recoveryFolder)), qPrintable(whyNot));
+        return;
+    }
+    m_recovered = arrayArchive;
+    std::fprintf(stderr, "orvane: %s could not be written (%s); the cards are kept in %s\n",
+                 qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
+                 qPrintable(QDir::toNativeSeparators(kept)));
 }
 
 void AppController::tellSaveFailed(const QString &path, const QString &error)
@@ -513,14 +733,14 @@ void AppController::exportReport()
     if (arrayArchiveFiltered().empty())
         return;
     const QString day = CardDates::toDateTime(currentInstant()).toTimeZone(zone).date().toString(Qt::ISODate);
-    QString path = Dialogs::current().saveFile(windowMain, QDir::homePath(),
-                                               QStringLiteral("Orvane report %1.pdf").arg(day));
+    QString path = Dialogs::current().saveFile(windowMain, text("PANEL_REPORT"), QDir::homePath(),
+                                               QStringLiteral("Orvane report %1.pdf").arg(day), {});
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     // Whatever the panel let through, the diary itself is never written over.
-    if (QFileInfo(path) == QFileInfo(diaryPath)) {
+    if (DiaryFile::sameFile(path, diaryPath)) {
         Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"), text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
         return;
     }
@@ -634,19 +854,13 @@ void AppController::menuView(QAction *sender)
     }
 }
 
-void AppController::viewPanel(QWidget *panel, QAction *menuAssociated)
+void AppController::viewPanel(QWidget *panel, QAction *)
 {
-    if (panel->isVisible()) {
-        menuAssociated->setText(text("MENU_NOTE_VIEW"));
-        panel->setVisible(false);
-    } else {
-        menuAssociated->setText(text("MENU_NOTE_HIDE"));
-        panel->show();
-        panel->raise();
-        panel->activateWindow();
-        if (panel == windowTrends)
-            calculatesTrends();
-    }
+    // The item's title follows through eventFilter.
+    if (panel->isVisible())
+        panel->hide();
+    else
+        showPanel(panel, true);
 }
 
 void AppController::changeToolbarMenuItemStatus(QAction *)
@@ -767,7 +981,7 @@ void AppController::windowDeleteRemove()
 
 void AppController::fileOpenToImport()
 {
-    const QString path = Dialogs::current().openFile(windowMain, QDir::homePath(),
+    const QString path = Dialogs::current().openFile(windowMain, text("PANEL_IMPORT"), QDir::homePath(),
                                                      {QStringLiteral("csv"), QStringLiteral("orv")});
     if (path.isEmpty())
         return;
@@ -794,8 +1008,6 @@ void AppController::fileOpenToImport()
         Dialogs::current().runAlert(windowMain, text("ALERT_IMPORT_NOTHING"), why, {});
         filtraDatiSecondoParametriPopupButton();
     }
-    labelNumberOfRecord->setText(
-        QStringLiteral("%1 %2").arg(text("VIEW_NUMBER_RECORD")).arg(qulonglong(arrayArchive.size())));
 }
 
 void AppController::exportDB()
@@ -821,13 +1033,17 @@ void AppController::windowExportTypeButtonContinue()
     // the export.
     windowExportType->accept();
     updateCommandStates();
-    const QString path = Dialogs::current().saveFile(windowMain, QDir::homePath(), name);
+    // The panel offers the files of the kind chosen.
+    const QString filter = !suggested                                ? QString()
+                         : *suggested == ZRExport::Kind::OrvaneORV ? text("FILTER_ORV")
+                                                                   : text("FILTER_CSV");
+    const QString path = Dialogs::current().saveFile(windowMain, text("PANEL_EXPORT"), QDir::homePath(), name, filter);
     const std::optional<ZRExport::Kind> kind = windowExportType->selectedKind();
     if (path.isEmpty() || !kind)
         return;
     // Anything but a diary file written over the diary itself would leave
     // the program's own file unreadable.
-    if (*kind != ZRExport::Kind::OrvaneORV && QFileInfo(path) == QFileInfo(diaryPath)) {
+    if (*kind != ZRExport::Kind::OrvaneORV && DiaryFile::sameFile(path, diaryPath)) {
         Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
                                     text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
         return;

@@ -7,7 +7,9 @@
 #include "view/Commands.h"
 #include "view/DiaryFilter.h"
 
+#include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimeZone>
 
@@ -67,9 +69,22 @@ public:
     // program at once through exitProgram.
     void quitApplicationWithAllert();
     std::function<void(int status)> exitProgram;
-    // True once the quit command has saved on its way out: the program's
+    // True once a way out the user chose has saved: the program's
     // termination need not save again.
     bool savedForQuit() const { return m_savedForQuit; }
+    void setSavedForQuit() { m_savedForQuit = true; }
+
+    // The last save of a way out the user chose, written before any window
+    // goes. When it fails the user is told why and chooses: try again, save
+    // the diary elsewhere, quit without saving, or stay.
+    enum class LastSave { Written, SavedElsewhere, LetGo, Stay };
+    LastSave saveBeforeQuitting();
+    // The last save of an ending that cannot ask (a signal, the session
+    // ending): a diary that cannot be written goes to a new file in
+    // recoveryFolder, which the next start tells about. Nothing modal.
+    void saveWithoutAsking();
+    // The user's data folder unless set.
+    QString recoveryFolder;
 
     // The toolbar's own menu: display mode (icon and label, icon only,
     // label only) and small size.
@@ -85,6 +100,11 @@ public:
     void filtraDatiSecondoParametriPopupButton();
     bool chekDateMeasurements(const CardDate &dateMeasurement, std::optional<double> actualDay, int dayOfDifference,
                               int caseNumber) const;
+
+    // The panels the last run left shown come up with the main window's
+    // first showing, beside it and above it; every panel's menu item follows
+    // its panel however it is shown or hidden.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The table and the note panel
     int numberOfRowsInTableView() const;
@@ -160,9 +180,17 @@ private:
     void applyToolbarSizeMode(int mode);
     void setToolbarSize(int size);
     void buildToolbarMenu();
-    void setPanelVisible(QWidget *panel, bool visible);
+    QList<std::pair<QWidget *, QAction *>> panels() const;
+    void showPanel(QWidget *panel, bool activate);
+    void showRestoredPanels();
+    // Puts a window where the last run left it, or else the main window in
+    // the middle of the screen and a panel beside the main window.
+    void placeWindow(QWidget *window);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
+    // Writes the diary as it stands, sorted, and returns once it is on disk;
+    // tells nothing.
+    bool writeDiaryNow(QString *whyNot);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
 
@@ -178,6 +206,13 @@ private:
     int m_toolbarDisplayMode = 0;
     int m_toolbarSizeMode = kToolbarSizeDefault;
     bool m_savedForQuit = false;
+    // Each save's number: a failure is told only while no later save was
+    // asked for, since a later one tells its own.
+    quint64 m_saveNumber = 0;
+    CardList m_recovered; // the cards last kept in a recovery file
+    QMap<QString, QString> m_places; // as the last run left them
+    QSet<QWidget *> m_placed;        // placed in this run
+    bool m_panelsRestored = false;
     bool m_trendsStale = true; // the view changed while the trends window was hidden
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.

@@ -27,8 +27,13 @@ bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed()
     const int answer = Dialogs::current().runAlert(m_window, s.text(QStringLiteral("ALLERT_TEXT_MESSAGE_QUIT")), {},
                                                    {s.text(QStringLiteral("BUTTON_YES")),
                                                     s.text(QStringLiteral("BUTTON_NO"))});
-    if (answer == Dialogs::kFirstButton)
+    // The last save comes while the window is still there: a save that
+    // fails is settled with the user before anything goes.
+    if (answer == Dialogs::kFirstButton && appContoller->saveBeforeQuitting() != AppController::LastSave::Stay) {
+        appContoller->updatePreference();
+        appContoller->setSavedForQuit();
         return true;
+    }
     if (m_window)
         m_window->setVisible(true);
     return false;
@@ -36,13 +41,10 @@ bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed()
 
 void AppDelegate::applicationWillTerminate()
 {
-    // The quit command has saved already.
+    // The quit command or the window's closing has saved already.
     if (appContoller->savedForQuit())
         return;
-    // The last save is written before the program goes, so that a failure
-    // can still be told.
-    appContoller->waitForSave();
-    appContoller->saveInBackground = false;
-    appContoller->fileSave();
+    // Nobody can be asked now.
+    appContoller->saveWithoutAsking();
     appContoller->updatePreference();
 }

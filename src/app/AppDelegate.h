@@ -19,9 +19,11 @@ public:
     void setWindow(QMainWindow *window) { m_window = window; }
 
     void applicationDidFinishLaunching();
-    // Asks the quit question; true when the program is to end.
+    // Asks the quit question, then saves the diary and the view settings;
+    // true when the program is to end.
     bool applicationShouldTerminateAfterLastWindowClosed();
-    // Saves the diary and the view settings.
+    // Saves the diary and the view settings when nothing has yet, without a
+    // question: the ending may be one that cannot wait for an answer.
     void applicationWillTerminate();
 
     AppController *appContoller = nullptr;

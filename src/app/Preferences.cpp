@@ -13,6 +13,11 @@ QString defaultPath()
          + QString::fromLatin1(kDomainName) + QStringLiteral(".conf");
 }
 
+QString placesPath(const QString &domainPath)
+{
+    return QFileInfo(domainPath).dir().filePath(QString::fromLatin1(kPlacesName) + QStringLiteral(".conf"));
+}
+
 std::optional<Domain> read(const QString &path)
 {
     const QFileInfo info(path);

@@ -28,6 +28,14 @@ using Domain = QMap<QString, QString>;
 // Where the domain lives for the current user.
 QString defaultPath();
 
+// The places of the main window and its panels live in a file of their own
+// beside the domain (OrvaneWindows.conf), one "x,y,width,height" text under
+// each window's name (windowMain, windowStatistics, windowNote, windowTrends):
+// the domain keeps its nine keys, and a user whose screens changed can throw
+// the places away without losing the view settings.
+inline constexpr char kPlacesName[] = "OrvaneWindows";
+QString placesPath(const QString &domainPath);
+
 // The domain at path; none when there is no such file. Values that are not
 // texts read as absent.
 std::optional<Domain> read(const QString &path);

@@ -27,7 +27,11 @@ int main(int argc, char *argv[])
     // diary and the view settings are saved, nothing is asked.
     TerminationSignals termination;
     // exit, not quit: quit would close the main window, and its closing asks.
-    QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
+    bool terminated = false;
+    QObject::connect(&termination, &TerminationSignals::received, &app, [&terminated] {
+        terminated = true;
+        QCoreApplication::exit(0);
+    });
 
     const StringTable &strings = StringTable::shared();
     const QString diaryPath = DiaryFile::diaryPath();
@@ -68,12 +72,17 @@ int main(int argc, char *argv[])
     // A log-out asks for everything to be saved, then may end the program
     // without a word.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller, [&controller] {
-        controller.fileSave();
-        controller.waitForSave();
+        controller.saveWithoutAsking();
         controller.updatePreference();
     });
 
     controller.awakeFromNib();
     delegate.applicationDidFinishLaunching();
+    // A termination that came while start-up was asking something ended
+    // only that question; the program ends here as it would on the way out.
+    if (terminated) {
+        delegate.applicationWillTerminate();
+        return 0;
+    }
     return QApplication::exec();
 }

@@ -2,7 +2,8 @@
 
 CsvLines::CsvLines(QString text)
     : m_text(std::move(text))
-    , m_count(QStringView(m_text).count(u'\r') + 1)
+    , m_separator(QStringView(m_text).contains(u'\r') ? u'\r' : u'\n')
+    , m_count(QStringView(m_text).count(m_separator) + 1)
 {
 }
 
@@ -11,12 +12,18 @@ QStringView CsvLines::header() const
     return *begin();
 }
 
-CsvLines::const_iterator::const_iterator(QStringView text, qsizetype start)
+CsvLines::const_iterator::const_iterator(QStringView text, qsizetype start, char16_t separator)
     : m_text(text)
+    , m_separator(separator)
     , m_start(start)
 {
-    const qsizetype cr = m_text.indexOf(u'\r', m_start);
-    m_end = cr < 0 ? m_text.size() : cr;
+    findEnd();
+}
+
+void CsvLines::const_iterator::findEnd()
+{
+    const qsizetype end = m_text.indexOf(m_separator, m_start);
+    m_end = end < 0 ? m_text.size() : end;
 }
 
 CsvLines::const_iterator &CsvLines::const_iterator::operator++()
@@ -28,8 +35,7 @@ CsvLines::const_iterator &CsvLines::const_iterator::operator++()
         return *this;
     }
     m_start = m_end + 1;
-    const qsizetype cr = m_text.indexOf(u'\r', m_start);
-    m_end = cr < 0 ? m_text.size() : cr;
+    findEnd();
     return *this;
 }
 

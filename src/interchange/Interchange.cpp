@@ -141,14 +141,14 @@ ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool repl
     return accepted(std::move(joined), counts.added, counts.notImported);
 }
 
-ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace)
+ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace, double now)
 {
     if (fileCards.empty())
         return refused(diary, Outcome::NothingImported, "IMPORT_NO_CARDS", "the diary file holds no cards.");
     if (replace)
         return accepted(fileCards, fileCards.size(), 0);
     CardList joined = diary;
-    const size_t added = ZRImport::removeMeasuramentDuplicate(fileCards, joined);
+    const size_t added = ZRImport::removeMeasuramentDuplicate(fileCards, joined, now);
     if (added == 0)
         return refused(diary, Outcome::NothingImported, "IMPORT_ALL_KNOWN",
                        "the diary already holds every card of the file.");
@@ -170,7 +170,7 @@ ImportResult importFile(const QString &path, const CardList &diary, bool replace
         const std::optional<CardList> cards = DiaryFile::read(path, &why);
         if (!cards)
             return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);
-        return importDiaryCards(*cards, diary, replace);
+        return importDiaryCards(*cards, diary, replace, now);
     }
     const std::optional<QByteArray> bytes = readBounded(path, kLargestCsv, &why);
     if (!bytes)

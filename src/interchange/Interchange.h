@@ -49,7 +49,8 @@ struct ImportResult {
 // and whether its cards replace the diary (true) or join it. CSV cards are
 // appended and the whole diary renumbered; a diary file's cards keep their
 // identifiers and, when joining, only those the diary does not know are
-// taken. The REALStudio layout's dates are read on the wall clock of zone,
+// taken (dates of the diary after now, the moment of the import, do not
+// count). The REALStudio layout's dates are read on the wall clock of zone,
 // its two-digit years counted from now (seconds since 2001).
 //
 // The diary given is never changed: renumbered cards are copies. Whatever
@@ -60,7 +61,8 @@ ImportResult importFile(const QString &path, const CardList &diary, bool replace
 // The same for the bytes of a CSV file and for the cards of a diary file.
 ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool replace,
                        const QTimeZone &zone = QTimeZone::systemTimeZone(), double now = CardDates::now());
-ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace);
+ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, bool replace,
+                              double now = CardDates::now());
 
 // The largest CSV file taken: a lifetime diary is about 20 MB of CSV.
 inline constexpr qint64 kLargestCsv = qint64(64) << 20;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -185,14 +186,14 @@ bool isLater(const CardDate &date, const CardDate &reference)
     return date && !std::isnan(*date) && (!reference || *date > *reference);
 }
 
-template <typename Date> CardDate latest(const CardList *cards, Date date)
+template <typename Date> CardDate latest(const CardList *cards, Date date, double upTo)
 {
     CardDate best;
     if (!cards)
         return best;
     for (const CardRef &card : *cards) {
         const CardDate &d = date(*card);
-        if (d && !std::isnan(*d) && (!best || *d > *best))
+        if (d && !std::isnan(*d) && *d <= upTo && (!best || *d > *best))
             best = d;
     }
     return best;
@@ -245,17 +246,22 @@ QString ZRImport::notImportedMessage(size_t count)
     return QStringLiteral("ATTENZIONE: %1 record non sono stati importati!").arg(qulonglong(count));
 }
 
-size_t ZRImport::removeMeasuramentDuplicate(const CardList &incoming, CardList &destination)
+size_t ZRImport::removeMeasuramentDuplicate(const CardList &incoming, CardList &destination, double now)
 {
     if (destination.empty()) {
         destination.insert(destination.end(), incoming.begin(), incoming.end());
         return incoming.size();
     }
-    const CardDate lastAdd = returnDateLastAdd(&destination);
-    const CardDate lastEdit = returnDateLastEdit(&destination);
+    constexpr double kEver = std::numeric_limits<double>::infinity();
+    const CardDate lastAdd = returnDateLastAdd(&destination, now), lastAddEver = returnDateLastAdd(&destination, kEver);
+    const CardDate lastEdit = returnDateLastEdit(&destination, now),
+                   lastEditEver = returnDateLastEdit(&destination, kEver);
+    const auto later = [now](const CardDate &date, const CardDate &upToNow, const CardDate &ever) {
+        return isLater(date, date && *date > now ? ever : upToNow);
+    };
     size_t added = 0;
     for (const CardRef &card : incoming) {
-        if (isLater(card->dateCreation(), lastAdd) || isLater(card->dateEditing(), lastEdit)) {
+        if (later(card->dateCreation(), lastAdd, lastAddEver) || later(card->dateEditing(), lastEdit, lastEditEver)) {
             destination.push_back(card);
             ++added;
         }
@@ -263,12 +269,12 @@ size_t ZRImport::removeMeasuramentDuplicate(const CardList &incoming, CardList &
     return added;
 }
 
-CardDate ZRImport::returnDateLastEdit(const CardList *cards)
+CardDate ZRImport::returnDateLastEdit(const CardList *cards, double upTo)
 {
-    return latest(cards, [](const ZRGlycemicCard &c) -> const CardDate & { return c.dateEditing(); });
+    return latest(cards, [](const ZRGlycemicCard &c) -> const CardDate & { return c.dateEditing(); }, upTo);
 }
 
-CardDate ZRImport::returnDateLastAdd(const CardList *cards)
+CardDate ZRImport::returnDateLastAdd(const CardList *cards, double upTo)
 {
-    return latest(cards, [](const ZRGlycemicCard &c) -> const CardDate & { return c.dateCreation(); });
+    return latest(cards, [](const ZRGlycemicCard &c) -> const CardDate & { return c.dateCreation(); }, upTo);
 }

@@ -17,7 +17,8 @@ inline constexpr int kLayoutNotRecognised = 0;
 inline constexpr int kLayoutDefault = 1;
 inline constexpr int kLayoutREALStudio = 2;
 
-// The text split at every CR, without trimming; nothing for no text.
+// The text split at every CR (at every LF when it holds no CR), without
+// trimming; nothing for no text.
 std::optional<CsvLines> convertIntoArrayStreamText(const std::optional<QString> &text);
 // The layout of the lines by their header (nullptr: no lines): default
 // when it has 12 fields, the first "idCard" and none empty; REALStudio
@@ -53,12 +54,18 @@ QString notImportedMessage(size_t count);
 // after its latest editing date. When the destination has no such date,
 // every incoming card that has the date counts as later. An empty
 // destination takes every card. Returns the number of cards appended.
-size_t removeMeasuramentDuplicate(const CardList &incoming, CardList &destination);
-// The latest editing date among the cards that have one; nothing when
-// none has (or for nullptr).
-CardDate returnDateLastEdit(const CardList *cards);
-// The latest creation date among the cards that have one; nothing when
-// none has (or for nullptr).
-CardDate returnDateLastAdd(const CardList *cards);
+//
+// Dates after now (the moment of the import) were stamped by a clock set
+// ahead: they are left out of the destination's latest dates, which they
+// would otherwise hold for ever. An incoming date after now is measured
+// against every date of the destination, so that such a card, joined
+// again, is not taken twice.
+size_t removeMeasuramentDuplicate(const CardList &incoming, CardList &destination, double now = CardDates::now());
+// The latest editing date, up to the instant given, among the cards that
+// have one; nothing when none has (or for nullptr).
+CardDate returnDateLastEdit(const CardList *cards, double upTo = CardDates::now());
+// The latest creation date, up to the instant given, among the cards that
+// have one; nothing when none has (or for nullptr).
+CardDate returnDateLastAdd(const CardList *cards, double upTo = CardDates::now());
 
 } // namespace ZRImport

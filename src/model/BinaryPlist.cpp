@@ -1,10 +1,12 @@
 #include "model/BinaryPlist.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -14,6 +16,15 @@ namespace {
 
 uint64_t readBE(const char *p, int size)
 {
+    // Offsets and references are read where they lie, each time they are
+    // needed: the common widths in one load.
+    switch (size) {
+    case 1: return static_cast<unsigned char>(*p);
+    case 2: return qFromBigEndian<quint16>(p);
+    case 4: return qFromBigEndian<quint32>(p);
+    case 8: return qFromBigEndian<quint64>(p);
+    default: break;
+    }
     uint64_t v = 0;
     for (int i = 0; i < size; ++i)
         v = (v << 8) | static_cast<unsigned char>(p[i]);
@@ -26,52 +37,80 @@ void setError(QString *error, const char *text)
         *error = QString::fromLatin1(text);
 }
 
+struct Frame {
+    int offsetSize = 0;
+    int refSize = 0;
+    uint64_t count = 0;
+    uint64_t top = 0;
+    uint64_t tableStart = 0;
+};
+
+bool readFrame(QByteArrayView header, QByteArrayView trailer, uint64_t size, Frame &f, QString *error)
+{
+    if (size < kHeaderSize || header.size() < kHeaderSize || std::memcmp(header.data(), "bplist0", 7) != 0) {
+        setError(error, "the file is not a binary property list");
+        return false;
+    }
+    if (size < kHeaderSize + kTrailerSize + 1 || trailer.size() < kTrailerSize) {
+        setError(error, "the property list is truncated");
+        return false;
+    }
+    const char *t = trailer.data() + trailer.size() - kTrailerSize;
+    f.offsetSize = static_cast<unsigned char>(t[6]);
+    f.refSize = static_cast<unsigned char>(t[7]);
+    f.count = readBE(t + 8, 8);
+    f.top = readBE(t + 16, 8);
+    f.tableStart = readBE(t + 24, 8);
+    if (f.offsetSize < 1 || f.offsetSize > 8 || f.refSize < 1 || f.refSize > 8) {
+        setError(error, "the property list's trailer is damaged");
+        return false;
+    }
+    const uint64_t tableEnd = size - kTrailerSize;
+    if (f.count == 0 || f.tableStart < 9 || f.tableStart > tableEnd ||
+        f.count > (tableEnd - f.tableStart) / static_cast<uint64_t>(f.offsetSize) || f.top >= f.count) {
+        setError(error, "the property list's offset table is out of range");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool checkFrame(QByteArrayView header, QByteArrayView trailer, uint64_t fileSize, QString *error)
+{
+    Frame f;
+    return readFrame(header, trailer, fileSize, f, error);
+}
 
 std::optional<Document> Document::parse(QByteArray bytes, QString *error)
 {
     const uint64_t size = static_cast<uint64_t>(bytes.size());
-    if (size < 8 || std::memcmp(bytes.constData(), "bplist0", 7) != 0) {
-        setError(error, "the file is not a binary property list");
+    Frame f;
+    if (!readFrame(bytes, bytes, size, f, error))
         return std::nullopt;
-    }
-    if (size < 8 + 32 + 1) {
-        setError(error, "the property list is truncated");
-        return std::nullopt;
-    }
-    const char *trailer = bytes.constData() + size - 32;
-    const int offsetSize = static_cast<unsigned char>(trailer[6]);
-    const int refSize = static_cast<unsigned char>(trailer[7]);
-    const uint64_t count = readBE(trailer + 8, 8);
-    const uint64_t top = readBE(trailer + 16, 8);
-    const uint64_t tableStart = readBE(trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8) {
-        setError(error, "the property list's trailer is damaged");
-        return std::nullopt;
-    }
-    const uint64_t tableEnd = size - 32;
-    if (count == 0 || tableStart < 9 || tableStart > tableEnd ||
-        count > (tableEnd - tableStart) / static_cast<uint64_t>(offsetSize) || top >= count) {
-        setError(error, "the property list's offset table is out of range");
-        return std::nullopt;
-    }
-    Document doc;
-    doc.m_offsets.resize(count);
-    const char *p = bytes.constData() + tableStart;
-    for (uint64_t i = 0; i < count; ++i, p += offsetSize) {
-        const uint64_t off = readBE(p, offsetSize);
-        if (off < 8 || off >= tableStart) {
+    // Checked once here; the offsets stay in the file's bytes, where a table
+    // of one-byte offsets takes an eighth of what a copy would.
+    const char *p = bytes.constData() + f.tableStart;
+    for (uint64_t i = 0; i < f.count; ++i, p += f.offsetSize) {
+        const uint64_t off = readBE(p, f.offsetSize);
+        if (off < 8 || off >= f.tableStart) {
             setError(error, "an object offset of the property list is out of range");
             return std::nullopt;
         }
-        doc.m_offsets[i] = off;
     }
+    Document doc;
     doc.m_bytes = std::move(bytes);
-    doc.m_objectCount = count;
-    doc.m_top = top;
-    doc.m_refSize = refSize;
-    doc.m_tableStart = tableStart;
+    doc.m_objectCount = f.count;
+    doc.m_top = f.top;
+    doc.m_refSize = f.refSize;
+    doc.m_offsetSize = f.offsetSize;
+    doc.m_tableStart = f.tableStart;
     return doc;
+}
+
+uint64_t Document::offset(Ref ref) const
+{
+    return readBE(m_bytes.constData() + m_tableStart + ref * static_cast<uint64_t>(m_offsetSize), m_offsetSize);
 }
 
 namespace {
@@ -114,7 +153,7 @@ Kind Document::kind(Ref ref) const
 {
     if (ref >= m_objectCount)
         return Kind::Invalid;
-    const auto marker = static_cast<unsigned char>(m_bytes[static_cast<qsizetype>(m_offsets[ref])]);
+    const auto marker = static_cast<unsigned char>(m_bytes[static_cast<qsizetype>(offset(ref))]);
     switch (marker >> 4) {
     case 0x0:
         if (marker == 0x00)
@@ -138,7 +177,7 @@ Kind Document::kind(Ref ref) const
 }
 
 #define BPLIST_HEADER(ref, h)                                                                                       \
-    if ((ref) >= m_objectCount || !header(m_bytes, m_tableStart, m_offsets[(ref)], h))                             \
+    if ((ref) >= m_objectCount || !header(m_bytes, m_tableStart, offset(ref), h))                                   \
         return false;
 
 bool Document::readBool(Ref ref, bool &out) const
@@ -280,45 +319,70 @@ bool Document::readData(Ref ref, QByteArray &out) const
     return true;
 }
 
-static bool readRefs(const QByteArray &bytes, uint64_t tableStart, uint64_t count, int refSize, uint64_t from,
-                     uint64_t n, std::vector<Ref> &out)
+bool Document::membersAt(uint64_t from, uint64_t n, Members &out) const
 {
-    if (n > (tableStart - from) / static_cast<uint64_t>(refSize))
+    if (n > (m_tableStart - from) / static_cast<uint64_t>(m_refSize))
         return false;
-    out.resize(n);
-    const char *p = bytes.constData() + from;
-    for (uint64_t i = 0; i < n; ++i, p += refSize) {
-        out[i] = readBE(p, refSize);
-        if (out[i] >= count)
+    const char *p = m_bytes.constData() + from;
+    for (uint64_t i = 0; i < n; ++i, p += m_refSize) {
+        if (readBE(p, m_refSize) >= m_objectCount)
             return false;
     }
+    out = {from, n};
     return true;
 }
 
-bool Document::readArray(Ref ref, std::vector<Ref> &out) const
+Ref Document::member(const Members &members, uint64_t i) const
+{
+    return readBE(m_bytes.constData() + members.from + i * static_cast<uint64_t>(m_refSize), m_refSize);
+}
+
+bool Document::readMembers(Ref ref, Members &out) const
 {
     Header h;
     BPLIST_HEADER(ref, h)
     const uint8_t high = h.marker >> 4;
     if (high != 0xA && high != 0xC)
         return false;
+    return membersAt(h.payload, h.length, out);
+}
+
+bool Document::readDict(Ref ref, Members &keys, Members &values) const
+{
+    Header h;
+    BPLIST_HEADER(ref, h)
+    if ((h.marker >> 4) != 0xD || h.length > (m_tableStart - h.payload) / (2 * static_cast<uint64_t>(m_refSize)))
+        return false;
+    return membersAt(h.payload, h.length, keys) && membersAt(h.payload + h.length * m_refSize, h.length, values);
+}
+
+void Document::copy(const Members &members, std::vector<Ref> &out) const
+{
+    out.resize(members.count);
+    for (uint64_t i = 0; i < members.count; ++i)
+        out[i] = member(members, i);
+}
+
+bool Document::readArray(Ref ref, std::vector<Ref> &out) const
+{
+    Members m;
     out.clear();
-    return readRefs(m_bytes, m_tableStart, m_objectCount, m_refSize, h.payload, h.length, out);
+    if (!readMembers(ref, m))
+        return false;
+    copy(m, out);
+    return true;
 }
 
 bool Document::readDict(Ref ref, std::vector<Ref> &keys, std::vector<Ref> &values) const
 {
-    Header h;
-    BPLIST_HEADER(ref, h)
-    if ((h.marker >> 4) != 0xD)
-        return false;
+    Members k, v;
     keys.clear();
     values.clear();
-    if (h.length > (m_tableStart - h.payload) / (2 * static_cast<uint64_t>(m_refSize)))
+    if (!readDict(ref, k, v))
         return false;
-    return readRefs(m_bytes, m_tableStart, m_objectCount, m_refSize, h.payload, h.length, keys) &&
-           readRefs(m_bytes, m_tableStart, m_objectCount, m_refSize, h.payload + h.length * m_refSize, h.length,
-                    values);
+    copy(k, keys);
+    copy(v, values);
+    return true;
 }
 
 #undef BPLIST_HEADER
@@ -695,7 +759,13 @@ namespace {
 class TreeReader
 {
 public:
-    TreeReader(const Document &doc, TreeLimits limits) : m_doc(doc), m_limits(limits), m_open(doc.objectCount(), false) {}
+    TreeReader(const Document &doc, TreeLimits limits)
+        : m_doc(doc)
+        , m_limits(limits)
+        , m_open(doc.objectCount(), false)
+        , m_budget(budget(doc.byteSize(), limits.bytesPerFileByte))
+    {
+    }
 
     bool read(Ref ref, Value &out, int depth)
     {
@@ -709,37 +779,44 @@ public:
         case Kind::Int: { int64_t i; if (!m_doc.readInt(ref, i)) break; out.v = i; return true; }
         case Kind::Real: { Real r; if (!m_doc.readReal(ref, r.value, &r.width)) break; out.v = r; return true; }
         case Kind::Date: { Date dt; if (!m_doc.readDate(ref, dt.seconds)) break; out.v = dt; return true; }
-        case Kind::Data: { QByteArray b; if (!m_doc.readData(ref, b)) break; out.v = std::move(b); return true; }
-        case Kind::String: { QString s; if (!m_doc.readString(ref, s)) break; out.v = std::move(s); return true; }
+        // Texts and data are copied into each place that names them.
+        case Kind::Data: { QByteArray b; if (!m_doc.readData(ref, b)) break; const auto n = b.size(); out.v = std::move(b); return charge(n, 1); }
+        case Kind::String: { QString s; if (!m_doc.readString(ref, s)) break; const auto n = s.size(); out.v = std::move(s); return charge(n, 2); }
         case Kind::Uid: { Uid u; if (!m_doc.readUid(ref, u.value)) break; out.v = u; return true; }
         case Kind::Array:
         case Kind::Set: {
-            std::vector<Ref> members;
-            if (!m_doc.readArray(ref, members))
+            Document::Members members;
+            if (!m_doc.readMembers(ref, members))
                 break;
             if (m_open[ref])
                 return fail("the property list contains itself");
+            if (!charge(members.count, sizeof(Value)))
+                return false;
             m_open[ref] = true;
-            Array a(members.size());
-            for (size_t i = 0; i < members.size(); ++i)
-                if (!read(members[i], a[i], depth + 1))
+            Array a(members.count);
+            for (size_t i = 0; i < a.size(); ++i)
+                if (!read(m_doc.member(members, i), a[i], depth + 1))
                     return false;
             m_open[ref] = false;
             out.v = std::move(a);
             return true;
         }
         case Kind::Dict: {
-            std::vector<Ref> keys, values;
+            Document::Members keys, values;
             if (!m_doc.readDict(ref, keys, values))
                 break;
             if (m_open[ref])
                 return fail("the property list contains itself");
+            if (!charge(keys.count, sizeof(DictEntry)))
+                return false;
             m_open[ref] = true;
-            Dict dict(keys.size());
-            for (size_t i = 0; i < keys.size(); ++i) {
-                if (!m_doc.readString(keys[i], dict[i].first))
+            Dict dict(keys.count);
+            for (size_t i = 0; i < dict.size(); ++i) {
+                if (!m_doc.readString(m_doc.member(keys, i), dict[i].first))
                     return fail("a dictionary key of the property list is not a string");
-                if (!read(values[i], dict[i].second, depth + 1))
+                if (!charge(uint64_t(dict[i].first.size()), 2))
+                    return false;
+                if (!read(m_doc.member(values, i), dict[i].second, depth + 1))
                     return false;
             }
             m_open[ref] = false;
@@ -756,6 +833,22 @@ public:
             m_error = QString::fromLatin1(text);
         return false;
     }
+    static uint64_t budget(uint64_t fileBytes, uint64_t factor)
+    {
+        constexpr uint64_t kLeast = uint64_t(1) << 20;
+        if (factor != 0 && fileBytes > std::numeric_limits<uint64_t>::max() / factor)
+            return std::numeric_limits<uint64_t>::max();
+        return std::max(kLeast, fileBytes * factor);
+    }
+    // Counts what the tree takes: a shared object is copied into each place
+    // that refers to it, so a small file could otherwise expand without end.
+    bool charge(uint64_t count, uint64_t size)
+    {
+        if (count > (m_budget - m_used) / size)
+            return fail("the property list is too large");
+        m_used += count * size;
+        return true;
+    }
     QString m_error;
 
 private:
@@ -763,6 +856,8 @@ private:
     TreeLimits m_limits;
     std::vector<bool> m_open;
     uint64_t m_nodes = 0;
+    uint64_t m_budget;
+    uint64_t m_used = 0;
 };
 
 Ref writeValue(Writer &w, const Value &value)

@@ -10,6 +10,7 @@
 // error text, never a crash, a hang or an unbounded allocation.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 
@@ -40,16 +41,30 @@ enum class Kind : uint8_t {
     Dict,
 };
 
+// The header ("bplist0" and a version digit) and the trailer at the end.
+inline constexpr int kHeaderSize = 8;
+inline constexpr int kTrailerSize = 32;
+
+// What the header and trailer alone tell about a file of fileSize bytes: the
+// magic, the widths of offsets and references, the offset table inside the
+// file and long enough for its count, the top object in range. header is the
+// file's first bytes (up to 8), trailer its last (32 when the file has
+// them). A reader can so refuse a file that is no property list before it
+// reads the file whole; Document::parse makes the same checks.
+bool checkFrame(QByteArrayView header, QByteArrayView trailer, uint64_t fileSize, QString *error);
+
 class Document
 {
 public:
     // Validates header, trailer and offset table (every offset inside the
-    // object area, reference and offset sizes of 1, 2, 4 or 8 bytes, the top
-    // object in range). Objects themselves are checked when they are read.
+    // object area, reference and offset sizes of 1 to 8 bytes, the top object
+    // in range). Objects themselves are checked when they are read. Nothing
+    // is held but the bytes: the offsets are read from the table as needed.
     static std::optional<Document> parse(QByteArray bytes, QString *error);
 
     uint64_t objectCount() const { return m_objectCount; }
     Ref topObject() const { return m_top; }
+    uint64_t byteSize() const { return static_cast<uint64_t>(m_bytes.size()); }
 
     // Kind::Invalid for a reference out of range or an unknown marker.
     Kind kind(Ref ref) const;
@@ -70,6 +85,16 @@ public:
     // Array or set members; every reference returned is checked to be in range.
     bool readArray(Ref ref, std::vector<Ref> &out) const;
     bool readDict(Ref ref, std::vector<Ref> &keys, std::vector<Ref> &values) const;
+    // The same members left in the file and read one at a time, for lists
+    // too long to copy (an archive's objects, a diary's cards, whatever a
+    // tree is about to hold); checked to be in range when the view is made.
+    struct Members {
+        uint64_t from = 0;
+        uint64_t count = 0;
+    };
+    bool readMembers(Ref ref, Members &out) const;
+    bool readDict(Ref ref, Members &keys, Members &values) const;
+    Ref member(const Members &members, uint64_t i) const;
 
     // True when the object is a string equal to the given ASCII text, without
     // building a QString (the keyed-archive reader compares many keys).
@@ -77,11 +102,15 @@ public:
 
 private:
     Document() = default;
+    uint64_t offset(Ref ref) const;
+    bool membersAt(uint64_t from, uint64_t n, Members &out) const;
+    void copy(const Members &members, std::vector<Ref> &out) const;
+
     QByteArray m_bytes;
-    std::vector<uint64_t> m_offsets;
     uint64_t m_objectCount = 0;
     Ref m_top = 0;
     int m_refSize = 0;
+    int m_offsetSize = 0;
     uint64_t m_tableStart = 0;
 };
 
@@ -158,9 +187,13 @@ struct DictEntry {
 struct TreeLimits {
     int maxDepth = 512;
     uint64_t maxNodes = 50'000'000;
+    // The tree's nodes and the texts and data copied into them may take about
+    // this many bytes for each byte of the file (and a megabyte in any case):
+    // a file that shares objects must not expand past what its size allows.
+    uint64_t bytesPerFileByte = 16;
 };
 // Builds the tree from the top object; refuses reference loops, depth beyond
-// the limit and trees that would expand past the node limit.
+// the limit and trees that would expand past the node or size limits.
 std::optional<Value> readTree(const Document &doc, QString *error, TreeLimits limits = {});
 QByteArray writeTree(const Value &root);
 

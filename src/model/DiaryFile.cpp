@@ -1,5 +1,6 @@
 #include "model/DiaryFile.h"
 
+#include "model/BinaryPlist.h"
 #include "model/KeyedArchive.h"
 #include "model/ZRImport.h"
 
@@ -87,7 +88,20 @@ std::optional<CardList> read(const QString &path, QString *error)
             *error = QStringLiteral("the file is too large to be a diary");
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    // Header and trailer first: a large file that is no diary is refused
+    // without being read whole.
+    const qint64 size = file.size();
+    const QByteArray header = file.read(bplist::kHeaderSize);
+    QByteArray trailer;
+    if (size >= bplist::kHeaderSize + bplist::kTrailerSize && file.seek(size - bplist::kTrailerSize))
+        trailer = file.read(bplist::kTrailerSize);
+    QByteArray bytes;
+    if (file.error() == QFileDevice::NoError) {
+        if (!bplist::checkFrame(header, trailer, uint64_t(size), error))
+            return std::nullopt;
+        if (file.seek(0))
+            bytes = file.read(size);
+    }
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();

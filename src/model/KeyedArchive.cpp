@@ -80,9 +80,12 @@ private:
     bool decodeFloat(Ref valueRef, float &out);
     CardKey keyOf(Ref keyRef);
     void markUid(uint64_t uid) { m_maxUid = std::max(m_maxUid, uid); }
+    // The archive's objects stay in the file: a copy of a long objects table
+    // of narrow references would take several times the file.
+    Ref objectAt(uint64_t uid) const { return m_doc.member(m_objects, uid); }
 
     const bplist::Document &m_doc;
-    std::vector<Ref> m_objects;
+    bplist::Document::Members m_objects;
     std::vector<int8_t> m_keyCache;       // per plist object: CardKey, or KeyNotSeen
     std::vector<ClassKind> m_classCache;  // per archive object used as a class
     std::vector<int32_t> m_textCache;     // per archive object: index into m_texts, or -1
@@ -108,7 +111,7 @@ bool Decoder::objectRef(Ref valueRef, uint64_t &uid)
 {
     if (!m_doc.readUid(valueRef, uid))
         return fail(QStringLiteral("an object reference of the archive is not a reference"));
-    if (uid >= m_objects.size())
+    if (uid >= m_objects.count)
         return fail(QStringLiteral("an object reference points outside the archive's objects"));
     markUid(uid);
     return true;
@@ -131,7 +134,7 @@ bool Decoder::classFromRef(Ref classValue, ClassKind &kind)
         kind = m_classCache[uid];
         return true;
     }
-    const Ref classDict = m_objects[uid];
+    const Ref classDict = objectAt(uid);
     const auto nameRef = m_doc.kind(classDict) == Kind::Dict ? member(classDict, "$classname") : std::nullopt;
     QString name;
     if (!nameRef || !m_doc.readString(*nameRef, name))
@@ -176,7 +179,7 @@ bool Decoder::decodeDate(Ref valueRef, CardDate &out)
         out.reset();
         return true;
     }
-    const Ref object = m_objects[uid];
+    const Ref object = objectAt(uid);
     double seconds = 0;
     switch (m_doc.kind(object)) {
     case Kind::Date:
@@ -224,7 +227,7 @@ bool Decoder::decodeText(Ref valueRef, CardText &out)
         out = m_texts[m_textCache[uid]];
         return true;
     }
-    Ref object = m_objects[uid];
+    Ref object = objectAt(uid);
     if (m_doc.kind(object) == Kind::Dict) {
         ClassKind kind{};
         if (!classOf(object, kind))
@@ -305,7 +308,7 @@ bool Decoder::decodeFloat(Ref valueRef, float &out)
 
 bool Decoder::decodeCard(uint64_t uid, ZRGlycemicCard &card)
 {
-    const Ref object = m_objects[uid];
+    const Ref object = objectAt(uid);
     if (m_doc.kind(object) != Kind::Dict)
         return fail(QStringLiteral("an element of the diary is not a card"));
     if (!m_doc.readDict(object, m_keys, m_values))
@@ -394,15 +397,15 @@ std::optional<CardList> Decoder::run(QString *error)
         return failed(QStringLiteral("the file is not a keyed archive"));
     const auto objectsRef = member(top, "$objects");
     const auto topRef = member(top, "$top");
-    if (!objectsRef || !topRef || !m_doc.readArray(*objectsRef, m_objects) || m_objects.empty())
+    if (!objectsRef || !topRef || !m_doc.readMembers(*objectsRef, m_objects) || m_objects.count == 0)
         return failed(QStringLiteral("the keyed archive has no objects"));
     const auto rootRef = m_doc.kind(*topRef) == Kind::Dict ? member(*topRef, "root") : std::nullopt;
     if (!rootRef)
         return failed(QStringLiteral("the keyed archive has no root object"));
 
     m_keyCache.assign(m_doc.objectCount(), KeyNotSeen);
-    m_classCache.assign(m_objects.size(), ClassKind::NotSeen);
-    m_textCache.assign(m_objects.size(), -1);
+    m_classCache.assign(m_objects.count, ClassKind::NotSeen);
+    m_textCache.assign(m_objects.count, -1);
 
     uint64_t rootUid = 0;
     if (!objectRef(*rootRef, rootUid)) {
@@ -412,22 +415,29 @@ std::optional<CardList> Decoder::run(QString *error)
     }
     CardList cards;
     if (rootUid != 0) {
-        const Ref root = m_objects[rootUid];
+        const Ref root = objectAt(rootUid);
         ClassKind kind{};
         if (m_doc.kind(root) != Kind::Dict || !classOf(root, kind))
             return failed(QStringLiteral("the diary's root is not a list of cards"));
         if (kind == ClassKind::Array) {
             const auto membersRef = member(root, "NS.objects");
-            std::vector<Ref> members;
-            if (!membersRef || !m_doc.readArray(*membersRef, members))
+            bplist::Document::Members members;
+            if (!membersRef || !m_doc.readMembers(*membersRef, members))
                 return failed(QStringLiteral("the diary's root is not a list of cards"));
-            cards.reserve(members.size());
-            for (const Ref m : members) {
+            // A card named twice would be one card in two places, saved twice
+            // and edited in both at once; reading it once for each place
+            // would let a small file fill memory (so no room is reserved for
+            // the count the list claims, either).
+            std::vector<bool> taken(m_doc.objectCount(), false);
+            for (uint64_t i = 0; i < members.count; ++i) {
                 uint64_t uid = 0;
-                if (!objectRef(m, uid))
+                if (!objectRef(m_doc.member(members, i), uid))
                     return failed(m_error);
                 if (uid == 0)
                     return failed(QStringLiteral("the list of cards holds a nil element"));
+                if (taken[objectAt(uid)])
+                    return failed(QStringLiteral("the list of cards holds the same card more than once"));
+                taken[objectAt(uid)] = true;
                 auto card = std::make_shared<ZRGlycemicCard>();
                 if (!decodeCard(uid, *card))
                     return failed(m_error);
@@ -441,7 +451,7 @@ std::optional<CardList> Decoder::run(QString *error)
     // archiver whose references are too narrow for the number of objects wraps
     // them around, and the objects past the wrap are then never referred to:
     // such a file would read as wrong cards, so it is refused.
-    if (m_maxUid + 1 < m_objects.size())
+    if (m_maxUid + 1 < m_objects.count)
         return failed(QStringLiteral("the archive holds objects that nothing refers to; its references are damaged"));
     return cards;
 }

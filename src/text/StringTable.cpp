@@ -251,6 +251,23 @@ const QStringList &StringTable::knownKeys()
                                                QStringLiteral("REPORT_MANY_VALUES"),
                                                QStringLiteral("ALERT_REPORT_FAILED"),
                                                QStringLiteral("ALERT_REPORT_FAILED_INFO"),
+                                               // The ways out, the file panels
+                                               QStringLiteral("SAVE_BLOCKED_REASON"),
+                                               QStringLiteral("ALERT_QUIT_SAVE_FAILED"),
+                                               QStringLiteral("ALERT_QUIT_SAVE_FAILED_INFO"),
+                                               QStringLiteral("BUTTON_TRY_AGAIN"),
+                                               QStringLiteral("BUTTON_SAVE_ELSEWHERE"),
+                                               QStringLiteral("BUTTON_QUIT_WITHOUT_SAVING"),
+                                               QStringLiteral("ALERT_SAVED_ELSEWHERE"),
+                                               QStringLiteral("ALERT_SAVED_ELSEWHERE_INFO"),
+                                               QStringLiteral("ALERT_RECOVERED"),
+                                               QStringLiteral("ALERT_RECOVERED_INFO"),
+                                               QStringLiteral("PANEL_IMPORT"),
+                                               QStringLiteral("PANEL_EXPORT"),
+                                               QStringLiteral("PANEL_REPORT"),
+                                               QStringLiteral("PANEL_SAVE_ELSEWHERE"),
+                                               QStringLiteral("FILTER_ORV"),
+                                               QStringLiteral("FILTER_CSV"),
                                            });
     return keys;
 }

@@ -19,17 +19,23 @@ public:
 
     // A modal alert with a message, an optional informative text and its
     // buttons, first button first (no buttons: one "OK" button). Answers
-    // kFirstButton plus the index of the button chosen.
+    // kFirstButton plus the index of the button chosen; closing the alert
+    // answers the last button, so that one must change nothing. The button
+    // at destructiveButton (an index, -1 for none) looks like one that
+    // loses something.
     virtual int runAlert(QWidget *parent, const QString &message, const QString &informativeText,
-                         const QStringList &buttons) = 0;
+                         const QStringList &buttons, int destructiveButton = -1) = 0;
 
-    // An open panel limited to files with the given extensions ("csv",
-    // "orv"). The empty string when the user cancels.
-    virtual QString openFile(QWidget *parent, const QString &startFolder, const QStringList &extensions) = 0;
+    // An open panel titled for what it does, limited to files with the given
+    // extensions ("csv", "orv"). The empty string when the user cancels.
+    virtual QString openFile(QWidget *parent, const QString &title, const QString &startFolder,
+                             const QStringList &extensions) = 0;
 
-    // A save panel suggesting a name in a folder. The empty string when the
-    // user cancels.
-    virtual QString saveFile(QWidget *parent, const QString &startFolder, const QString &suggestedName) = 0;
+    // A save panel titled for what it does, suggesting a name in a folder
+    // and offering the files of one filter ("CSV (*.csv)"; empty: every
+    // file). The empty string when the user cancels.
+    virtual QString saveFile(QWidget *parent, const QString &title, const QString &startFolder,
+                             const QString &suggestedName, const QString &filter) = 0;
 
     // The dialogs in use; the Qt dialogs unless others were installed.
     static Dialogs &current();
@@ -41,8 +47,10 @@ public:
 class QtDialogs : public Dialogs
 {
 public:
-    int runAlert(QWidget *parent, const QString &message, const QString &informativeText,
-                 const QStringList &buttons) override;
-    QString openFile(QWidget *parent, const QString &startFolder, const QStringList &extensions) override;
-    QString saveFile(QWidget *parent, const QString &startFolder, const QString &suggestedName) override;
+    int runAlert(QWidget *parent, const QString &message, const QString &informativeText, const QStringList &buttons,
+                 int destructiveButton) override;
+    QString openFile(QWidget *parent, const QString &title, const QString &startFolder,
+                     const QStringList &extensions) override;
+    QString saveFile(QWidget *parent, const QString &title, const QString &startFolder, const QString &suggestedName,
+                     const QString &filter) override;
 };

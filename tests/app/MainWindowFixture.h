@@ -72,6 +72,7 @@ protected:
         ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
         path = home.filePath(QStringLiteral("Documents/Orvane.orv"));
         prefs = home.filePath(QStringLiteral("config/Orvane/OrvanePreferenze.conf"));
+        recovery = home.filePath(QStringLiteral("data/Orvane/recovery"));
     }
 
     // Starts the program on whatever diary file is at path, "now" being
@@ -83,6 +84,7 @@ protected:
         controller = std::make_unique<AppController>(strings);
         controller->diaryPath = path;
         controller->preferencesPath = prefs;
+        controller->recoveryFolder = recovery;
         controller->zone = kRome;
         const double instant = rome(now);
         controller->clock = [instant] { return instant; };
@@ -145,6 +147,7 @@ protected:
     QTemporaryDir home;
     QString path;
     QString prefs;
+    QString recovery;
     StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
     ScriptedDialogs dialogs;
     std::unique_ptr<AppController> controller;

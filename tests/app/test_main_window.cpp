@@ -1,6 +1,7 @@
 // The main window as the user meets it: start-up, the filter pop-ups and
 // menus, the table, the record count and the note panel. Runs offscreen.
 #include "app/MainWindowFixture.h"
+#include "ui/TrendsWindow.h"
 
 namespace {
 
@@ -189,6 +190,31 @@ TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
     EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString());
 }
 
+TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
+{
+    start();
+    const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
+    const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
+    const std::pair<QWidget *, QAction *> panels[] = {{controller->windowStatistics, controller->menuStatistics},
+                                                      {controller->windowNote, controller->menuNote},
+                                                      {controller->windowTrends, controller->menuTrends}};
+    for (const auto &[panel, item] : panels) {
+        SCOPED_TRACE(panel->objectName().toStdString());
+        item->trigger();
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_EQ(item->text(), hide);
+        // The panel's own close button.
+        panel->close();
+        EXPECT_EQ(item->text(), show);
+        item->trigger();
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_EQ(item->text(), hide);
+        item->trigger();
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_EQ(item->text(), show);
+    }
+}
+
 TEST_F(MainWindowTest, ANoteEditedInPlaceIsWrittenAtOnce)
 {
     writeDiary(weekOfCards());
@@ -357,7 +383,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
 {
     writeDiary(weekOfCards());
     start();
-    controller->menuViewPeriodToday->trigger(); // the label counts the whole diary all the same
+    controller->menuViewPeriodToday->trigger();
 
     // Nothing in the diary was ever edited: a card edited elsewhere is
     // news, a card created before the diary's newest is not.
@@ -371,6 +397,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
     controller->csvImport->trigger();
+    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_IMPORT")));
     EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv")}));
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
@@ -379,7 +406,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     const auto onDisk = DiaryFile::read(path, nullptr);
     ASSERT_TRUE(onDisk);
     EXPECT_EQ(idsOf(*onDisk), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
-    EXPECT_EQ(label(), strings.text(QStringLiteral("VIEW_NUMBER_RECORD")) + QStringLiteral(" 11"));
+    EXPECT_EQ(label().toStdString(), "Cards shown: 1 of 11") << "today's one card, as after any filter run";
 
     // The same file again adds nothing, is told so, and writes nothing.
     const QByteArray before = testsupport::readFile(path);
@@ -397,7 +424,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.alertAnswers << Dialogs::kFirstButton;
     controller->menuImport->trigger();
     EXPECT_EQ(idsOf(*DiaryFile::read(path, nullptr)), (QList<uint64_t>{20, 22, 21}));
-    EXPECT_EQ(label(), strings.text(QStringLiteral("VIEW_NUMBER_RECORD")) + QStringLiteral(" 3"));
+    EXPECT_EQ(label().toStdString(), "Cards shown: 0 of 3");
 
     // Cancelling the panel asks nothing more.
     const qsizetype asked = dialogs.alerts.size();
@@ -480,6 +507,8 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.csv"));
     EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
+    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_EXPORT")));
+    EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(controller->arrayArchive));
     EXPECT_EQ(testsupport::readFile(csv).count('\r'), 10);
 
@@ -490,6 +519,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     dialogs.fileAnswers << orv;
     QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.orv"));
+    EXPECT_EQ(dialogs.panelFilter.toStdString(), "Orvane diary (*.orv)");
     const auto copy = DiaryFile::read(orv, nullptr);
     ASSERT_TRUE(copy);
     EXPECT_EQ(idsOf(*copy), idsOf(controller->arrayArchive));
@@ -502,6 +532,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     clickRadio(sheet->formatOrvaneREALStudioCSV);
     QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane Old 2013.05.04 09.07.csv"));
+    EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2);
 }
@@ -529,6 +560,15 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
     EXPECT_EQ(testsupport::readFile(path), diary);
+
+    // With no diary file on disk, a new file is not taken for it.
+    ASSERT_TRUE(QFile::remove(path));
+    controller->csvExport->trigger();
+    sheet->formatOrvaneCSV->setChecked(true);
+    dialogs.fileAnswers << home.filePath(QStringLiteral("new.csv"));
+    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    EXPECT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("new.csv"))));
 }
 
 } // namespace

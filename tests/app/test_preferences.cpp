@@ -7,8 +7,8 @@
 #include "ui/TrendsWindow.h"
 
 #include <QComboBox>
-
 #include <QMenu>
+#include <QScreen>
 
 namespace {
 
@@ -34,7 +34,49 @@ protected:
     }
 
     CardList diaryOnDisk() const { return DiaryFile::read(path, nullptr).value_or(CardList{}); }
+
+    QString places() const { return Preferences::placesPath(prefs); }
+
+    // Makes every save of the diary fail, root's included: its folder is a
+    // file.
+    void blockTheDiary()
+    {
+        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents"), QStringLiteral("Documents moved")));
+        ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Documents")), "a file, not a folder"));
+    }
+    void unblockTheDiary()
+    {
+        ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Documents"))));
+        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents moved"), QStringLiteral("Documents")));
+    }
+
+    QStringList recoveryFiles() const
+    {
+        return QDir(recovery).entryList({QStringLiteral("*.orv")}, QDir::Files, QDir::Name);
+    }
 };
+
+// The windows that are shown, in the order they are shown.
+class ShowOrder : public QObject
+{
+public:
+    ShowOrder() { qApp->installEventFilter(this); }
+    ~ShowOrder() override { qApp->removeEventFilter(this); }
+    QList<QObject *> shown;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            shown << watched;
+        return false;
+    }
+};
+
+QRect placeOf(const QWidget *window)
+{
+    return QRect(window->pos(), window->size());
+}
 
 TEST_F(PreferencesTest, TheFirstStartWritesWhatItShows)
 {
@@ -192,6 +234,220 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
     delegate.applicationWillTerminate();
     EXPECT_EQ(testsupport::readFile(path), saved);
     EXPECT_EQ(diaryOnDisk().size(), 10u);
+}
+
+TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTheyWereLeft)
+{
+    writeDiary(weekOfCards());
+    ASSERT_TRUE(Preferences::write(prefs, everyKey("YES", "0", "0", "YES", "YES", "POPUP_PERIOD_EVERYDAY",
+                                                   "POPUP_MEASURAMENT_ALL", "YES")));
+    ASSERT_TRUE(Preferences::write(places(), {{QStringLiteral("windowMain"), QStringLiteral("10,20,300,200")}}));
+    std::optional<ShowOrder> order(std::in_place);
+    start();
+    const QList<QObject *> shown = order->shown;
+    order.reset();
+
+    QWidget *main = controller->windowMain;
+    const QRect screen = main->screen()->availableGeometry();
+    EXPECT_EQ(placeOf(main), QRect(10, 20, 300, 200));
+    const std::pair<QWidget *, QAction *> panels[] = {{controller->windowStatistics, controller->menuStatistics},
+                                                      {controller->windowNote, controller->menuNote},
+                                                      {controller->windowTrends, controller->menuTrends}};
+    for (const auto &[panel, item] : panels) {
+        SCOPED_TRACE(panel->objectName().toStdString());
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_EQ(item->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+        // Shown before the main window, a panel ends up beneath it.
+        EXPECT_GT(shown.indexOf(panel), shown.indexOf(main));
+        EXPECT_TRUE(screen.contains(panel->frameGeometry()));
+    }
+    // The two small panels fit beside it, one above the other.
+    QWidget *statistics = controller->windowStatistics, *note = controller->windowNote;
+    EXPECT_FALSE(statistics->frameGeometry().intersects(main->frameGeometry()));
+    EXPECT_FALSE(note->frameGeometry().intersects(main->frameGeometry()));
+    EXPECT_FALSE(note->frameGeometry().intersects(statistics->frameGeometry()));
+
+    // Where the user leaves them is where the next start puts them.
+    main->setGeometry(30, 40, 320, 220);
+    note->move(400, 300);
+    AppDelegate(controller.get()).applicationWillTerminate();
+    const QRect mainPlace = placeOf(main), notePlace = placeOf(note), statisticsPlace = placeOf(statistics);
+    EXPECT_EQ(domain().size(), 9) << "the places are kept in a file of their own";
+    start();
+    EXPECT_EQ(placeOf(controller->windowMain), mainPlace);
+    EXPECT_EQ(placeOf(controller->windowNote), notePlace);
+    EXPECT_EQ(placeOf(controller->windowStatistics), statisticsPlace);
+
+    // A place on no screen, or no place at all, is not restored: the window
+    // comes up on the screen, a panel beside the main window.
+    struct Case {
+        const char *statistics;
+        const char *main;
+    };
+    const Case cases[] = {{"5000,5000,300,200", "10,20,300,200"}, {"-900,10,300,200", "10,20,300,200"},
+                          {"10,10,0,200", "10,20,300,200"},      {"10,10,300", "10,20,300,200"},
+                          {"ten,10,300,200", "10,20,300,200"},   {"450,300,300,200", "-4000,20,300,200"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.statistics) + " " + c.main);
+        ASSERT_TRUE(Preferences::write(places(), {{QStringLiteral("windowMain"), QString::fromLatin1(c.main)},
+                                                  {QStringLiteral("windowStatistics"),
+                                                   QString::fromLatin1(c.statistics)}}));
+        start();
+        const QRect mainFrame = controller->windowMain->frameGeometry();
+        EXPECT_TRUE(screen.contains(mainFrame));
+        EXPECT_TRUE(screen.contains(controller->windowStatistics->frameGeometry()));
+        if (mainFrame.topLeft() == QPoint(10, 20))
+            EXPECT_FALSE(controller->windowStatistics->frameGeometry().intersects(mainFrame));
+        else
+            EXPECT_EQ(controller->windowStatistics->pos(), QPoint(450, 300));
+    }
+}
+
+TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt)
+{
+    const int tryAgain = Dialogs::kFirstButton, elsewhere = Dialogs::kFirstButton + 1,
+              withoutSaving = Dialogs::kFirstButton + 2, stay = Dialogs::kFirstButton + 3;
+    const QString copy = home.filePath(QStringLiteral("copy"));
+    QStringList buttons;
+    for (const char *key : {"BUTTON_TRY_AGAIN", "BUTTON_SAVE_ELSEWHERE", "BUTTON_QUIT_WITHOUT_SAVING", "ALLERT_BUTTON_CANCEL"})
+        buttons << strings.text(QString::fromLatin1(key));
+    struct Case {
+        const char *what;
+        bool byClosing; // the window's close button, else the quit command
+        QList<int> answers;
+        QStringList files; // the save panel's answers
+        bool ends;
+        int failureAlerts;
+    };
+    const Case cases[] = {
+        {"stay", true, {stay}, {}, false, 1},
+        {"try again, in vain, then stay", false, {tryAgain, stay}, {}, false, 2},
+        {"the panel cancelled, then stay", false, {elsewhere, stay}, {}, false, 2},
+        {"elsewhere, in vain, then elsewhere", true, {elsewhere, elsewhere}, {QStringLiteral("/proc/copy"), copy},
+         true, 2},
+        {"elsewhere", false, {elsewhere}, {copy}, true, 1},
+        {"without saving", true, {withoutSaving}, {}, true, 1},
+        {"without saving", false, {withoutSaving}, {}, true, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.what) + (c.byClosing ? " (closing)" : " (quit command)"));
+        writeDiary(weekOfCards());
+        start();
+        AppDelegate delegate(controller.get());
+        delegate.setWindow(controller->windowMain);
+        QList<int> exits;
+        controller->exitProgram = [&exits](int status) { exits << status; };
+        controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+        blockTheDiary();
+        QFile::remove(copy + QStringLiteral(".orv"));
+        dialogs.alerts.clear();
+        dialogs.alertAnswers = c.answers;
+        dialogs.fileAnswers = c.files;
+
+        bool ends;
+        if (c.byClosing) {
+            dialogs.alertAnswers.prepend(Dialogs::kFirstButton); // yes, quit
+            ends = delegate.applicationShouldTerminateAfterLastWindowClosed();
+            dialogs.alerts.removeFirst();
+        } else {
+            controller->menuQuit->trigger();
+            ends = !exits.isEmpty();
+        }
+        EXPECT_EQ(ends, c.ends);
+        EXPECT_TRUE(controller->windowMain->isVisible());
+        EXPECT_EQ(controller->arrayArchive.size(), 10u);
+        ASSERT_GE(dialogs.alerts.size(), c.failureAlerts);
+        for (int i = 0; i < c.failureAlerts; ++i) {
+            const ScriptedDialogs::Alert &alert = dialogs.alerts[i];
+            EXPECT_EQ(alert.message, strings.text(QStringLiteral("ALERT_QUIT_SAVE_FAILED")));
+            EXPECT_EQ(alert.buttons, buttons);
+            EXPECT_EQ(alert.destructiveButton, 2);
+            EXPECT_TRUE(alert.informativeText.contains(i == 1 && c.files.size() == 2 ? QStringLiteral("/proc/copy")
+                                                                                     : path))
+                << alert.informativeText.toStdString();
+        }
+        const bool savedElsewhere = c.files.contains(copy);
+        EXPECT_EQ(dialogs.alerts.size(), c.failureAlerts + (savedElsewhere ? 1 : 0)) << "nothing more is asked";
+        if (savedElsewhere) {
+            EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_SAVE_ELSEWHERE")));
+            EXPECT_EQ(dialogs.panelFilter, strings.text(QStringLiteral("FILTER_ORV")));
+            const std::optional<CardList> saved = DiaryFile::read(copy + QStringLiteral(".orv"), nullptr);
+            ASSERT_TRUE(saved);
+            EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(controller->arrayArchive));
+            EXPECT_TRUE(dialogs.alerts.last().message.contains(copy));
+            EXPECT_TRUE(dialogs.alerts.last().informativeText.contains(path)) << "the diary was not written";
+        }
+        // What ends the program writes nothing more, and no recovery file:
+        // the user has chosen.
+        if (ends)
+            delegate.applicationWillTerminate();
+        EXPECT_TRUE(recoveryFiles().isEmpty());
+        unblockTheDiary();
+        EXPECT_EQ(diaryOnDisk().size(), 9u);
+    }
+
+    // Once the diary can be written again, trying again ends the program.
+    writeDiary(weekOfCards());
+    start();
+    QList<int> exits;
+    controller->exitProgram = [&exits](int status) { exits << status; };
+    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    blockTheDiary();
+    dialogs.alerts.clear();
+    dialogs.alertAnswers = {stay};
+    controller->menuQuit->trigger();
+    unblockTheDiary();
+    dialogs.alertAnswers = {Dialogs::kFirstButton}; // yes, quit
+    controller->menuQuit->trigger();
+    EXPECT_EQ(exits, QList<int>{0});
+    EXPECT_EQ(diaryOnDisk().size(), 10u);
+}
+
+TEST_F(PreferencesTest, AnEndingThatCannotAskKeepsTheCardsInARecoveryFileToldOfOnce)
+{
+    writeDiary(weekOfCards());
+    start();
+    AppDelegate delegate(controller.get());
+    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    blockTheDiary();
+    delegate.applicationWillTerminate(); // a signal, or the session ending
+    delegate.applicationWillTerminate(); // the same cards again: kept once
+    EXPECT_TRUE(dialogs.alerts.isEmpty());
+    QStringList kept = recoveryFiles();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Orvane-\\d{4}-\\d{2}-\\d{2}-\\d{6}\\.orv$")).match(kept[0]).hasMatch())
+        << kept[0].toStdString();
+    const std::optional<CardList> recovered = DiaryFile::read(recovery + QLatin1Char('/') + kept[0], nullptr);
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(controller->arrayArchive));
+    EXPECT_EQ(recovered->size(), 10u);
+    // Another change, another file; none is written over.
+    controller->arrayArchive.push_back(card(31, "2026-03-11T11:00:00", false, "POPUP_MEAL_LUNCH", 130));
+    delegate.applicationWillTerminate();
+    const QStringList first = kept;
+    kept = recoveryFiles();
+    ASSERT_EQ(kept.size(), 2);
+    kept.removeOne(first[0]);
+    EXPECT_EQ(DiaryFile::read(recovery + QLatin1Char('/') + first[0], nullptr)->size(), 10u);
+    EXPECT_EQ(DiaryFile::read(recovery + QLatin1Char('/') + kept[0], nullptr)->size(), 11u);
+    kept << first[0];
+    unblockTheDiary();
+
+    // The next start tells where they are; the one after says nothing more,
+    // until there is another.
+    start();
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_RECOVERED")));
+    for (const QString &name : kept)
+        EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(recovery + QLatin1Char('/') + name));
+    start();
+    EXPECT_EQ(dialogs.alerts.size(), 1);
+    ASSERT_TRUE(DiaryFile::writeAtomically(recovery + QStringLiteral("/Orvane-2030-01-01-000000.orv"),
+                                           KeyedArchive::encodeDiary(weekOfCards())).ok);
+    start();
+    ASSERT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_TRUE(dialogs.alerts[1].informativeText.contains(QStringLiteral("Orvane-2030-01-01-000000.orv")));
+    EXPECT_FALSE(dialogs.alerts[1].informativeText.contains(kept[0]));
 }
 
 } // namespace

@@ -28,6 +28,7 @@ protected:
         ASSERT_TRUE(home.isValid());
         diary = home.filePath(QStringLiteral("Documents/Orvane.orv"));
         prefs = home.filePath(QStringLiteral(".config/Orvane/OrvanePreferenze.conf"));
+        recovery = home.filePath(QStringLiteral(".local/share/Orvane/recovery"));
     }
 
     std::unique_ptr<QProcess> launch()
@@ -36,6 +37,7 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         p->setProcessEnvironment(env);
         p->start(QStringLiteral(ORVANE_BINARY), {});
@@ -71,8 +73,13 @@ protected:
         ASSERT_TRUE(DiaryFile::writeAtomically(diary, KeyedArchive::encodeDiary(cards)).ok);
     }
 
+    QStringList recoveryFiles() const
+    {
+        return QDir(recovery).entryList({QStringLiteral("Orvane-*.orv")}, QDir::Files, QDir::Name);
+    }
+
     QTemporaryDir home;
-    QString diary, prefs;
+    QString diary, prefs, recovery;
 };
 
 TEST_F(ProgramTest, TheSessionEndingSavesTheDiaryAndTheSettings)
@@ -135,6 +142,43 @@ TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNot
     }
     EXPECT_EQ(endWith(*last, SIGHUP), 0);
     EXPECT_FALSE(last->readAllStandardError().contains("already open"));
+}
+
+TEST_F(ProgramTest, AnEndingThatCannotWriteTheDiaryKeepsItInARecoveryFileAndEnds)
+{
+    writeUnsortedDiary();
+    CardList sorted = testsupport::sampleCards();
+    DiaryFile::save(home.filePath(QStringLiteral("sorted.orv")), sorted);
+    // Nothing can be written where the diary is, by root either: its folder
+    // becomes a file.
+    auto blockTheDiary = [this] {
+        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents"), QStringLiteral("Documents moved")));
+        ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Documents")), "a file, not a folder"));
+    };
+
+    auto program = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << program->readAllStandardError().toStdString();
+    blockTheDiary();
+    EXPECT_EQ(endWith(*program, SIGTERM), 0) << "nothing is asked";
+    QStringList kept = recoveryFiles();
+    ASSERT_EQ(kept.size(), 1);
+    const std::optional<CardList> recovered = DiaryFile::read(recovery + QLatin1Char('/') + kept[0], nullptr);
+    ASSERT_TRUE(recovered);
+    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(sorted));
+    EXPECT_TRUE(program->readAllStandardError().contains(kept[0].toUtf8()));
+
+    // The next start tells of the file; a hang-up while it does still ends
+    // the program, and the cards are kept again.
+    ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Documents"))));
+    ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents moved"), QStringLiteral("Documents")));
+    program = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(recovery + QStringLiteral("/told.txt")); }));
+    blockTheDiary();
+    EXPECT_EQ(endWith(*program, SIGHUP), 0);
+    kept = recoveryFiles();
+    ASSERT_EQ(kept.size(), 2);
+    for (const QString &name : kept)
+        EXPECT_EQ(DiaryFile::read(recovery + QLatin1Char('/') + name, nullptr)->size(), sorted.size());
 }
 
 } // namespace

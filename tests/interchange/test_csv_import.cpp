@@ -1,7 +1,9 @@
 #include "interchange/CsvLayouts.h"
 #include "interchange/CsvLines.h"
+#include "interchange/Interchange.h"
 #include "interchange/InterchangeTesting.h"
 #include "interchange/ZRImportCsv.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +22,12 @@ TEST(CsvDetection, ByTheHeaderLine)
     const std::pair<QString, int> rows[] = {
         {kDefaultHeader, def}, {CsvLayouts::returnPropertyNameListREALStudio(), old},
         {kDefaultHeader + "\n", def}, // CR LF: the line feed opens the next line
-        {"\nidCard;a;b;c;d;e;f;g;h;i;j;k", def}, // the other names: any that are not empty
+        {"\nidCard;a;b;c;d;e;f;g;h;i;j;k\r", def}, // the other names: any that are not empty
         {"dataCreazione;a;b;c;d;e;f;g;h;i;j;k;l;m", old},
-        // Line feeds alone do not end lines: header and record are one line.
-        {kDefaultHeader.chopped(1) + "\n1;;;;;;;;;;0;0\n", none}, {"", none}, {"idCard;a;b;c;d;e;f;g;h;i;;k", none},
+        // Line feeds end lines in a text without any CR; with one, header
+        // and record are one line.
+        {kDefaultHeader.chopped(1) + "\n1;;;;;;;;;;0;0\n", def}, {"\nidCard;a;b;c;d;e;f;g;h;i;j;k", none},
+        {kDefaultHeader.chopped(1) + "\n1;;;;;;;;;;0;0\r", none}, {"", none}, {"idCard;a;b;c;d;e;f;g;h;i;;k", none},
         {"idCard;a;b;c;d;e;f;g;h;i;j;", none}, {"IdCard;a;b;c;d;e;f;g;h;i;j;k", none},
         {" idCard;a;b;c;d;e;f;g;h;i;j;k", none}, {"dataCreazione;a;b;c;d;e;f;g;h;i;j;k", none},
         {"idCard;a;b;c;d;e;f;g;h;i;j;k;l;m", none}};
@@ -100,6 +104,32 @@ TEST(CsvImport, REALStudioRecords)
         EXPECT_EQ(std::tuple(diary[i]->nameMeal(), diary[i]->isPreMeal(), diary[i]->nameInsulin()), rest[i - 1]) << i;
 }
 
+// Most editors on Linux save line feeds alone: such a file reads as the
+// same file saved with CRs, in either layout, and so does one with CR LF.
+TEST(CsvImport, LineFeedsEndTheLinesOfAFileWithoutCR)
+{
+    const auto read = [](const QString &text) {
+        return Interchange::importCsv(text.toUtf8(), {}, true, kRome, at(2026, 6, 15));
+    };
+    const QString record = QStringLiteral("1;%1;;%1;;;;;;%2;120;0").arg(kDate);
+    const std::pair<const char *, QString> files[] = {
+        {"default", kDefaultHeader + record.arg("first") + "\r" + record.arg("second") + "\r"},
+        {"old", CsvLayouts::returnPropertyNameListREALStudio()
+                    + "04/05/13;13:30;;;04/05/13;13:00;1;1;Pranzo;142;;;;buono\r"
+                      "04/05/13;07:00;;;04/05/13;07:00;;1;Merenda;;1;6.5;Lantus;\r"}};
+    for (const auto &[layout, text] : files) {
+        const Interchange::ImportResult cr = read(text), lf = read(QString(text).replace(u'\r', u'\n')),
+                                        crlf = read(QString(text).replace(QStringLiteral("\r"), QStringLiteral("\r\n")));
+        ASSERT_EQ(std::tuple(cr.added, lf.added, crlf.added), std::tuple(size_t(2), size_t(2), size_t(2))) << layout;
+        EXPECT_EQ(testsupport::expectedText(lf.newDiary), testsupport::expectedText(cr.newDiary)) << layout;
+        EXPECT_EQ(testsupport::expectedText(crlf.newDiary), testsupport::expectedText(cr.newDiary)) << layout;
+    }
+    // Where there is a CR, a line feed is text: a note of two lines.
+    const Interchange::ImportResult note = read(kDefaultHeader + record.arg("two\nlines") + "\r");
+    ASSERT_EQ(note.added, 1u);
+    EXPECT_EQ(note.newDiary[0]->notes(), QStringLiteral("two\nlines"));
+}
+
 // Merging diary files: noon of a day of May 2013.
 double may(int day)
 {
@@ -136,6 +166,29 @@ TEST(Merge, TakesOnlyCardsCreatedOrEditedLater)
     };
     for (auto [what, to, from, added] : rows)
         EXPECT_EQ(ZRImport::removeMeasuramentDuplicate(from, to), added) << what;
+}
+
+// A card stamped by a clock set ahead (here the 20th, with the import on
+// the 15th) must not hide every card made after the diary's real latest.
+TEST(Merge, DatesAfterTheImportDoNotHideLaterCards)
+{
+    const double now = may(15);
+    const CardRef ahead = card(may(20), may(20)), editedAhead = card(may(1), may(1), may(20));
+    const std::tuple<const char *, CardList, CardList, size_t> rows[] = {
+        {"created after the diary's latest", {card(may(10), may(10)), ahead}, {card(may(12), may(12))}, 1},
+        {"edited after the diary's latest", {card(may(10), may(10), may(11)), editedAhead},
+         {card(may(2), may(2), may(12))}, 1},
+        // A date after the import is measured against every date of the
+        // diary: the card ahead, joined again, is not taken twice.
+        {"the cards ahead again", {card(may(10), may(10)), ahead, editedAhead}, {ahead, editedAhead}, 0},
+        {"a card further ahead", {card(may(10), may(10)), ahead}, {card(may(21), may(21))}, 1},
+        {"a card ahead, into a diary without one", {card(may(10), may(10))}, {card(may(19), may(19))}, 1},
+    };
+    for (auto [what, to, from, added] : rows)
+        EXPECT_EQ(ZRImport::removeMeasuramentDuplicate(from, to, now), added) << what;
+    const CardList cards = {card(0, may(10), may(11)), ahead, editedAhead};
+    EXPECT_EQ(std::pair(ZRImport::returnDateLastAdd(&cards, now), ZRImport::returnDateLastEdit(&cards, now)),
+              std::pair(CardDate(may(10)), CardDate(may(11))));
 }
 
 TEST(Merge, ReferenceDatesAreTheLatestThatAreNumbers)

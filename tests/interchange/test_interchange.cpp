@@ -147,6 +147,18 @@ TEST_F(ImportFile, CsvJoinsWithoutADuplicateCheckAndRenumbersCopies)
     EXPECT_EQ(ids(replaced.newDiary), (std::vector<uint64_t>{2, 1}));
 }
 
+// Joining a diary file at a given moment: a card of the diary dated after
+// it (here in 2021, the import in 2020) does not count as the latest.
+TEST_F(ImportFile, DiaryFileJoinsAsOfTheMomentOfTheImport)
+{
+    CardList withAhead = diary;
+    withAhead.push_back(card(at(2021, 1, 1), at(2021, 1, 1), {}, 30));
+    const QString path = file("new.orv", KeyedArchive::encodeDiary({card(at(2020, 1, 3), at(2020, 1, 3), {}, 5)}));
+    const ImportResult joined = Interchange::importFile(path, withAhead, false, kRome, at(2020, 1, 4));
+    ASSERT_TRUE(joined.imported()) << joined.message.toStdString();
+    EXPECT_EQ(joined.added, 1u);
+}
+
 // Whatever the file, when nothing comes of it the diary stays as it was,
 // also when the user chose to replace it.
 TEST_F(ImportFile, NothingImportedLeavesTheDiaryAsItWas)

@@ -1,4 +1,5 @@
 #include "model/BinaryPlist.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,21 @@ TEST(BinaryPlist, DamagedAndHostileFilesGiveErrors)
     const auto doc = Document::parse(nested(64, 2), &error);
     ASSERT_TRUE(doc.has_value());
     EXPECT_FALSE(readTree(*doc, &error, TreeLimits{512, 100000}).has_value());
+
+    // Shared objects and narrow offsets cost what the file allows, not what
+    // they would take copied: one text named 100,000 times (200 MB as a
+    // tree), 8 million offsets of one byte (64 MB as a table).
+    Writer w;
+    const std::vector<Ref> sameText(100'000, w.addString(QString(1000, u'x')));
+    const QByteArray named = w.finish(w.addArray(sameText));
+    error.clear();
+    EXPECT_FALSE(parseTree(named, &error).has_value());
+    EXPECT_TRUE(error.contains(QLatin1String("too large"))) << error.toStdString();
+    const QByteArray offsets = handMade(QByteArray(1, '\0'), std::vector<uint64_t>(8'000'000, 8), 1);
+    for (const QByteArray *bytes : {&named, &offsets}) {
+        const qint64 grown = testsupport::peakMemoryGrowth([&] { (void)parseTree(*bytes, nullptr); });
+        EXPECT_TRUE(grown >= 0 && grown < 2 * bytes->size() + (8 << 20)) << grown << " bytes";
+    }
 }
 
 } // namespace

@@ -96,6 +96,20 @@ TEST_F(DiaryFileTest, PipesDevicesAndHugeFilesAreNoDiaries)
     huge.close();
     EXPECT_FALSE(DiaryFile::read(huge.fileName(), &why).has_value());
     EXPECT_TRUE(why.contains(QLatin1String("too large")));
+
+    // Just under that size, what is no diary is told by its first and last
+    // bytes, before the rest is read.
+    const std::pair<QByteArray, const char *> starts[] = {{"PK\x03\x04", "not a binary property list"},
+                                                          {"bplist00", "trailer is damaged"}};
+    for (const auto &[start, reason] : starts) {
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(huge.write(start) == start.size() && huge.resize(qint64(1) << 30));
+        huge.close();
+        EXPECT_FALSE(DiaryFile::read(huge.fileName(), &why).has_value());
+        EXPECT_TRUE(why.contains(QLatin1String(reason))) << why.toStdString();
+        const qint64 grown = testsupport::peakMemoryGrowth([&] { (void)DiaryFile::read(huge.fileName(), nullptr); });
+        EXPECT_TRUE(grown >= 0 && grown < (16 << 20)) << reason << ": " << grown << " bytes";
+    }
 }
 
 TEST_F(DiaryFileTest, FailedWriteIsReportedAndLeavesTheOldFile)

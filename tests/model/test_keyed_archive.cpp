@@ -212,4 +212,51 @@ TEST(KeyedArchiveRefusals, EachDamageGivesAnError)
     }
 }
 
+// A diary whose list names one card again and again: each time the same
+// archive object, or each time an archive object of its own that is the
+// same dictionary of the file.
+QByteArray oneCardNamed(size_t times, bool objectEachTime)
+{
+    using Refs = std::vector<bplist::Ref>;
+    bplist::Writer w;
+    const auto s = [&](const char *ascii) { return w.addAsciiString(ascii); };
+    const bplist::Ref classKey = s("$class"), nameKey = s("$classname");
+    Refs objects = {s("$null"), 0 /* the list, at the end */, w.addDict(Refs{nameKey}, Refs{s("ZRGlycemicCard")}),
+                    w.addDict(Refs{nameKey}, Refs{s("NSMutableArray")})};
+    const bplist::Ref card = w.addDict(Refs{classKey}, Refs{w.addUid(2)});
+    Refs members;
+    for (size_t i = 0; i < times; ++i) {
+        if (i == 0 || objectEachTime)
+            objects.push_back(card);
+        members.push_back(w.addUid(objects.size() - 1));
+    }
+    objects[1] = w.addDict(Refs{s("NS.objects"), classKey}, Refs{w.addArray(members), w.addUid(3)});
+    const bplist::Ref top = w.addDict(Refs{s("root")}, Refs{w.addUid(1)});
+    return w.finish(w.addDict(Refs{s("$archiver"), s("$objects"), s("$top")},
+                              Refs{s("NSKeyedArchiver"), w.addArray(objects), top}));
+}
+
+// A card named twice would be one card in two places, saved twice and
+// edited in both at once; read once for each place, a small file could fill
+// memory. Shared dates and texts are another matter: the fixtures hold them.
+TEST(KeyedArchiveRefusals, ACardNamedTwiceIsRefusedAtTheCostOfTheFile)
+{
+    QString error;
+    const auto once = KeyedArchive::decodeDiary(oneCardNamed(1, false), &error);
+    ASSERT_TRUE(once.has_value()) << error.toStdString();
+    EXPECT_EQ(once->size(), 1u);
+    const std::tuple<const char *, size_t, bool> rows[] = {{"twice", 2, false},
+                                                           {"twice, as two objects", 2, true},
+                                                           {"a million times", 1'000'000, false},
+                                                           {"250,000 times, as as many objects", 250'000, true}};
+    for (const auto &[what, times, objectEachTime] : rows) {
+        const QByteArray bytes = oneCardNamed(times, objectEachTime);
+        error.clear();
+        EXPECT_FALSE(KeyedArchive::decodeDiary(bytes, &error).has_value()) << what;
+        EXPECT_TRUE(error.contains(QLatin1String("same card"))) << what << ": " << error.toStdString();
+        const qint64 grown = testsupport::peakMemoryGrowth([&] { (void)KeyedArchive::decodeDiary(bytes, nullptr); });
+        EXPECT_TRUE(grown >= 0 && grown < 2 * bytes.size() + (8 << 20)) << what << ": " << grown << " bytes";
+    }
+}
+
 } // namespace

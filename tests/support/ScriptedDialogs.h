@@ -14,6 +14,7 @@ public:
         QString message;
         QString informativeText;
         QStringList buttons;
+        int destructiveButton = -1;
     };
 
     ScriptedDialogs() { Dialogs::install(this); }
@@ -27,26 +28,33 @@ public:
     QList<Alert> alerts;
     int panelsShown = 0;
     // What the last panel was opened with.
+    QString panelTitle;
+    QString panelFilter;
     QString panelFolder;
     QStringList panelExtensions;
     QString panelSuggestedName;
 
-    int runAlert(QWidget *, const QString &message, const QString &informativeText,
-                 const QStringList &buttons) override
+    int runAlert(QWidget *, const QString &message, const QString &informativeText, const QStringList &buttons,
+                 int destructiveButton) override
     {
-        alerts.append({message, informativeText, buttons});
+        alerts.append({message, informativeText, buttons, destructiveButton});
         return alertAnswers.isEmpty() ? kFirstButton : alertAnswers.takeFirst();
     }
-    QString openFile(QWidget *, const QString &folder, const QStringList &extensions) override
+    QString openFile(QWidget *, const QString &title, const QString &folder, const QStringList &extensions) override
     {
         ++panelsShown;
+        panelTitle = title;
+        panelFilter.clear();
         panelFolder = folder;
         panelExtensions = extensions;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    QString saveFile(QWidget *, const QString &folder, const QString &suggestedName) override
+    QString saveFile(QWidget *, const QString &title, const QString &folder, const QString &suggestedName,
+                     const QString &filter) override
     {
         ++panelsShown;
+        panelTitle = title;
+        panelFilter = filter;
         panelFolder = folder;
         panelSuggestedName = suggestedName;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();

@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <limits>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace testsupport {
 QString fixturePath(const QString &name)
 {
@@ -97,6 +101,31 @@ QByteArray runPython(const QString &script, const QStringList &args, QString *er
         return {};
     }
     return p.readAllStandardOutput();
+}
+
+qint64 peakMemoryGrowth(const std::function<void()> &work)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        rusage before{}, after{};
+        ::getrusage(RUSAGE_SELF, &before);
+        work();
+        ::getrusage(RUSAGE_SELF, &after);
+        const qint64 grown = qint64(after.ru_maxrss - before.ru_maxrss) * 1024; // kilobytes on Linux
+        const bool sent = ::write(pipeEnds[1], &grown, sizeof grown) == sizeof grown;
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    qint64 grown = -1;
+    if (child < 0 || ::read(pipeEnds[0], &grown, sizeof grown) != sizeof grown)
+        grown = -1;
+    ::close(pipeEnds[0]);
+    if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return grown;
 }
 
 CardList sampleCards()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace testsupport {
 QString fixturePath(const QString &name);
 QByteArray readFile(const QString &path);
@@ -17,6 +19,11 @@ QByteArray expectedText(const CardList &cards);
 // Runs the Python interpreter on a script of the test folder; returns its
 // standard output, or sets *error.
 QByteArray runPython(const QString &script, const QStringList &args, QString *error);
+
+// How far the peak resident memory rises while work runs, in bytes (-1 when
+// it cannot be measured). The work runs in a child process, so that no
+// earlier peak of the test run hides its own.
+qint64 peakMemoryGrowth(const std::function<void()> &work);
 
 // A small, varied diary for round trips.
 CardList sampleCards();

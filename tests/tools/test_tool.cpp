@@ -98,15 +98,19 @@ protected:
 };
 
 // Refused: the status, nothing on standard output, one line on standard
-// error, and nothing written or left behind, not even by a failed write.
+// error (after the count of records not imported, when there are some), and
+// nothing written or left behind, not even by a failed write.
 TEST_F(Tool, RefusesWithoutWritingAnything)
 {
-    const QString d = diary, absent = path("absent.orv"), cards = path("cards.csv");
+    const QString d = diary, absent = path("absent.orv"), cards = path("cards.csv"), rejected = path("rejected.csv");
     // The program's diary in the home folder of these runs, and another name
     // for the diary.
     const QString home = path("home"), own = home + "/Documents/Orvane.orv";
     ASSERT_TRUE(QDir().mkpath(home + "/Documents") && QFile::copy(d, own));
     ASSERT_TRUE(QFile::link(d, path("link.orv")));
+    // Records that are all refused are counted before the reason is given.
+    ASSERT_TRUE(testsupport::writeFile(rejected, readFile(path("header.csv")) + "1;;;;;;;;;;1;0\r1;x;;y;;;;;;;1;0\r"));
+    const QByteArray counted = "ATTENZIONE: 2 record non sono stati importati!\n";
     // The status, the arguments that the cases share, the cases.
     const std::tuple<int, QStringList, QList<QStringList>> groups[] = {
         {1, {}, {{"dump", kBroken}, {"copy", kBroken, d}, {"copy", kFixture, d + "/x.orv"},
@@ -115,7 +119,7 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
         // Nowhere to write, no diary to read, a file that brings nothing (even
         // when replacing), a diary that cannot be read and so is never written.
         {1, {"export", "--format", "csv", "--diary"}, {{d, cards + "/x.csv"}, {absent, cards}}},
-        {1, {"import", "--replace", "--diary"}, {{d, path("header.csv")}, {path("bad.orv"), cards}}},
+        {1, {"import", "--replace", "--diary"}, {{d, path("header.csv")}, {path("bad.orv"), cards}, {d, rejected}}},
         // Anything but a diary over the diary read or the program's own, by
         // whatever name, would leave nothing to read there.
         {1, {}, {{"export", "--format", "csv", "--diary", d, "diary.orv"}, {"report", "--diary", d, path("link.orv")},
@@ -141,7 +145,9 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
             const std::string shown = (shared + args).join(QLatin1Char(' ')).toStdString();
             EXPECT_EQ(r.status, status) << shown;
             EXPECT_TRUE(r.out.isEmpty()) << shown;
-            EXPECT_EQ(r.err.count('\n'), 1) << shown << ": " << r.err.toStdString();
+            const bool hasCount = args.contains(rejected);
+            EXPECT_EQ(r.err.startsWith(counted), hasCount) << shown << ": " << r.err.toStdString();
+            EXPECT_EQ(r.err.count('\n'), 1 + hasCount) << shown << ": " << r.err.toStdString();
         }
     }
     // No command, or one used wrongly: the usage, status 2.

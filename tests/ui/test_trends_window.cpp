@@ -86,6 +86,7 @@ TEST_F(TrendsTest, TheReportIsWrittenWhereTheUserSaysAndNowhereElse)
     // Cancelled: nothing written, nothing said.
     controller->menuReport->trigger();
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane report 2026-03-11.pdf"));
+    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_REPORT")));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 
     // A name without an extension gets one.
