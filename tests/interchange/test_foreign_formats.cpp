@@ -18,7 +18,7 @@ namespace {
 const QString kSamples = QStringLiteral(ORVANE_TESTS_DIR "/data/formats/");
 constexpr double kImportTime = 800000000.0;
 
-ReadResult readBytes(const QByteArray &bytes, std::function<bool(qint64)> progress = {})
+ReadResult readBytes(const QByteArray &bytes, std::function<bool(qint64)> progress = {}, qint64 blockSize = 256 << 10)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -27,6 +27,7 @@ ReadResult readBytes(const QByteArray &bytes, std::function<bool(qint64)> progre
     options.zone = QTimeZone("Europe/Rome");
     options.importTime = kImportTime;
     options.progress = std::move(progress);
+    options.blockSize = blockSize;
     return read(buffer, options);
 }
 
@@ -123,6 +124,20 @@ std::string show(const CardRow &c)
         .toStdString();
 }
 
+// Everything a result holds, for comparing two readings of one file.
+QString summary(const ReadResult &r)
+{
+    QStringList lines = {r.error, QString::number(r.knownReadings), QString::number(r.notUnderstood)};
+    lines += r.problems;
+    for (const CardRef &c : r.cards)
+        lines.append(QString::fromStdString(show(cardRow(c))));
+    for (const SensorReading &s : r.readings)
+        lines.append(QStringLiteral("%1 %2 %3 %4").arg(s.time).arg(s.mgdl).arg(int(s.flag)).arg(s.source));
+    for (const auto &[kind, count] : r.skipped)
+        lines.append(QStringLiteral("%1 %2").arg(kind).arg(count));
+    return lines.join(u'\n');
+}
+
 TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
 {
     const std::pair<const char *, Format> samples[] = {
@@ -158,6 +173,8 @@ TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
         const ReadResult r = readBytes(bytes);
         ASSERT_TRUE(r.ok()) << r.error.toStdString();
         EXPECT_EQ(r.format, format);
+        // Block boundaries anywhere change nothing.
+        EXPECT_EQ(summary(readBytes(bytes, {}, 1)), summary(r));
         const Expected e = expectedOf(stem + QStringLiteral(".expected.md"));
         const auto count = [&](const char *kind) { return e.counts.at(QString::fromLatin1(kind)); };
 
@@ -339,6 +356,7 @@ TEST(ForeignFormats, RecordsBeyondTheSamples)
         SCOPED_TRACE(c.what);
         const ReadResult r = readBytes(c.bytes);
         ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        EXPECT_EQ(summary(readBytes(c.bytes, {}, 1)), summary(r));
         EXPECT_EQ(std::tuple(r.cards.size(), r.readings.size(), r.knownReadings, r.notUnderstood),
                   std::tuple(c.cards, c.readings, c.known, c.notUnderstood));
         if (c.check)

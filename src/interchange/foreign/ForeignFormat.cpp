@@ -138,7 +138,7 @@ ReadResult read(QIODevice &device, const ReadOptions &options)
     const Format format = window.contains('\0') ? Format::Unknown : detectText(window);
     // Readings are named after the program, not the kind of file.
     const QString source = format == Format::NightscoutEntries ? QStringLiteral("Nightscout") : formatName(format);
-    Input input(device, options.progress);
+    Input input(device, options.progress, options.blockSize);
     Sink sink(format, options, source);
     switch (format) {
     case Format::LibreView:

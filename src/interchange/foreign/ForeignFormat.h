@@ -54,6 +54,9 @@ struct ReadOptions {
     // Called after every block read with the bytes read so far; returning
     // false stops the reading (the result is then Cancelled).
     std::function<bool(qint64 bytesRead)> progress;
+    // How much is read at a time, so how often progress is told (1 byte to
+    // 16 MiB).
+    qint64 blockSize = 256 * 1024;
 };
 
 // Why a file gave nothing at all.

@@ -16,18 +16,17 @@ namespace ForeignFormat::detail {
 class Input
 {
 public:
-    Input(QIODevice &device, const std::function<bool(qint64)> &progress);
+    Input(QIODevice &device, const std::function<bool(qint64)> &progress, qint64 blockSize);
 
     // The next block; false at the end, when cancelled or on a read error.
     bool next(QByteArray &block);
     bool cancelled() const { return m_cancelled; }
     bool failed() const { return m_failed; }
 
-    static constexpr qint64 kBlock = 256 * 1024;
-
 private:
     QIODevice &m_device;
     const std::function<bool(qint64)> &m_progress;
+    qint64 m_blockSize;
     qint64 m_read = 0;
     bool m_started = false;
     bool m_cancelled = false;

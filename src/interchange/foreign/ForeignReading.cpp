@@ -39,9 +39,10 @@ constexpr size_t kMaxSkipKinds = 32;
 
 } // namespace
 
-Input::Input(QIODevice &device, const std::function<bool(qint64)> &progress)
+Input::Input(QIODevice &device, const std::function<bool(qint64)> &progress, qint64 blockSize)
     : m_device(device)
     , m_progress(progress)
+    , m_blockSize(std::clamp(blockSize, qint64(1), qint64(16) << 20))
 {
 }
 
@@ -50,20 +51,27 @@ bool Input::next(QByteArray &block)
     block.clear();
     if (m_cancelled || m_failed)
         return false;
-    QByteArray raw(kBlock, Qt::Uninitialized);
-    const qint64 n = m_device.read(raw.data(), kBlock);
-    if (n < 0) {
-        m_failed = true;
+    // The first block is at least the four bytes that tell the encoding.
+    QByteArray raw;
+    do {
+        const qsizetype had = raw.size();
+        raw.resize(had + m_blockSize);
+        const qint64 n = m_device.read(raw.data() + had, m_blockSize);
+        if (n < 0) {
+            m_failed = true;
+            return false;
+        }
+        raw.truncate(had + n);
+        m_read += n;
+        if (n == 0)
+            break;
+        if (m_progress && !m_progress(m_read)) {
+            m_cancelled = true;
+            return false;
+        }
+    } while (!m_started && raw.size() < 4);
+    if (raw.isEmpty())
         return false;
-    }
-    if (n == 0)
-        return false;
-    raw.truncate(n);
-    m_read += n;
-    if (m_progress && !m_progress(m_read)) {
-        m_cancelled = true;
-        return false;
-    }
     if (!m_started) {
         m_started = true;
         startText(raw, m_utf16);
