@@ -125,7 +125,7 @@ std::string show(const CardRow &c)
 }
 
 // Everything a result holds, for comparing two readings of one file.
-QString summary(const ReadResult &r)
+std::string summary(const ReadResult &r)
 {
     QStringList lines = {r.error, QString::number(r.knownReadings), QString::number(r.notUnderstood)};
     lines += r.problems;
@@ -135,7 +135,7 @@ QString summary(const ReadResult &r)
         lines.append(QStringLiteral("%1 %2 %3 %4").arg(s.time).arg(s.mgdl).arg(int(s.flag)).arg(s.source));
     for (const auto &[kind, count] : r.skipped)
         lines.append(QStringLiteral("%1 %2").arg(kind).arg(count));
-    return lines.join(u'\n');
+    return lines.join(u'\n').toStdString();
 }
 
 TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
@@ -341,6 +341,8 @@ TEST(ForeignFormats, RecordsBeyondTheSamples)
         {"CR line ends, a Windows-1252 remark",
          QByteArray(xdrip).replace('\n', '\r') + "10.05.2025;16:30;;;;4.5;caf\xE9||bar\r", 1, 0, 0, 0,
          [](const ReadResult &r) { EXPECT_EQ(r.cards[0]->notes(), QStringLiteral("caf\u00e9\nbar")); }},
+        {"a quote inside an unquoted field", libre + "L,S,12-10-2025 09:05,4,,,,5,,,,,,say \"when\",,,,,\n", 6, 39, 0, 0,
+         [](const ReadResult &r) { EXPECT_EQ(r.cards.back()->notes()->toStdString(), "say \"when\""); }},
         {"more problems than are kept", xdrip + QByteArray("x;y;;;;;\n").repeated(30) + "10.05.2025;16:30;;;;4.5;\n", 1,
          0, 0, 30,
          [](const ReadResult &r) {

@@ -75,6 +75,14 @@ CsvRecordReader::Status CsvRecordReader::next()
             m_unterminated = true;
             return endField(true);
         }
+        // Only a quote that opens a field opens a quoted field.
+        if (fieldStart && m_quoting && m_in.at(m_in.pos) == '"') {
+            ++m_in.pos;
+            quoted = true;
+            quoteLine = m_nextLine;
+            fieldStart = false;
+            continue;
+        }
         // Copy the run of ordinary bytes at once; stop at the first byte
         // that means something.
         const char *p = m_in.data();
@@ -84,8 +92,7 @@ CsvRecordReader::Status CsvRecordReader::next()
             while (j < end && p[j] != '"' && p[j] != '\r' && p[j] != '\n' && p[j] != '\0')
                 ++j;
         } else {
-            while (j < end && p[j] != m_separator && p[j] != '\r' && p[j] != '\n' && p[j] != '\0'
-                   && (p[j] != '"' || !m_quoting || !fieldStart))
+            while (j < end && p[j] != m_separator && p[j] != '\r' && p[j] != '\n' && p[j] != '\0')
                 ++j;
         }
         if (j > m_in.pos) {
@@ -105,14 +112,10 @@ CsvRecordReader::Status CsvRecordReader::next()
             if (!quoted)
                 return endField(true);
             m_data.append('\n');
-        } else if (c == m_separator && !quoted) {
+        } else if (!quoted) { // a separator
             if (endField(false) == Status::Failed)
                 return Status::Failed;
             fieldStart = true;
-        } else if (!quoted) { // an opening quote
-            quoted = true;
-            quoteLine = m_nextLine;
-            fieldStart = false;
         } else if (m_in.fill() && m_in.at(m_in.pos) == '"') { // a doubled quote
             ++m_in.pos;
             m_data.append('"');
