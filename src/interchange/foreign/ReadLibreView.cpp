@@ -122,13 +122,17 @@ public:
             return;
         if (m_order == Order::Unknown) {
             m_order = evidence(row.stamp);
-            if (m_order == Order::Unknown) {
-                m_pending.push_back(std::move(row));
-                return;
-            }
-            flush();
+            if (m_order != Order::Unknown)
+                flush();
         }
-        give(row);
+        // Rows that give nothing need no instant, only a date that exists;
+        // with both numbers at most 12 it exists either way. So only rows
+        // that give something wait for the order.
+        const bool gives = row.type <= 2 || (row.type == 4 && givesDose(row));
+        if (m_order == Order::Unknown && gives)
+            m_pending.push_back(std::move(row));
+        else
+            give(row);
     }
 
     // Without a number above 12 anywhere, the clock tells: 12-hour files
@@ -170,7 +174,9 @@ private:
             m_sink.problem(QStringLiteral("\"%1\" is not a date").arg(Sink::printable(csv.field(m.time))));
             return false;
         }
-        row.note = m.notes >= 0 ? text(csv.field(m.notes)) : QString();
+        // Only the cards keep a note.
+        if (m.notes >= 0 && (row.type == 2 || row.type == 4))
+            row.note = text(csv.field(m.notes));
         switch (row.type) {
         case 0:
         case 1:
@@ -202,11 +208,16 @@ private:
         m_pending.shrink_to_fit();
     }
 
+    static bool givesDose(const Row &row)
+    {
+        return !std::isnan(row.rapid) || !std::isnan(row.slow) || !std::isnan(row.meal) || !std::isnan(row.correction);
+    }
+
     void give(const Row &row)
     {
         m_sink.at(row.line);
         CivilTime::Fields f;
-        if (!civil(row.stamp, m_order, f))
+        if (!civil(row.stamp, m_order == Order::Unknown ? Order::DayFirst : m_order, f))
             return m_sink.fail(Failure::BadDate, QStringLiteral("no such date or time (read %1)")
                                                      .arg(m_order == Order::DayFirst ? u"day first" : u"month first"),
                                row.line);
@@ -228,14 +239,11 @@ private:
                 {row.slow, {InsulinKind::Slow, DoseMeal::Basal}},
                 {row.meal, {InsulinKind::Quick, DoseMeal::None}},
                 {row.correction, {InsulinKind::Quick, DoseMeal::Correction}}};
-            bool any = false;
             for (const auto &[units, kind] : doses) {
-                if (!std::isnan(units)) {
+                if (!std::isnan(units))
                     m_sink.therapy(t, units, kind.first, kind.second, row.note);
-                    any = true;
-                }
             }
-            if (!any)
+            if (!givesDose(row))
                 m_sink.skip(QStringLiteral("insulin without amount"));
             break;
         }
