@@ -337,6 +337,16 @@ TEST(ForeignFormats, RecordsBeyondTheSamples)
         // In the repeated hour without a transmitter time: the first pass.
         {"repeated hour, no transmitter time", clarityHeader + "14,2025-10-26T02:30:00,EGV,,,,Android G6,88,,,,,,\n", 0,
          1, 0, 0, [](const ReadResult &r) { EXPECT_EQ(r.readings[0].time, 1761438600); }},
+        // Twins of the repeated hour read before the transmitter's clock is
+        // known wait for the first reading outside it.
+        {"repeated hour first", clarityHeader + "1,2025-10-26T02:57:14,EGV,,,,G6,110,,,,,7435926,8ZQ4TW\n"
+                                    + "2,2025-10-26T02:57:15,EGV,,,,G6,70,,,,,7439526,8ZQ4TW\n"
+                                    + "3,2025-10-26T03:02:15,EGV,,,,G6,61,,,,,7439826,8ZQ4TW\n",
+         0, 3, 0, 0,
+         [](const ReadResult &r) {
+             EXPECT_EQ(std::tuple(r.readings[0].time, r.readings[1].time, r.readings[2].time),
+                       std::tuple(1761440234, 1761443835, 1761444135));
+         }},
         {"UTF-16 with its mark", utf16(libre), 5, 39, 0, 0, {}},
         {"CR line ends, a Windows-1252 remark",
          QByteArray(xdrip).replace('\n', '\r') + "10.05.2025;16:30;;;;4.5;caf\xE9||bar\r", 1, 0, 0, 0,

@@ -50,7 +50,7 @@ struct ReadOptions {
     // The zone of the wall-clock times of the formats that write no offset.
     QTimeZone zone = QTimeZone::systemTimeZone();
     // The cards' creation date, seconds since 2001 (the instant of the import).
-    double importTime = 0.0;
+    double importTime = CardDates::now();
     // Called after every block read with the bytes read so far; returning
     // false stops the reading (the result is then Cancelled).
     std::function<bool(qint64 bytesRead)> progress;

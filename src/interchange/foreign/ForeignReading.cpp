@@ -401,14 +401,16 @@ ReadResult Sink::finish(const Input &input)
     auto &cards = m_result.cards;
     std::stable_sort(cards.begin(), cards.end(),
                      [](const CardRef &a, const CardRef &b) { return *a->dateMeasurement() < *b->dateMeasurement(); });
+    // Most files come in time order: the stable sort's buffer, as large as
+    // the readings, is only needed for those that do not.
     auto &readings = m_result.readings;
-    std::stable_sort(readings.begin(), readings.end(),
-                     [](const SensorReading &a, const SensorReading &b) { return a.time < b.time; });
+    const auto earlier = [](const SensorReading &a, const SensorReading &b) { return a.time < b.time; };
+    if (!std::is_sorted(readings.begin(), readings.end(), earlier))
+        std::stable_sort(readings.begin(), readings.end(), earlier);
     const auto kept = std::unique(readings.begin(), readings.end(),
                                   [](const SensorReading &a, const SensorReading &b) { return a.time == b.time; });
     m_result.knownReadings = size_t(readings.end() - kept);
     readings.erase(kept, readings.end());
-    readings.shrink_to_fit();
     return std::move(m_result);
 }
 

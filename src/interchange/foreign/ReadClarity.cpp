@@ -112,14 +112,15 @@ private:
         const std::optional<int64_t> tt = integer(ttField);
         if (!ttField.isEmpty() && (!tt || std::llabs(*tt) > (int64_t(1) << 40)))
             return m_sink.problem(QStringLiteral("\"%1\" is not a transmitter time").arg(Sink::printable(ttField)));
-        const QByteArray transmitter = csv.field(m.transmitterId).toByteArray().toLower();
+        const QByteArrayView transmitter = trimmed(csv.field(m.transmitterId));
+        const auto known = m_offsets.find(transmitter);
         int64_t first = 0, second = 0;
         if (tt && m_clock.twice(f, first, second)) {
             const size_t index = m_sink.reading(first, mgdl, flag);
             if (index == size_t(-1))
                 return;
-            const Twin twin{index, first, second, *tt, transmitter};
-            if (const auto known = m_offsets.find(transmitter); known != m_offsets.end())
+            const Twin twin{index, first, second, *tt, transmitter.toByteArray()};
+            if (known != m_offsets.end())
                 place(twin, known->second);
             else
                 m_waiting.push_back(twin);
@@ -131,11 +132,10 @@ private:
         // The transmitter's clock against the wall clock, from readings whose
         // instant is certain; the first of a transmitter places those of its
         // repeated hours already read.
-        const bool isNew = !m_offsets.contains(transmitter);
-        if (isNew && m_offsets.size() >= 256)
-            return;
-        m_offsets[transmitter] = t - *tt;
-        if (isNew) {
+        if (known != m_offsets.end()) {
+            known->second = t - *tt;
+        } else if (m_offsets.size() < 256) {
+            m_offsets.emplace(transmitter.toByteArray(), t - *tt);
             std::erase_if(m_waiting, [&](const Twin &w) {
                 if (w.transmitter != transmitter)
                     return false;
@@ -154,7 +154,7 @@ private:
     }
 
     Columns m{};
-    std::map<QByteArray, int64_t> m_offsets;
+    std::map<QByteArray, int64_t, std::less<>> m_offsets;
     std::vector<Twin> m_waiting;
 };
 
