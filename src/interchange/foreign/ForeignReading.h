@@ -29,7 +29,6 @@ public:
 
     // The line the records given next come from (for problems).
     void at(qint64 line) { m_line = line; }
-    qint64 line() const { return m_line; }
 
     // A finger-stick reading in mg/dL; a value out of (0, 600] is a problem.
     void measurement(int64_t time, double mgdl, const QString &note);
@@ -44,7 +43,10 @@ public:
     void problem(const QString &what);
     // Ends the reading: the first failure stands.
     void fail(Failure failure, const QString &what, qint64 line);
-    void failBadDate(QByteArrayView text) { fail(Failure::BadDate, QStringLiteral("no such date or time: ") + printable(text), m_line); }
+    void failBadDate(QByteArrayView text)
+    {
+        fail(Failure::BadDate, QStringLiteral("no such date or time: ") + printable(text), m_line);
+    }
 
     bool stopped() const { return m_result.failure != Failure::None; }
     size_t notUnderstood() const { return m_result.notUnderstood; }
@@ -72,10 +74,10 @@ QString text(QByteArrayView field);
 // The field without spaces and tabs around it.
 QByteArrayView trimmed(QByteArrayView field);
 
-// A plain decimal number: digits, at most one decimal separator (point or,
-// when given, comma) with digits after it; no sign, no exponent, at most 15
+// A plain decimal number: digits, at most one decimal separator (the point
+// given: "." or ",") with digits after it; no sign, no exponent, at most 15
 // digits. Spaces around are allowed.
-std::optional<double> decimal(QByteArrayView field, char comma = '.');
+std::optional<double> decimal(QByteArrayView field, char point = '.');
 // A plain integer (an optional "-", at most 18 digits).
 std::optional<int64_t> integer(QByteArrayView field);
 
@@ -155,12 +157,12 @@ template <typename Handle> void eachRecord(CsvRecordReader &csv, Sink &sink, Han
     }
 }
 
-// The header's names as text, and the index of the first that equals one
-// of the names given (or, for a name ending in "*", starts with it); -1
-// when none does.
+// The record's fields as text, trimmed.
 QStringList fieldTexts(const CsvRecordReader &csv);
 // The first records of a text split at the separator, as text.
 std::vector<QStringList> firstRecords(const QByteArray &head, char separator, int count);
+// The index of the first header name that equals one of the names given
+// (or, for a name ending in "*", starts with it); -1 when none does.
 qsizetype column(const QStringList &header, std::initializer_list<const char *> names);
 
 // Hands every object of the JSON array to handle() (with the sink at its
