@@ -193,7 +193,7 @@ void BM_CardChange(benchmark::State &state)
             break;
         }
     }
-    state.counters["cards"] = double(controller->arrayArchive.size());
+    state.counters["cards"] = double(controller->arrayArchive().size());
 }
 BENCHMARK(BM_CardChange)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})

@@ -4,7 +4,7 @@
 #include "edit/EditSheet.h"
 #include "interchange/Interchange.h"
 #include "model/DiaryFile.h"
-#include "model/DiaryWriter.h"
+#include "model/Diary.h"
 #include "app/Preferences.h"
 #include "app/Recovery.h"
 #include "app/WindowPlaces.h"
@@ -17,6 +17,7 @@
 #include "ui/TrendsWindow.h"
 #include "text/StringTable.h"
 #include "ui/ZRUtility.h"
+#include "view/DiaryCommands.h"
 #include "view/DiaryTableModel.h"
 #include "view/Statistics.h"
 
@@ -27,6 +28,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QKeySequence>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -48,8 +50,14 @@ AppController::AppController(const StringTable &strings, QObject *parent)
     : QObject(parent)
     , diaryPath(DiaryFile::diaryPath())
     , m_strings(strings)
-    , m_writer(std::make_unique<DiaryWriter>())
+    , m_diary(std::make_unique<Diary>(diaryPath))
 {
+    // The last hundred changes can be undone: an import keeps the diary it
+    // replaced, so the history is bounded rather than the session's.
+    m_undo.setUndoLimit(100);
+    connect(m_diary.get(), &Diary::changed, this, [this](const CardRef &focus) { diaryChanged(focus); });
+    connect(m_diary.get(), &Diary::saveFailed, this,
+            [this](const QString &path, const QString &error) { tellSaveFailed(path, error); });
     preferencesPath = Preferences::defaultPath();
     recoveryFolder = Recovery::defaultFolder();
     exitProgram = [](int status) { QCoreApplication::exit(status); };
@@ -58,7 +66,7 @@ AppController::AppController(const StringTable &strings, QObject *parent)
 AppController::~AppController()
 {
     // A save still under way is finished while everything is in place.
-    m_writer.reset();
+    m_diary->waitForSave();
     // The table must let go of the model before the model goes.
     if (listaSchedeGlicemiche)
         listaSchedeGlicemiche->setModel(nullptr);
@@ -89,7 +97,7 @@ CardRef AppController::selectedCard() const
 
 const CardList &AppController::arrayArchiveFiltered() const
 {
-    return m_view.isDiary ? arrayArchive : m_view.cards;
+    return m_view.isDiary ? m_diary->cards() : m_view.cards;
 }
 
 // ---------------------------------------------------------------------------
@@ -102,18 +110,14 @@ void AppController::awakeFromNib()
     windowExportType = new ExportTypeSheet(m_strings, windowMain);
     m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
     m_model->onEdited = [this](int row, const CardRef &edited) {
-        // The edited copy takes the card's place in the diary and, when the
-        // view is a list of its own, there too.
-        const CardRef old = m_model->cardAt(row);
-        std::replace(arrayArchive.begin(), arrayArchive.end(), old, edited);
-        if (!m_view.isDiary)
-            std::replace(m_view.cards.begin(), m_view.cards.end(), old, edited);
-        refreshwindowNoteTextViewNote();
-        // A note changed in the table is written at once: it changes neither
-        // the order nor what is in view, so there is nothing to filter again.
-        writeDiary();
-    };
-    listaSchedeGlicemiche->setModel(m_model.get());
+        // A note changed in the table is written at once; it changes neither
+        // the order nor what is in view, so the table is left as it is.
+        m_noteInPlace = true;
+        DiaryCommands::setNote(m_undo, *m_diary, m_strings, m_model->cardAt(row),
+                               edited->notes().value_or(QString()));
+        m_noteInPlace = false;
+    };    listaSchedeGlicemiche->setModel(m_model.get());
+    addUndoItems();
     fitTableColumns();
     connectSignals();
     buildToolbarMenu();
@@ -155,6 +159,25 @@ void AppController::awakeFromNib()
                                         .arg(recovered.join(QLatin1Char('\n'))),
                                     {});
     }
+}
+
+void AppController::addUndoItems()
+{
+    menuUndo = m_undo.createUndoAction(windowMain, text("MENU_ITEM_UNDO"));
+    menuUndo->setObjectName(QStringLiteral("menuUndo"));
+    menuUndo->setShortcuts(QKeySequence::Undo);
+    menuRedo = m_undo.createRedoAction(windowMain, text("MENU_ITEM_REDO"));
+    menuRedo->setObjectName(QStringLiteral("menuRedo"));
+    // Ctrl+Shift+Z everywhere, besides what the platform binds.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    menuRedo->setShortcuts(redoKeys);
+    QMenu *edit = windowMain->findChild<QMenu *>(QStringLiteral("menuEditCards"));
+    QAction *first = edit->actions().value(0);
+    edit->insertActions(first, {menuUndo, menuRedo});
+    edit->insertSeparator(first);
+    windowMain->addActions({menuUndo, menuRedo});
 }
 
 void AppController::connectSignals()
@@ -441,77 +464,65 @@ void AppController::quitApplicationWithAllert()
 
 void AppController::fileOpen()
 {
-    DiaryFile::OpenResult result = DiaryFile::open(diaryPath);
-    switch (result.status) {
-    case DiaryFile::OpenResult::Status::Missing:
-        arrayArchive.clear();
-        break;
-    case DiaryFile::OpenResult::Status::Opened:
-        arrayArchive = std::move(result.cards);
-        break;
-    case DiaryFile::OpenResult::Status::KeptAside:
-        arrayArchive.clear();
-        Dialogs::current().runAlert(windowMain, text("ALERT_DIARY_KEPT_ASIDE"),
-                                    m_strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE_INFO"))
-                                        .arg(QDir::toNativeSeparators(result.keptAsidePath), result.error),
-                                    {});
-        break;
-    case DiaryFile::OpenResult::Status::Blocked:
-        arrayArchive.clear();
-        m_diaryWritable = false;
-        Dialogs::current().runAlert(windowMain, text("ALERT_DIARY_BLOCKED"),
-                                    m_strings.text(QStringLiteral("ALERT_DIARY_BLOCKED_INFO"))
-                                        .arg(QDir::toNativeSeparators(diaryPath), result.error),
-                                    {});
-        break;
-    }
+    m_diary->setPath(diaryPath);
+    m_undo.clear();
+    const DiaryFile::OpenResult result = m_diary->open();
+    using Status = DiaryFile::OpenResult::Status;
+    if (result.status == Status::KeptAside)
+        tellAboutFile("ALERT_DIARY_KEPT_ASIDE", "ALERT_DIARY_KEPT_ASIDE_INFO", result.keptAsidePath, result.error);
+    else if (result.status == Status::Blocked)
+        tellAboutFile("ALERT_DIARY_BLOCKED", "ALERT_DIARY_BLOCKED_INFO", diaryPath, result.error);
     filtraDatiSecondoParametriPopupButton();
+}
+
+void AppController::diaryChanged(const CardRef &focus)
+{
+    if (m_noteInPlace) {
+        // The edited copy takes the card's place in the view too.
+        if (!m_view.isDiary && focus) {
+            const CardList &cards = m_diary->cards();
+            for (CardRef &card : m_view.cards) {
+                if (std::find(cards.begin(), cards.end(), card) == cards.end())
+                    card = focus;
+            }
+        }
+        refreshwindowNoteTextViewNote();
+        writeDiary();
+        return;
+    }
+    m_selectNext = focus;
+    fileSave();
+}
+
+void AppController::tellAboutFile(const char *message, const char *info, const QString &path,
+                                  const QString &reason)
+{
+    Dialogs::current().runAlert(windowMain, text(message),
+                                m_strings.text(QString::fromLatin1(info))
+                                    .arg(QDir::toNativeSeparators(path), reason),
+                                {});
 }
 
 bool AppController::writeDiary()
 {
-    ZRImport::sortForMeasuramentDateArray(&arrayArchive);
-    if (!m_diaryWritable) {
-        Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
-                                    m_strings.text(QStringLiteral("ALERT_SAVE_BLOCKED_INFO"))
-                                        .arg(QDir::toNativeSeparators(diaryPath)),
-                                    {});
+    m_diary->setPath(diaryPath);
+    if (!m_diary->isWritable()) {
+        m_diary->save(); // sorted all the same
+        tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_BLOCKED_INFO", diaryPath, QString());
         return false;
     }
-    if (saveInBackground) {
-        // Told back on this thread; dropped if the controller is gone by then.
-        const QString path = diaryPath;
-        const quint64 number = ++m_saveNumber;
-        m_writer->submit(path, arrayArchive, [this, path, number](const DiaryFile::SaveResult &result) {
-            if (!result.ok)
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, path, number, error = result.error] {
-                        if (number == m_saveNumber)
-                            tellSaveFailed(path, error);
-                    },
-                    Qt::QueuedConnection);
-        });
-        return true;
-    }
-    QString error;
-    const bool written = writeDiaryNow(&error);
-    if (!written)
-        tellSaveFailed(diaryPath, error);
-    return written;
+    m_diary->setSaveInBackground(saveInBackground);
+    const DiaryFile::SaveResult result = m_diary->save();
+    if (!result.ok)
+        tellSaveFailed(diaryPath, result.error);
+    return result.ok;
 }
 
 bool AppController::writeDiaryNow(QString *whyNot)
 {
-    waitForSave();
-    ++m_saveNumber;
-    if (!m_diaryWritable) {
-        ZRImport::sortForMeasuramentDateArray(&arrayArchive);
-        *whyNot = text("SAVE_BLOCKED_REASON");
-        return false;
-    }
-    const DiaryFile::SaveResult result = DiaryFile::save(diaryPath, arrayArchive);
-    *whyNot = result.error;
+    m_diary->setPath(diaryPath);
+    const DiaryFile::SaveResult result = m_diary->saveNow();
+    *whyNot = m_diary->isWritable() ? result.error : text("SAVE_BLOCKED_REASON");
     return result.ok;
 }
 
@@ -556,7 +567,7 @@ AppController::LastSave AppController::saveBeforeQuitting()
             diaryError = error;
             continue;
         }
-        CardList cards = arrayArchive;
+        CardList cards = m_diary->cards();
         const DiaryFile::SaveResult saved = DiaryFile::save(elsewhere, cards);
         if (!saved.ok) {
             failedPath = elsewhere;
@@ -578,17 +589,17 @@ void AppController::saveWithoutAsking()
     QString error;
     const bool written = writeDiaryNow(&error);
     filtraDatiSecondoParametriPopupButton(); // the session may go on
-    if (written || arrayArchive == m_recovered)
+    if (written || m_diary->cards() == m_recovered)
         return;
     QString whyNot;
-    const QString kept = Recovery::write(recoveryFolder, arrayArchive, QDateTime::currentDateTime(), &whyNot);
+    const QString kept = Recovery::write(recoveryFolder, m_diary->cards(), QDateTime::currentDateTime(), &whyNot);
     if (kept.isEmpty()) {
         std::fprintf(stderr, "orvane: %s could not be written (%s), nor a recovery file in %s (%s)\n",
                      qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
                      qPrintable(QDir::toNativeSeparators(recoveryFolder)), qPrintable(whyNot));
         return;
     }
-    m_recovered = arrayArchive;
+    m_recovered = m_diary->cards();
     std::fprintf(stderr, "orvane: %s could not be written (%s); the cards are kept in %s\n",
                  qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
                  qPrintable(QDir::toNativeSeparators(kept)));
@@ -596,15 +607,12 @@ void AppController::saveWithoutAsking()
 
 void AppController::tellSaveFailed(const QString &path, const QString &error)
 {
-    Dialogs::current().runAlert(windowMain, text("ALERT_SAVE_FAILED"),
-                                m_strings.text(QStringLiteral("ALERT_SAVE_FAILED_INFO"))
-                                    .arg(QDir::toNativeSeparators(path), error),
-                                {});
+    tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_FAILED_INFO", path, error);
 }
 
 void AppController::waitForSave()
 {
-    m_writer->wait();
+    m_diary->waitForSave();
 }
 
 void AppController::fileSave()
@@ -616,20 +624,12 @@ void AppController::fileSave()
 // ---------------------------------------------------------------------------
 // The filter
 
-bool AppController::chekDateMeasurements(const CardDate &dateMeasurement, std::optional<double> actualDay,
-                                         int dayOfDifference, int caseNumber) const
-{
-    if (!actualDay)
-        actualDay = currentInstant();
-    return DiaryFilter::chekDateMeasurements(dateMeasurement, actualDay, dayOfDifference, caseNumber, zone);
-}
-
 void AppController::filtraDatiSecondoParametriPopupButton()
 {
     const CardRef selected = m_selectNext ? std::exchange(m_selectNext, nullptr) : selectedCard();
     const double now = currentInstant();
     const int kind = popupMeasurements->currentIndex();
-    m_view = DiaryFilter::filter(arrayArchive, popupPeriod->currentIndex(), kind, now, zone);
+    m_view = DiaryFilter::filter(m_diary->cards(), popupPeriod->currentIndex(), kind, now, zone);
 
     const DiaryFilter::Columns shown = DiaryFilter::columnsForKind(kind);
     const std::pair<const char *, bool> columns[] = {{"glycemiaValue", shown.glycemiaValue},
@@ -681,7 +681,7 @@ void AppController::refreshRecordCount()
                                      .arg(text("VIEW_NUMBER_RECORD"))
                                      .arg(arrayArchiveFiltered().size())
                                      .arg(text("ON"))
-                                     .arg(arrayArchive.size()));
+                                     .arg(m_diary->cards().size()));
 }
 
 void AppController::tableViewSelectionDidChange()
@@ -767,7 +767,7 @@ Commands::State AppController::commandState() const
 {
     Commands::State state;
     state.rowSelected = selectedRow() >= 0;
-    state.diaryCount = int(arrayArchive.size());
+    state.diaryCount = int(m_diary->cards().size());
     state.viewCount = int(arrayArchiveFiltered().size());
     state.editSheetVisible = windowEdit && windowEdit->isVisible();
     return state;
@@ -906,34 +906,14 @@ void AppController::windowEditButtonCancel()
 
 void AppController::windowEditButtonAction()
 {
-    const bool addMode = windowEdit->isAddMode();
-    auto card = std::make_shared<ZRGlycemicCard>(
-        windowEdit->cardFromControls(ZRImport::generateNewIDtoArray(&arrayArchive)));
-    if (!EditSheet::isAcceptable(*card)) {
+    const CardRef original = windowEdit->isAddMode() ? nullptr : m_editingCard;
+    const Diary::Result result = DiaryCommands::editCard(m_undo, *m_diary, m_strings, original,
+                                                         windowEdit->cardFromControls(0), currentInstant());
+    if (!result.done()) {
         // The sheet stays open as the user left it.
         ZRUtility::showErrorWithTextMessagge(text("DATA_INCORRECT"), windowEdit);
         return;
     }
-    const double now = currentInstant();
-    const auto edited = addMode || !m_editingCard
-                          ? arrayArchive.end()
-                          : std::find(arrayArchive.begin(), arrayArchive.end(), m_editingCard);
-    if (edited != arrayArchive.end()) {
-        card->setDateCreation((*edited)->dateCreation());
-        card->setDateEditing(now);
-        *edited = card;
-    } else if (!addMode && m_editingCard) {
-        // The card has left the diary meanwhile: keep the edit as a card of
-        // its own rather than lose it.
-        card->setDateCreation(m_editingCard->dateCreation());
-        card->setDateEditing(now);
-        arrayArchive.push_back(card);
-    } else {
-        card->setDateCreation(now);
-        arrayArchive.push_back(card);
-    }
-    m_selectNext = card;
-    fileSave();
     windowEdit->accept();
     m_editingCard.reset();
     updateCommandStates();
@@ -963,15 +943,8 @@ void AppController::windowDeleteCancel()
 
 void AppController::windowDeleteRemove()
 {
-    const CardRef card = std::exchange(m_removingCard, nullptr);
-    // A protected card is never removed, whatever asked for it.
-    if (card && !card->isProtect()) {
-        const auto it = std::find(arrayArchive.begin(), arrayArchive.end(), card);
-        if (it != arrayArchive.end()) {
-            arrayArchive.erase(it);
-            fileSave();
-        }
-    }
+    // The diary refuses to remove a protected card, whatever asked for it.
+    DiaryCommands::removeCard(m_undo, *m_diary, m_strings, std::exchange(m_removingCard, nullptr));
     windowDelete->accept();
     updateCommandStates();
 }
@@ -992,14 +965,13 @@ void AppController::fileOpenToImport()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     waitForSave(); // the file chosen may be the diary itself
     const Interchange::ImportResult result =
-        Interchange::importFile(path, arrayArchive, replace, zone, currentInstant());
+        Interchange::importFile(path, m_diary->cards(), replace, zone, currentInstant());
     QGuiApplication::restoreOverrideCursor();
 
     if (const QString warning = result.warning(); !warning.isEmpty())
         ZRUtility::showErrorWithTextMessagge(warning, windowMain);
     if (result.imported()) {
-        arrayArchive = result.newDiary;
-        fileSave();
+        DiaryCommands::importCards(m_undo, *m_diary, m_strings, result.newDiary, replace);
     } else {
         // The diary stays as it was, whatever was answered.
         QString why = m_strings.text(result.messageKey);
@@ -1050,7 +1022,7 @@ void AppController::windowExportTypeButtonContinue()
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     waitForSave(); // the file chosen may be the diary itself
-    const Interchange::ExportResult result = Interchange::exportDiary(arrayArchive, *kind, path, zone);
+    const Interchange::ExportResult result = Interchange::exportDiary(m_diary->cards(), *kind, path, zone);
     QGuiApplication::restoreOverrideCursor();
     if (!result.ok)
         Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),

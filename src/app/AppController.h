@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ViewSettings.h"
+#include "model/Diary.h"
 #include "model/ZRGlycemicCard.h"
 #include "ui/MainLayout.h"
 #include "text/ValueFormatter.h"
@@ -12,6 +13,7 @@
 #include <QSet>
 #include <QString>
 #include <QTimeZone>
+#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -19,7 +21,6 @@
 
 class DeleteSheet;
 class DiaryTableModel;
-class DiaryWriter;
 class EditSheet;
 class ExportTypeSheet;
 class QMenu;
@@ -48,9 +49,6 @@ public:
     // Where the diary lives; the Documents folder of the home directory
     // unless set otherwise.
     QString diaryPath;
-    // False when the file at diaryPath could be neither read nor moved aside:
-    // saving would destroy it, so nothing is saved.
-    bool diaryWritable() const { return m_diaryWritable; }
     // Saves encode and write the file on a thread of their own (the window
     // is ready again at once; a failure is told when it comes). Off unless
     // set: a save then returns once the file is written.
@@ -94,12 +92,9 @@ public:
     // The toolbar as it is now: its display mode (0 to 3) and its size.
     static constexpr int kToolbarSizeDefault = 0, kToolbarSizeRegular = 1, kToolbarSizeSmall = 2;
     int toolbarDisplayMode() const { return m_toolbarDisplayMode; }
-    int toolbarSize() const { return m_toolbarSizeMode; }
 
     // The filter
     void filtraDatiSecondoParametriPopupButton();
-    bool chekDateMeasurements(const CardDate &dateMeasurement, std::optional<double> actualDay, int dayOfDifference,
-                              int caseNumber) const;
 
     // The panels the last run left shown come up with the main window's
     // first showing, beside it and above it; every panel's menu item follows
@@ -159,7 +154,10 @@ public:
     Commands::State commandState() const;
 
     // The diary, newest measurement first after every save.
-    CardList arrayArchive;
+    const CardList &arrayArchive() const { return m_diary->cards(); }
+    Diary &diary() const { return *m_diary; }
+    // Every change to the diary, for Edit > Undo and Redo.
+    QUndoStack &undoStack() { return m_undo; }
     // The cards in view: the diary itself when neither pop-up narrows it.
     const CardList &arrayArchiveFiltered() const;
 
@@ -191,30 +189,33 @@ private:
     // Writes the diary as it stands, sorted, and returns once it is on disk;
     // tells nothing.
     bool writeDiaryNow(QString *whyNot);
+    // The window follows every change of the diary.
+    void diaryChanged(const CardRef &focus);
+    // An alert whose text says what happened to a file: "%1" the file, "%2"
+    // the reason.
+    void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
+    void addUndoItems();
 
     const StringTable &m_strings;
     ValueFormatter m_formatter;
     std::unique_ptr<DiaryTableModel> m_model;
     DiaryFilter::View m_view;
-    bool m_viewIsEmptyList = true; // no filter run yet
-    bool m_diaryWritable = true;
     CardRef m_editingCard;   // the card the edit sheet opened on, if any
     CardRef m_removingCard;  // the card the delete sheet names
     CardRef m_selectNext;    // the card the next filter run selects
     int m_toolbarDisplayMode = 0;
     int m_toolbarSizeMode = kToolbarSizeDefault;
     bool m_savedForQuit = false;
-    // Each save's number: a failure is told only while no later save was
-    // asked for, since a later one tells its own.
-    quint64 m_saveNumber = 0;
     CardList m_recovered; // the cards last kept in a recovery file
     QMap<QString, QString> m_places; // as the last run left them
     QSet<QWidget *> m_placed;        // placed in this run
     bool m_panelsRestored = false;
     bool m_trendsStale = true; // the view changed while the trends window was hidden
+    bool m_noteInPlace = false; // a note is being edited in the table
+    QUndoStack m_undo;
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.
-    std::unique_ptr<DiaryWriter> m_writer;
+    std::unique_ptr<Diary> m_diary;
 };

@@ -44,9 +44,11 @@ int main(int argc, char *argv[])
 
     // One program per diary: a second would overwrite the first one's
     // changes.
-    DiaryLock lock(diaryPath);
-    if (lock.tryLock() == DiaryLock::Status::InUse) {
-        const qint64 pid = lock.holder();
+    AppController controller(strings);
+    controller.diaryPath = diaryPath;
+    controller.diary().setPath(diaryPath);
+    if (controller.diary().lock() == DiaryLock::Status::InUse) {
+        const qint64 pid = controller.diary().lockHolder();
         std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n",
                      qPrintable(QDir::toNativeSeparators(diaryPath)), static_cast<long long>(pid));
         Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_DIARY_IN_USE")),
@@ -55,9 +57,6 @@ int main(int argc, char *argv[])
                                     {});
         return 1;
     }
-
-    AppController controller(strings);
-    controller.diaryPath = diaryPath;
     controller.saveInBackground = true;
     controller.loadLayout(controller.strings());
     AppDelegate delegate(&controller);

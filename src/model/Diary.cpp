@@ -17,38 +17,60 @@ Diary::Diary(QString path, QObject *parent)
 
 Diary::~Diary() = default;
 
+DiaryLock::Status Diary::lock()
+{
+    if (!m_lock)
+        m_lock = std::make_unique<DiaryLock>(m_path);
+    return m_lock->tryLock();
+}
+
+qint64 Diary::lockHolder() const
+{
+    return m_lock ? m_lock->holder() : 0;
+}
+
 DiaryFile::OpenResult Diary::open()
 {
     DiaryFile::OpenResult result = DiaryFile::open(m_path);
     m_cards = std::move(result.cards);
     result.cards.clear();
     m_writable = result.status != DiaryFile::OpenResult::Status::Blocked;
-    emit changed();
     return result;
 }
 
-bool Diary::save()
+DiaryFile::SaveResult Diary::save()
 {
+    if (!m_saveInBackground)
+        return saveNow();
     ZRImport::sortForMeasuramentDateArray(&m_cards);
-    if (!m_writable) {
-        emit saveFailed(m_path, QString());
-        return false;
-    }
-    if (m_saveInBackground) {
-        // Told back on this thread; dropped if the diary is gone by then.
-        QPointer<Diary> self(this);
-        m_writer->submit(m_path, m_cards, [self, path = m_path](const DiaryFile::SaveResult &result) {
-            if (!result.ok)
-                QMetaObject::invokeMethod(
-                    self, [self, path, error = result.error] { emit self->saveFailed(path, error); },
-                    Qt::QueuedConnection);
-        });
-        return true;
-    }
-    const DiaryFile::SaveResult result = DiaryFile::save(m_path, m_cards);
-    if (!result.ok)
-        emit saveFailed(m_path, result.error);
-    return result.ok;
+    if (!m_writable)
+        return {};
+    // Told back on this thread; dropped if the diary is gone by then, or
+    // when a later save was asked for.
+    QPointer<Diary> self(this);
+    const quint64 number = ++m_saveNumber;
+    m_writer->submit(m_path, m_cards, [self, number, path = m_path](const DiaryFile::SaveResult &result) {
+        if (result.ok)
+            return;
+        QMetaObject::invokeMethod(
+            self,
+            [self, number, path, error = result.error] {
+                if (self && number == self->m_saveNumber)
+                    emit self->saveFailed(path, error);
+            },
+            Qt::QueuedConnection);
+    });
+    return {true, {}};
+}
+
+DiaryFile::SaveResult Diary::saveNow()
+{
+    waitForSave();
+    ++m_saveNumber;
+    ZRImport::sortForMeasuramentDateArray(&m_cards);
+    if (!m_writable)
+        return {};
+    return DiaryFile::save(m_path, m_cards);
 }
 
 void Diary::waitForSave()
@@ -116,7 +138,7 @@ Diary::Result Diary::setNote(const CardRef &card, const QString &note)
 CardList Diary::replaceAll(CardList cards)
 {
     std::swap(m_cards, cards);
-    emit changed();
+    emit changed(nullptr);
     return cards;
 }
 
@@ -148,5 +170,5 @@ void Diary::swap(const CardRef &from, const CardRef &to, qsizetype position)
         const auto size = qsizetype(m_cards.size());
         m_cards.insert(m_cards.begin() + (position >= 0 && position <= size ? position : size), to);
     }
-    emit changed();
+    emit changed(to);
 }

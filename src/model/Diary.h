@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DiaryFile.h"
+#include "model/DiaryLock.h"
 #include "model/ZRGlycemicCard.h"
 
 #include <QObject>
@@ -24,21 +25,33 @@ public:
     ~Diary() override;
 
     const QString &path() const { return m_path; }
+    // A diary not yet opened may move; its lock, if taken, stays where it was.
+    void setPath(const QString &path) { m_path = path; }
     // Newest measurement first after every save.
     const CardList &cards() const { return m_cards; }
 
-    // Reads the file at path(). A file that is no diary is set aside; one
-    // that can be neither read nor set aside makes the diary read-only, so
-    // that no save can destroy it.
+    // One writer per diary file: the lock beside it, held until the diary
+    // goes. InUse tells who holds it (holder()).
+    DiaryLock::Status lock();
+    qint64 lockHolder() const;
+
+    // Reads the file at path(), replacing the cards held; tells no change.
+    // A file that is no diary is set aside; one that can be neither read nor
+    // set aside makes the diary read-only, so that no save can destroy it.
     DiaryFile::OpenResult open();
     bool isWritable() const { return m_writable; }
 
     // Saves sort the diary newest first and write it whole. In the background
     // the encoding and the write happen on a thread of their own and a
-    // failure comes back as saveFailed on this object's thread; otherwise
-    // save() returns once the file is written (or has failed, also told).
+    // failure comes back as saveFailed on this object's thread, unless a
+    // later save was asked for meanwhile (it tells its own). Otherwise the
+    // result says how the write went. A read-only diary is never written:
+    // the result is not ok and its error empty.
     void setSaveInBackground(bool on) { m_saveInBackground = on; }
-    bool save();
+    DiaryFile::SaveResult save();
+    // The same, written before it returns whatever the setting (the last
+    // save of the program).
+    DiaryFile::SaveResult saveNow();
     // Returns once every save asked for is on disk (or has failed).
     void waitForSave();
 
@@ -89,7 +102,9 @@ public:
     void revert(const Change &change);
 
 signals:
-    void changed();
+    // The cards changed; focus is the card a change put in place (none for
+    // a removal or a whole new diary), for the window to show.
+    void changed(const CardRef &focus);
     void saveFailed(const QString &path, const QString &error);
 
 private:
@@ -100,6 +115,8 @@ private:
     CardList m_cards;
     bool m_writable = true;
     bool m_saveInBackground = false;
+    quint64 m_saveNumber = 0;
+    std::unique_ptr<DiaryLock> m_lock;
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.
     std::unique_ptr<DiaryWriter> m_writer;

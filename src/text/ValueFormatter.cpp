@@ -70,9 +70,3 @@ QString ValueFormatter::format(float value) const
     // Reached only when ICU lacks its data: a float's seven digits.
     return m_locale.toString(double(value), 'g', 7);
 }
-
-QString formatValue(float value)
-{
-    static const ValueFormatter formatter;
-    return formatter.format(value);
-}

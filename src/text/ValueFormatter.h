@@ -32,6 +32,3 @@ private:
     QLocale m_locale;
     std::shared_ptr<const Impl> m_impl;
 };
-
-// One value through a formatter for the default locale, made on first use.
-QString formatValue(float value);

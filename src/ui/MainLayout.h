@@ -69,6 +69,10 @@ struct MainLayout {
     QAction *menuNote = nullptr;
     QAction *menuTrends = nullptr;
     QAction *menuReport = nullptr; // the report of the cards in view, as a PDF
+    // Edit > Undo and Redo, named after the change they take back or make
+    // again; made by the undo stack, which keeps their text and state.
+    QAction *menuUndo = nullptr;
+    QAction *menuRedo = nullptr;
 
     // Statistics panel
     QWidget *windowStatistics = nullptr;

@@ -3,6 +3,7 @@
 // The main window started on a diary file in a home folder of its own, the
 // modal questions answered from a script: what the window's tests share.
 #include "app/AppController.h"
+#include "model/Diary.h"
 #include "interchange/CsvLayouts.h"
 #include "interchange/ZRExport.h"
 #include "model/DiaryFile.h"
@@ -29,6 +30,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTableView>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -127,6 +129,19 @@ protected:
     }
 
     QString label() const { return controller->labelNumberOfRecord->text(); }
+
+    // A change the window has not seen and the file does not hold yet, as
+    // after a change whose save is still to come.
+    void addUnsaved(CardRef card)
+    {
+        const QSignalBlocker quiet(controller->diary());
+        controller->diary().apply({nullptr, std::move(card), -1});
+    }
+    void clearUnsaved()
+    {
+        const QSignalBlocker quiet(controller->diary());
+        controller->diary().replaceAll({});
+    }
 
     // A diary around "now" (Wednesday 11 March 2026), newest first.
     static CardList weekOfCards()

@@ -239,11 +239,11 @@ protected:
 
     void checkProgramHoldsTheExpectedDiary()
     {
-        const std::string diff = expected.differences(controller->arrayArchive);
+        const std::string diff = expected.differences(controller->arrayArchive());
         ASSERT_TRUE(diff.empty()) << "the diary the program holds (identifiers aside):\n" << diff;
         // The table shows cards of the diary itself, never of a list a
         // command left behind.
-        const CardList &diary = controller->arrayArchive;
+        const CardList &diary = controller->arrayArchive();
         const CardList &view = controller->tableModel()->view();
         if (&view == &diary)
             return;
@@ -264,7 +264,7 @@ protected:
         QString error;
         const std::optional<CardList> onDisk = DiaryFile::read(path, &error);
         ASSERT_TRUE(onDisk.has_value()) << "the diary file does not read: " << error.toStdString();
-        const CardList &held = controller->arrayArchive;
+        const CardList &held = controller->arrayArchive();
         ASSERT_EQ(onDisk->size(), held.size()) << "cards on disk and in the program";
         std::unordered_set<uint64_t> ids;
         for (size_t i = 0; i < held.size(); ++i) {
@@ -573,7 +573,7 @@ protected:
         click(sheet->windowExportTypeButtonContinue);
         ASSERT_FALSE(sheet->isVisible());
 
-        const CardList &diary = controller->arrayArchive;
+        const CardList &diary = controller->arrayArchive();
         const Interchange::ImportResult back = Interchange::importFile(file, {}, true, kRome, now);
         ASSERT_TRUE(back.imported()) << back.message.toStdString();
         ASSERT_EQ(back.notImported, 0u);
@@ -681,7 +681,7 @@ TEST_F(LongUseTest, RandomCommandsOnALargeDiaryKeepTheFileAndTheProgramInStep)
         ASSERT_NO_FATAL_FAILURE(checkProgramHoldsTheExpectedDiary());
         if (commandNumber % sampleEvery == 0) {
             const long rss = residentKiB();
-            std::cout << "long use: command " << commandNumber << ", " << controller->arrayArchive.size()
+            std::cout << "long use: command " << commandNumber << ", " << controller->arrayArchive().size()
                       << " cards, " << rss / 1024 << " MiB, " << timer.elapsed() / 1000 << " s" << std::endl;
             if (commandNumber == commands / 2 / sampleEvery * sampleEvery)
                 midKiB = rss;

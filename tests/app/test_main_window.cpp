@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
     writeDiary(weekOfCards());
     start();
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(&controller->arrayArchiveFiltered(), &controller->arrayArchive)
+    EXPECT_EQ(&controller->arrayArchiveFiltered(), &controller->arrayArchive())
         << "with both pop-ups at their first item the view is the diary itself";
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
     path = testsupport::fixturePath(QStringLiteral("diary.orv"));
     start();
     EXPECT_GT(controller->tableModel()->rowCount(), 0);
-    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(controller->arrayArchive.size()));
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(controller->arrayArchive().size()));
 }
 
 TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
     EXPECT_EQ(shownFor(4), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3}));    // 30 calendar days
     EXPECT_EQ(shownFor(5), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
-    EXPECT_NE(&controller->arrayArchiveFiltered(), &controller->arrayArchive);
+    EXPECT_NE(&controller->arrayArchiveFiltered(), &controller->arrayArchive());
 
     // A quarter of an hour later it is the 12th: yesterday is the 11th.
     start("2026-03-12T00:00:00");
@@ -251,10 +251,10 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
     EXPECT_EQ(shown->notes(), CardText(QStringLiteral("first minute of today")));
     const CardRef edited = model->cardAt(1);
     EXPECT_EQ(edited->notes(), CardText(QStringLiteral("edit 5")));
-    EXPECT_NE(std::find(controller->arrayArchive.begin(), controller->arrayArchive.end(), edited),
-              controller->arrayArchive.end());
-    EXPECT_EQ(std::find(controller->arrayArchive.begin(), controller->arrayArchive.end(), shown),
-              controller->arrayArchive.end());
+    EXPECT_NE(std::find(controller->arrayArchive().begin(), controller->arrayArchive().end(), edited),
+              controller->arrayArchive().end());
+    EXPECT_EQ(std::find(controller->arrayArchive().begin(), controller->arrayArchive().end(), shown),
+              controller->arrayArchive().end());
 
     controller->waitForSave();
     const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
         QTest::qWait(10);
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(controller->arrayArchive.size(), 9u);
+    EXPECT_EQ(controller->arrayArchive().size(), 9u);
 }
 
 TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
@@ -296,11 +296,11 @@ TEST_F(MainWindowTest, AFailedSaveIsToldAndTheDiaryKept)
     path = home.filePath(QStringLiteral("Blocked/Orvane.orv"));
     ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
     start();
-    controller->arrayArchive.push_back(card(1, "2026-03-11T08:00:00", false, "POPUP_MEAL_BREAKFAST", 90));
+    addUnsaved(card(1, "2026-03-11T08:00:00", false, "POPUP_MEAL_BREAKFAST", 90));
     controller->fileSave();
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(controller->arrayArchive.size(), 1u);
+    EXPECT_EQ(controller->arrayArchive().size(), 1u);
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 1"));
 }
 
@@ -417,7 +417,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     EXPECT_EQ(dialogs.alerts[2].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
     EXPECT_EQ(dialogs.alerts[2].informativeText, strings.text(QStringLiteral("IMPORT_ALL_KNOWN")));
     EXPECT_EQ(testsupport::readFile(path), before);
-    EXPECT_EQ(controller->arrayArchive.size(), 11u);
+    EXPECT_EQ(controller->arrayArchive().size(), 11u);
 
     // Replacing leaves exactly the file's cards, with their identifiers.
     dialogs.fileAnswers << other;
@@ -483,7 +483,7 @@ TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
         EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
         EXPECT_TRUE(dialogs.alerts[1].informativeText.startsWith(
             strings.text(QString::fromLatin1(c.key)).section(QLatin1Char('%'), 0, 0)));
-        EXPECT_EQ(controller->arrayArchive.size(), 9u);
+        EXPECT_EQ(controller->arrayArchive().size(), 9u);
         EXPECT_EQ(testsupport::readFile(path), before);
         EXPECT_EQ(rowsShown().size(), 9);
     }
@@ -509,7 +509,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
     EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_EXPORT")));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
-    EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(controller->arrayArchive));
+    EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(controller->arrayArchive()));
     EXPECT_EQ(testsupport::readFile(csv).count('\r'), 10);
 
     // Opened again, the diary-file kind is chosen; it reads back as the diary.
@@ -522,7 +522,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "Orvane diary (*.orv)");
     const auto copy = DiaryFile::read(orv, nullptr);
     ASSERT_TRUE(copy);
-    EXPECT_EQ(idsOf(*copy), idsOf(controller->arrayArchive));
+    EXPECT_EQ(idsOf(*copy), idsOf(controller->arrayArchive()));
 
     // Cancel on the sheet or on the panel writes nothing and tells nothing.
     controller->csvExport->trigger();

@@ -175,7 +175,7 @@ TEST_F(PreferencesTest, ClosingTheWindowAsksAndOnlyYesEndsAndSaves)
     delegate.setWindow(controller->windowMain);
     const QByteArray diary = testsupport::readFile(path);
     const Preferences::Domain before = domain();
-    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
     controller->menuNote->trigger();
 
     controller->windowMain->hide(); // closed by the user
@@ -207,7 +207,7 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
     controller->exitProgram = [&exits](int status) { exits << status; };
 
     // No: the program goes on, with the diary and the settings written.
-    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
     controller->menuNote->trigger();
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
     controller->menuQuit->trigger();
@@ -230,7 +230,7 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_FALSE(controller->windowEdit->isVisible());
     const QByteArray saved = testsupport::readFile(path);
-    controller->arrayArchive.clear();
+    clearUnsaved();
     delegate.applicationWillTerminate();
     EXPECT_EQ(testsupport::readFile(path), saved);
     EXPECT_EQ(diaryOnDisk().size(), 10u);
@@ -337,7 +337,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
         delegate.setWindow(controller->windowMain);
         QList<int> exits;
         controller->exitProgram = [&exits](int status) { exits << status; };
-        controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+        addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
         blockTheDiary();
         QFile::remove(copy + QStringLiteral(".orv"));
         dialogs.alerts.clear();
@@ -355,7 +355,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
         }
         EXPECT_EQ(ends, c.ends);
         EXPECT_TRUE(controller->windowMain->isVisible());
-        EXPECT_EQ(controller->arrayArchive.size(), 10u);
+        EXPECT_EQ(controller->arrayArchive().size(), 10u);
         ASSERT_GE(dialogs.alerts.size(), c.failureAlerts);
         for (int i = 0; i < c.failureAlerts; ++i) {
             const ScriptedDialogs::Alert &alert = dialogs.alerts[i];
@@ -373,7 +373,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
             EXPECT_EQ(dialogs.panelFilter, strings.text(QStringLiteral("FILTER_ORV")));
             const std::optional<CardList> saved = DiaryFile::read(copy + QStringLiteral(".orv"), nullptr);
             ASSERT_TRUE(saved);
-            EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(controller->arrayArchive));
+            EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(controller->arrayArchive()));
             EXPECT_TRUE(dialogs.alerts.last().message.contains(copy));
             EXPECT_TRUE(dialogs.alerts.last().informativeText.contains(path)) << "the diary was not written";
         }
@@ -391,7 +391,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
     start();
     QList<int> exits;
     controller->exitProgram = [&exits](int status) { exits << status; };
-    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
     blockTheDiary();
     dialogs.alerts.clear();
     dialogs.alertAnswers = {stay};
@@ -408,7 +408,7 @@ TEST_F(PreferencesTest, AnEndingThatCannotAskKeepsTheCardsInARecoveryFileToldOfO
     writeDiary(weekOfCards());
     start();
     AppDelegate delegate(controller.get());
-    controller->arrayArchive.push_back(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
+    addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
     blockTheDiary();
     delegate.applicationWillTerminate(); // a signal, or the session ending
     delegate.applicationWillTerminate(); // the same cards again: kept once
@@ -419,10 +419,10 @@ TEST_F(PreferencesTest, AnEndingThatCannotAskKeepsTheCardsInARecoveryFileToldOfO
         << kept[0].toStdString();
     const std::optional<CardList> recovered = DiaryFile::read(recovery + QLatin1Char('/') + kept[0], nullptr);
     ASSERT_TRUE(recovered);
-    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(controller->arrayArchive));
+    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(controller->arrayArchive()));
     EXPECT_EQ(recovered->size(), 10u);
     // Another change, another file; none is written over.
-    controller->arrayArchive.push_back(card(31, "2026-03-11T11:00:00", false, "POPUP_MEAL_LUNCH", 130));
+    addUnsaved(card(31, "2026-03-11T11:00:00", false, "POPUP_MEAL_LUNCH", 130));
     delegate.applicationWillTerminate();
     const QStringList first = kept;
     kept = recoveryFiles();

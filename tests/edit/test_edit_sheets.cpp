@@ -193,7 +193,7 @@ TEST_F(EditSheetsTest, RefusedEntriesAreToldAndChangeNothing)
         dialogs.alerts.clear();
         EXPECT_TRUE(edit->isVisible()) << what;
         EXPECT_EQ(testsupport::readFile(path), original) << what;
-        EXPECT_EQ(controller->arrayArchive.size(), 6u) << what;
+        EXPECT_EQ(controller->arrayArchive().size(), 6u) << what;
     };
 
     controller->cardAdd();
@@ -235,7 +235,7 @@ TEST_F(EditSheetsTest, RefusedEntriesAreToldAndChangeNothing)
     expectRefused("an edited measurement emptied");
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_FALSE(edit->isVisible());
-    EXPECT_EQ(controller->arrayArchive[0]->glycemiaValue(), 140.0f);
+    EXPECT_EQ(controller->arrayArchive()[0]->glycemiaValue(), 140.0f);
     EXPECT_EQ(testsupport::readFile(path), original);
 }
 
@@ -537,7 +537,7 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     controller->cardRemove();
     click(del->windowDeleteButtonRemove);
     EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 10, 9, 3, 4}));
-    EXPECT_EQ(controller->arrayArchive[0], second);
+    EXPECT_EQ(controller->arrayArchive()[0], second);
 
     // A protected measurement still takes a new note, and stays protected.
     controller->listaSchedeGlicemiche->selectRow(1);

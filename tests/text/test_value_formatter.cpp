@@ -49,11 +49,4 @@ TEST(ValueFormatter, SeparatorsAndOptionsOfTheLocale)
     expectShown(ValueFormatter(QLocale::c()), {{1234.5f, "1234.5"}});
 }
 
-TEST(ValueFormatter, ConvenienceUsesTheDefaultLocale)
-{
-    if (QLocale().name() != QStringLiteral("en_US"))
-        GTEST_SKIP() << "needs LC_ALL=en_US.UTF-8";
-    EXPECT_EQ(formatValue(1234.5f).toStdString(), "1,234.5");
-}
-
 } // namespace

@@ -66,7 +66,7 @@ TEST_F(TrendsTest, TheWindowFollowsEveryFilterRunInTheUnitChosen)
     const QList<double> ys = chartedReadings();
     ASSERT_EQ(ys.size(), 2);
     EXPECT_NEAR(ys[0], 100 / 18.0, 1e-4);
-    EXPECT_EQ(controller->arrayArchive.back()->glycemiaValue(), 50.0f);
+    EXPECT_EQ(controller->arrayArchive().back()->glycemiaValue(), 50.0f);
 
     // Hidden, the window is left alone; shown again, it catches up.
     controller->menuTrends->trigger();
