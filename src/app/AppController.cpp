@@ -6,7 +6,9 @@
 #include "model/DiaryFile.h"
 #include "model/Diary.h"
 #include "app/Preferences.h"
+#include "app/FileCommands.h"
 #include "app/Recovery.h"
+#include "app/WaysOut.h"
 #include "app/WindowPlaces.h"
 #include "text/TextConversions.h"
 #include "model/ZRImport.h"
@@ -518,91 +520,18 @@ bool AppController::writeDiary()
     return result.ok;
 }
 
-bool AppController::writeDiaryNow(QString *whyNot)
-{
-    m_diary->setPath(diaryPath);
-    const DiaryFile::SaveResult result = m_diary->saveNow();
-    *whyNot = m_diary->isWritable() ? result.error : text("SAVE_BLOCKED_REASON");
-    return result.ok;
-}
-
 AppController::LastSave AppController::saveBeforeQuitting()
 {
-    QString error;
-    const bool written = writeDiaryNow(&error);
-    filtraDatiSecondoParametriPopupButton(); // the diary is sorted now
-    if (written)
-        return LastSave::Written;
-    QString failedPath = diaryPath, diaryError = error;
-    for (;;) {
-        const int answer = Dialogs::current().runAlert(
-            windowMain, text("ALERT_QUIT_SAVE_FAILED"),
-            m_strings.text(QStringLiteral("ALERT_QUIT_SAVE_FAILED_INFO"))
-                .arg(QDir::toNativeSeparators(failedPath), error),
-            {text("BUTTON_TRY_AGAIN"), text("BUTTON_SAVE_ELSEWHERE"), text("BUTTON_QUIT_WITHOUT_SAVING"),
-             text("ALLERT_BUTTON_CANCEL")},
-            2);
-        QString elsewhere;
-        switch (answer - Dialogs::kFirstButton) {
-        case 0: break;
-        case 1:
-            elsewhere = Dialogs::current().saveFile(windowMain, text("PANEL_SAVE_ELSEWHERE"), QDir::homePath(),
-                                                    QString::fromLatin1(DiaryFile::kFileName), text("FILTER_ORV"));
-            if (elsewhere.isEmpty())
-                continue;
-            if (QFileInfo(elsewhere).suffix().isEmpty())
-                elsewhere += QStringLiteral(".orv");
-            break;
-        case 2: return LastSave::LetGo;
-        default: return LastSave::Stay;
-        }
-        // Two files that are not there compare equal as QFileInfos.
-        const QFileInfo chosen(elsewhere), diary(diaryPath);
-        if (elsewhere.isEmpty()
-            || (chosen.exists() && diary.exists() ? chosen == diary
-                                                  : chosen.absoluteFilePath() == diary.absoluteFilePath())) {
-            if (writeDiaryNow(&error))
-                return LastSave::Written;
-            failedPath = diaryPath;
-            diaryError = error;
-            continue;
-        }
-        CardList cards = m_diary->cards();
-        const DiaryFile::SaveResult saved = DiaryFile::save(elsewhere, cards);
-        if (!saved.ok) {
-            failedPath = elsewhere;
-            error = saved.error;
-            continue;
-        }
-        Dialogs::current().runAlert(windowMain,
-                                    m_strings.text(QStringLiteral("ALERT_SAVED_ELSEWHERE"))
-                                        .arg(QDir::toNativeSeparators(elsewhere)),
-                                    m_strings.text(QStringLiteral("ALERT_SAVED_ELSEWHERE_INFO"))
-                                        .arg(QDir::toNativeSeparators(diaryPath), diaryError),
-                                    {});
-        return LastSave::SavedElsewhere;
-    }
+    m_diary->setPath(diaryPath);
+    // The table follows the diary, sorted by the save, before anything is asked.
+    return WaysOut(*m_diary, m_strings, windowMain).saveBeforeQuitting([this] { filtraDatiSecondoParametriPopupButton(); });
 }
 
 void AppController::saveWithoutAsking()
 {
-    QString error;
-    const bool written = writeDiaryNow(&error);
+    m_diary->setPath(diaryPath);
+    WaysOut(*m_diary, m_strings, windowMain).saveWithoutAsking(recoveryFolder, m_recovered);
     filtraDatiSecondoParametriPopupButton(); // the session may go on
-    if (written || m_diary->cards() == m_recovered)
-        return;
-    QString whyNot;
-    const QString kept = Recovery::write(recoveryFolder, m_diary->cards(), QDateTime::currentDateTime(), &whyNot);
-    if (kept.isEmpty()) {
-        std::fprintf(stderr, "orvane: %s could not be written (%s), nor a recovery file in %s (%s)\n",
-                     qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
-                     qPrintable(QDir::toNativeSeparators(recoveryFolder)), qPrintable(whyNot));
-        return;
-    }
-    m_recovered = m_diary->cards();
-    std::fprintf(stderr, "orvane: %s could not be written (%s); the cards are kept in %s\n",
-                 qPrintable(QDir::toNativeSeparators(diaryPath)), qPrintable(error),
-                 qPrintable(QDir::toNativeSeparators(kept)));
 }
 
 void AppController::tellSaveFailed(const QString &path, const QString &error)
@@ -730,34 +659,8 @@ void AppController::calculatesTrends()
 
 void AppController::exportReport()
 {
-    if (arrayArchiveFiltered().empty())
-        return;
-    const QString day = CardDates::toDateTime(currentInstant()).toTimeZone(zone).date().toString(Qt::ISODate);
-    QString path = Dialogs::current().saveFile(windowMain, text("PANEL_REPORT"), QDir::homePath(),
-                                               QStringLiteral("Orvane report %1.pdf").arg(day), {});
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    // Whatever the panel let through, the diary itself is never written over.
-    if (DiaryFile::sameFile(path, diaryPath)) {
-        Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"), text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
-        return;
-    }
-    TrendsReport::Options options;
-    options.unit = windowTrends->unit();
-    options.zone = zone;
-    options.now = currentInstant();
-    options.title = QStringLiteral("%1 · %2").arg(popupPeriod->currentText(), popupMeasurements->currentText());
-    QString error;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = TrendsReport::write(path, arrayArchiveFiltered(), options, m_strings, &error);
-    QGuiApplication::restoreOverrideCursor();
-    if (!written)
-        Dialogs::current().runAlert(windowMain, text("ALERT_REPORT_FAILED"),
-                                    m_strings.text(QStringLiteral("ALERT_REPORT_FAILED_INFO"))
-                                        .arg(QDir::toNativeSeparators(path), error),
-                                    {});
+    fileCommands().exportReport(arrayArchiveFiltered(), windowTrends->unit(),
+                                QStringLiteral("%1 · %2").arg(popupPeriod->currentText(), popupMeasurements->currentText()));
 }
 
 // ---------------------------------------------------------------------------
@@ -954,32 +857,7 @@ void AppController::windowDeleteRemove()
 
 void AppController::fileOpenToImport()
 {
-    const QString path = Dialogs::current().openFile(windowMain, text("PANEL_IMPORT"), QDir::homePath(),
-                                                     {QStringLiteral("csv"), QStringLiteral("orv")});
-    if (path.isEmpty())
-        return;
-    const bool replace = Dialogs::current().runAlert(windowMain, text("ALLERT_TEXT_MESSAGE_IMPORT"), QString(),
-                                                     {text("BUTTON_YES"), text("BUTTON_NO")})
-                         == Dialogs::kFirstButton;
-
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    waitForSave(); // the file chosen may be the diary itself
-    const Interchange::ImportResult result =
-        Interchange::importFile(path, m_diary->cards(), replace, zone, currentInstant());
-    QGuiApplication::restoreOverrideCursor();
-
-    if (const QString warning = result.warning(); !warning.isEmpty())
-        ZRUtility::showErrorWithTextMessagge(warning, windowMain);
-    if (result.imported()) {
-        DiaryCommands::importCards(m_undo, *m_diary, m_strings, result.newDiary, replace);
-    } else {
-        // The diary stays as it was, whatever was answered.
-        QString why = m_strings.text(result.messageKey);
-        if (!result.reason.isEmpty())
-            why = why.arg(result.reason);
-        Dialogs::current().runAlert(windowMain, text("ALERT_IMPORT_NOTHING"), why, {});
-        filtraDatiSecondoParametriPopupButton();
-    }
+    fileCommands().importFile();
 }
 
 void AppController::exportDB()
@@ -999,34 +877,17 @@ void AppController::windowExportTypeButtonCancel()
 
 void AppController::windowExportTypeButtonContinue()
 {
-    const std::optional<ZRExport::Kind> suggested = windowExportType->selectedKind();
-    const QString name = suggested ? ZRExport::suggestedFileName(*suggested, currentInstant(), zone) : QString();
+    const std::optional<ZRExport::Kind> kind = windowExportType->selectedKind();
     // The sheet goes before the save panel comes: cancelling the panel ends
     // the export.
     windowExportType->accept();
     updateCommandStates();
-    // The panel offers the files of the kind chosen.
-    const QString filter = !suggested                                ? QString()
-                         : *suggested == ZRExport::Kind::OrvaneORV ? text("FILTER_ORV")
-                                                                   : text("FILTER_CSV");
-    const QString path = Dialogs::current().saveFile(windowMain, text("PANEL_EXPORT"), QDir::homePath(), name, filter);
-    const std::optional<ZRExport::Kind> kind = windowExportType->selectedKind();
-    if (path.isEmpty() || !kind)
-        return;
-    // Anything but a diary file written over the diary itself would leave
-    // the program's own file unreadable.
-    if (*kind != ZRExport::Kind::OrvaneORV && DiaryFile::sameFile(path, diaryPath)) {
-        Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
-                                    text("ALERT_EXPORT_OVER_DIARY_INFO"), {});
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    waitForSave(); // the file chosen may be the diary itself
-    const Interchange::ExportResult result = Interchange::exportDiary(m_diary->cards(), *kind, path, zone);
-    QGuiApplication::restoreOverrideCursor();
-    if (!result.ok)
-        Dialogs::current().runAlert(windowMain, text("ALERT_EXPORT_FAILED"),
-                                    m_strings.text(QStringLiteral("ALERT_EXPORT_FAILED_INFO"))
-                                        .arg(QDir::toNativeSeparators(path), result.error),
-                                    {});
+    if (kind)
+        fileCommands().exportDiary(*kind);
+}
+
+FileCommands AppController::fileCommands()
+{
+    m_diary->setPath(diaryPath);
+    return FileCommands(*m_diary, m_undo, m_strings, windowMain, zone, currentInstant());
 }

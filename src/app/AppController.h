@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ViewSettings.h"
+#include "app/WaysOut.h"
 #include "model/Diary.h"
 #include "model/ZRGlycemicCard.h"
 #include "ui/MainLayout.h"
@@ -20,6 +21,7 @@
 #include <optional>
 
 class DeleteSheet;
+class FileCommands;
 class DiaryTableModel;
 class EditSheet;
 class ExportTypeSheet;
@@ -75,7 +77,7 @@ public:
     // The last save of a way out the user chose, written before any window
     // goes. When it fails the user is told why and chooses: try again, save
     // the diary elsewhere, quit without saving, or stay.
-    enum class LastSave { Written, SavedElsewhere, LetGo, Stay };
+    using LastSave = WaysOut::LastSave;
     LastSave saveBeforeQuitting();
     // The last save of an ending that cannot ask (a signal, the session
     // ending): a diary that cannot be written goes to a new file in
@@ -186,9 +188,6 @@ private:
     void placeWindow(QWidget *window);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
-    // Writes the diary as it stands, sorted, and returns once it is on disk;
-    // tells nothing.
-    bool writeDiaryNow(QString *whyNot);
     // The window follows every change of the diary.
     void diaryChanged(const CardRef &focus);
     // An alert whose text says what happened to a file: "%1" the file, "%2"
@@ -197,6 +196,7 @@ private:
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
     void addUndoItems();
+    FileCommands fileCommands();
 
     const StringTable &m_strings;
     ValueFormatter m_formatter;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "interchange/ZRExport.h"
+#include "model/ZRGlycemicCard.h"
+#include "view/Trends.h"
+
+#include <QString>
+#include <QTimeZone>
+
+class Diary;
+class QUndoStack;
+class QWidget;
+class StringTable;
+
+// The commands that move cards in and out of files: import, export and the
+// report for the care team, with their panels, questions and alerts. The
+// diary's own file is never written over by anything but the diary.
+class FileCommands
+{
+public:
+    FileCommands(Diary &diary, QUndoStack &undo, const StringTable &strings, QWidget *window, const QTimeZone &zone,
+                 double now);
+
+    // Asks for a file and whether its cards replace the diary or join it,
+    // then imports them as one undoable change; tells what could not be
+    // imported, and why nothing was.
+    void importFile();
+    // Asks where to write the whole diary in the kind chosen, and writes it.
+    void exportDiary(ZRExport::Kind kind);
+    // Asks where to write the report of the cards in view, and writes it.
+    void exportReport(const CardList &view, Trends::Unit unit, const QString &title);
+
+private:
+    QString text(const char *key) const;
+    // False, with the user told, when path is the diary's own file.
+    bool isNotTheDiary(const QString &path, const char *failure) const;
+    void tellFailure(const char *failure, const QString &path, const QString &error) const;
+
+    Diary &m_diary;
+    QUndoStack &m_undo;
+    const StringTable &m_strings;
+    QWidget *m_window;
+    QTimeZone m_zone;
+    double m_now;
+};
