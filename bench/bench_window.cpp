@@ -5,13 +5,11 @@
 // statistics and table together).
 #include "SyntheticDiary.h"
 
+#include "../tests/support/ControlLookup.h"
 #include "app/AppController.h"
-#include "edit/DeleteSheet.h"
-#include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
-#include "ui/MainWindow.h"
-#include "text/StringTable.h"
 #include "report/TrendsReport.h"
+#include "text/StringTable.h"
 #include "ui/TrendsWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -20,13 +18,19 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
 
+using controls::required;
+
 QString g_diaryPath;
 
+// What the benchmarks set and read of the controller besides its commands
+// and its windows: here alone, so that a change of its shape is followed in
+// one place.
 std::unique_ptr<AppController> openWindow(double now)
 {
     auto controller = std::make_unique<AppController>(StringTable::shared());
@@ -35,11 +39,23 @@ std::unique_ptr<AppController> openWindow(double now)
     // As the program runs: the window is ready before the file is written.
     controller->saveInBackground = true;
     controller->clock = [now] { return now; };
-    controller->loadLayout(controller->strings());
+    controller->loadLayout(StringTable::shared());
     controller->awakeFromNib();
-    controller->windowMain->show();
+    required<QMainWindow>("windowMain")->show();
     QApplication::processEvents();
     return controller;
+}
+const CardList &cardsInView(const AppController &controller)
+{
+    return controller.arrayArchiveFiltered();
+}
+const QTimeZone &zoneOf(const AppController &controller)
+{
+    return controller.zone;
+}
+size_t diarySize(const AppController &controller)
+{
+    return controller.arrayArchive().size();
 }
 
 double g_newest = 0;
@@ -64,15 +80,17 @@ void BM_WindowFilter(benchmark::State &state)
     auto controller = openWindow(newestDate() + 3600);
     const int period = int(state.range(0));
     const int kind = int(state.range(1));
+    QComboBox *periodPopup = required<QComboBox>("popupPeriod");
+    QComboBox *kindPopup = required<QComboBox>("popupMeasurements");
     for (auto _ : state) {
         // Back to everything, then the choice: each iteration rebuilds the
         // view twice, as the user flipping between the two would.
-        controller->popupPeriod->setCurrentIndex(period);
-        controller->popupMeasurements->setCurrentIndex(kind);
+        periodPopup->setCurrentIndex(period);
+        kindPopup->setCurrentIndex(kind);
         controller->filtraDatiSecondoParametriPopupButton();
         QApplication::processEvents();
-        controller->popupPeriod->setCurrentIndex(0);
-        controller->popupMeasurements->setCurrentIndex(0);
+        periodPopup->setCurrentIndex(0);
+        kindPopup->setCurrentIndex(0);
         controller->filtraDatiSecondoParametriPopupButton();
         QApplication::processEvents();
     }
@@ -88,13 +106,13 @@ BENCHMARK(BM_WindowFilter)
 void BM_TrendsRedraw(benchmark::State &state)
 {
     auto controller = openWindow(newestDate() + 3600);
-    controller->viewTrends->trigger();
-    TrendsWindow *trends = controller->windowTrends;
+    required<QAction>("viewTrends")->trigger();
+    TrendsWindow *trends = required<TrendsWindow>("windowTrends");
     QApplication::processEvents();
     bool mmol = false;
     for (auto _ : state) {
         if (state.range(0) == 0) {
-            trends->showTrends(controller->arrayArchiveFiltered(), controller->zone);
+            trends->showTrends(cardsInView(*controller), zoneOf(*controller));
         } else {
             mmol = !mmol;
             trends->setUnit(mmol ? Trends::Unit::MmolL : Trends::Unit::MgdL);
@@ -132,23 +150,23 @@ BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond)->Iterations(2);
 void addMeasurement(AppController &controller, const char *value)
 {
     controller.cardAdd();
-    controller.windowEdit->windowEditTextFieldGlycemia->setText(QString::fromLatin1(value));
+    required<QLineEdit>("windowEditTextFieldGlycemia")->setText(QString::fromLatin1(value));
     controller.windowEditButtonAction();
     QApplication::processEvents();
 }
 
 void editFirstRow(AppController &controller, const char *value)
 {
-    controller.listaSchedeGlicemiche->selectRow(0);
+    required<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller.cardEdit();
-    controller.windowEdit->windowEditTextFieldGlycemia->setText(QString::fromLatin1(value));
+    required<QLineEdit>("windowEditTextFieldGlycemia")->setText(QString::fromLatin1(value));
     controller.windowEditButtonAction();
     QApplication::processEvents();
 }
 
 void removeFirstRow(AppController &controller)
 {
-    controller.listaSchedeGlicemiche->selectRow(0);
+    required<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller.cardRemove();
     controller.windowDeleteRemove();
     QApplication::processEvents();
@@ -193,7 +211,7 @@ void BM_CardChange(benchmark::State &state)
             break;
         }
     }
-    state.counters["cards"] = double(controller->arrayArchive().size());
+    state.counters["cards"] = double(diarySize(*controller));
 }
 BENCHMARK(BM_CardChange)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})

@@ -4,17 +4,18 @@
 // a fuller diary, the trends window and the report's first page.
 //   orvane-screenshots OUTPUT_FOLDER
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+#include "../tests/support/ControlLookup.h"
 #include "app/AppController.h"
-#include "edit/EditSheet.h"
 #include "model/DiaryFile.h"
-#include "ui/MainWindow.h"
-#include "text/StringTable.h"
 #include "report/TrendsReport.h"
-#include "ui/TrendsWindow.h"
+#include "text/StringTable.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QMainWindow>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -26,6 +27,8 @@
 #include <random>
 
 namespace {
+
+using controls::required;
 
 const QTimeZone kZone("Europe/Rome");
 
@@ -136,6 +139,8 @@ bool save(QWidget *widget, const QString &path)
     return ok;
 }
 
+// The controller's state is set here alone, so that a change of its shape
+// is followed in one place; the windows are reached by their names.
 std::unique_ptr<AppController> open(const StringTable &strings, const QString &home, double now)
 {
     auto controller = std::make_unique<AppController>(strings);
@@ -146,9 +151,9 @@ std::unique_ptr<AppController> open(const StringTable &strings, const QString &h
     controller->settings.statisticsVisible = true;
     controller->loadLayout(strings);
     controller->awakeFromNib();
-    controller->windowMain->resize(1100, 640);
-    controller->windowMain->show();
-    controller->listaSchedeGlicemiche->selectRow(3);
+    required<QMainWindow>("windowMain")->resize(1100, 640);
+    required<QMainWindow>("windowMain")->show();
+    required<QTableView>("listaSchedeGlicemiche")->selectRow(3);
     QApplication::processEvents();
     return controller;
 }
@@ -179,16 +184,16 @@ int main(int argc, char **argv)
     {
         const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
         auto controller = open(strings, home.path(), now);
-        ok &= save(controller->windowMain, out + QStringLiteral("/main-window.png"));
-        ok &= save(controller->windowStatistics, out + QStringLiteral("/statistics-panel.png"));
+        ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window.png"));
+        ok &= save(required<QWidget>("windowStatistics"), out + QStringLiteral("/statistics-panel.png"));
         controller->cardEdit();
         QApplication::processEvents();
-        ok &= save(controller->windowEdit, out + QStringLiteral("/edit-sheet.png"));
+        ok &= save(required<QDialog>("windowEdit"), out + QStringLiteral("/edit-sheet.png"));
     }
     {
         const StringTable strings = StringTable::forLanguage(QStringLiteral("it"));
         auto controller = open(strings, home.path(), now);
-        ok &= save(controller->windowMain, out + QStringLiteral("/main-window-it.png"));
+        ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-it.png"));
     }
     {
         // The trends window and the report, from the fuller diary.
@@ -198,16 +203,16 @@ int main(int argc, char **argv)
             return 1;
         const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
         auto controller = open(strings, trendsHome.path(), now);
-        controller->viewTrends->trigger();
-        controller->windowTrends->resize(1180, 820);
+        required<QAction>("viewTrends")->trigger();
+        required<QWidget>("windowTrends")->resize(1180, 820);
         QApplication::processEvents();
-        ok &= save(controller->windowTrends, out + QStringLiteral("/trends-window.png"));
+        ok &= save(required<QWidget>("windowTrends"), out + QStringLiteral("/trends-window.png"));
 
         TrendsReport::Options options;
         options.zone = kZone;
         options.now = now;
-        options.title = QStringLiteral("%1 · %2").arg(controller->popupPeriod->currentText(),
-                                                      controller->popupMeasurements->currentText());
+        options.title = QStringLiteral("%1 · %2").arg(required<QComboBox>("popupPeriod")->currentText(),
+                                                      required<QComboBox>("popupMeasurements")->currentText());
         const QString page = out + QStringLiteral("/report-page1.png");
         const bool pageOk = TrendsReport::firstPage(trends, options, strings, 1000).save(page);
         std::fprintf(stderr, "%s %s\n", pageOk ? "wrote" : "could not write", qPrintable(page));

@@ -9,10 +9,9 @@
 #include "model/DiaryFile.h"
 #include "model/KeyedArchive.h"
 #include "model/ZRImport.h"
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/ExportTypeSheet.h"
-#include "ui/MainWindow.h"
 #include "text/StringTable.h"
 #include "view/DiaryTableModel.h"
 
@@ -22,9 +21,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +38,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
 
 inline const QTimeZone kRome("Europe/Rome");
 
@@ -84,12 +88,12 @@ protected:
     void create(const char *now = "2026-03-11T23:45:00")
     {
         controller = std::make_unique<AppController>(strings);
-        controller->diaryPath = path;
+        setDiaryPath(path);
         controller->preferencesPath = prefs;
         controller->recoveryFolder = recovery;
         controller->zone = kRome;
         const double instant = rome(now);
-        controller->clock = [instant] { return instant; };
+        setClock([instant] { return instant; });
         controller->loadLayout(strings);
     }
 
@@ -99,7 +103,7 @@ protected:
     {
         create(now);
         controller->awakeFromNib();
-        controller->windowMain->show();
+        control<QMainWindow>("windowMain")->show();
     }
 
     void writeDiary(const CardList &cards)
@@ -117,18 +121,55 @@ protected:
     QList<uint64_t> rowsShown() const
     {
         QList<uint64_t> ids;
-        for (int row = 0; row < controller->tableModel()->rowCount(); ++row)
-            ids << controller->tableModel()->cardAt(row)->idCard();
+        for (int row = 0; row < tableModel()->rowCount(); ++row)
+            ids << tableModel()->cardAt(row)->idCard();
         return ids;
     }
 
     bool columnHidden(const char *id) const
     {
-        return controller->listaSchedeGlicemiche->isColumnHidden(
-            DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id)));
+        return control<QTableView>("listaSchedeGlicemiche")
+            ->isColumnHidden(DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id)));
     }
 
-    QString label() const { return controller->labelNumberOfRecord->text(); }
+    QString label() const { return control<QLabel>("labelNumberOfRecord")->text(); }
+
+    // The toolbar's items as it shows them, separators and the nameless
+    // spacer aside.
+    static QList<QAction *> toolbarItems()
+    {
+        QList<QAction *> items = control<QToolBar>("toolBar")->actions();
+        items.removeIf([](const QAction *item) { return item->isSeparator() || item->objectName().isEmpty(); });
+        return items;
+    }
+
+    // Every item of the menu bar's menus and their submenus, in menu order,
+    // separators and the submenus' own items aside.
+    static QList<QAction *> menuItems()
+    {
+        QList<QAction *> items;
+        std::function<void(const QList<QAction *> &)> walk = [&](const QList<QAction *> &actions) {
+            for (QAction *item : actions) {
+                if (item->menu())
+                    walk(item->menu()->actions());
+                else if (!item->isSeparator())
+                    items << item;
+            }
+        };
+        walk(control<QMainWindow>("windowMain")->menuBar()->actions());
+        return items;
+    }
+
+    // What the tests read and set of the controller besides its commands and
+    // its windows: only through these, so that a change of its shape is
+    // followed here alone.
+    const CardList &diaryCards() const { return controller->arrayArchive(); }
+    const CardList &cardsInView() const { return controller->arrayArchiveFiltered(); }
+    DiaryTableModel *tableModel() const { return controller->tableModel(); }
+    void setDiaryPath(const QString &diary) { controller->diaryPath = diary; }
+    void setClock(std::function<double()> clock) { controller->clock = std::move(clock); }
+    void setSaveInBackground(bool background) { controller->saveInBackground = background; }
+    void setExitProgram(std::function<void(int)> exit) { controller->exitProgram = std::move(exit); }
 
     // A change the window has not seen and the file does not hold yet, as
     // after a change whose save is still to come.

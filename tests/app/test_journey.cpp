@@ -6,11 +6,10 @@
 #include "app/AppDelegate.h"
 #include "app/MainWindowFixture.h"
 #include "app/Preferences.h"
-#include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
 #include "interchange/CsvLayouts.h"
 #include "support/UserActions.h"
-#include "ui/ExportTypeSheet.h"
+#include "ui/MainWindow.h"
 
 #include <QDateTimeEdit>
 
@@ -35,28 +34,28 @@ protected:
     // Through the toolbar's button and the sheet, as the user types it.
     void add(const NewCard &c)
     {
-        ASSERT_TRUE(clickToolbar(controller->toolBar, controller->cardAddItem));
-        EditSheet *sheet = controller->windowEdit;
+        ASSERT_TRUE(clickToolbar("cardAdd"));
+        EditSheet *sheet = control<EditSheet>("windowEdit");
         ASSERT_TRUE(sheet->isVisible());
         QDateTime when = QDateTime::fromString(QString::fromLatin1(c.when), Qt::ISODate);
         when.setTimeZone(kRome);
-        sheet->windowEditDate->setDateTime(when.toLocalTime());
+        control<QDateTimeEdit>("windowEditDate")->setDateTime(when.toLocalTime());
         if (c.therapy)
-            click(sheet->windowEditIsTherapy);
-        pick(sheet->windowEditPopUpMeal, c.meal);
-        if (c.preMeal != sheet->windowEditIsPreMeal->isChecked())
-            click(sheet->windowEditIsPreMeal);
+            click(control<QCheckBox>("windowEditIsTherapy"));
+        pick(control<QComboBox>("windowEditPopUpMeal"), c.meal);
+        if (c.preMeal != control<QCheckBox>("windowEditIsPreMeal")->isChecked())
+            click(control<QCheckBox>("windowEditIsPreMeal"));
         if (c.therapy) {
-            pick(sheet->windowEditPopUpInsulin, c.insulin);
-            QTest::keyClicks(sheet->windowEditTextFieldUnit, QString::fromLatin1(c.value));
+            pick(control<QComboBox>("windowEditPopUpInsulin"), c.insulin);
+            QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QString::fromLatin1(c.value));
         } else {
-            QTest::keyClicks(sheet->windowEditTextFieldGlycemia, QString::fromLatin1(c.value));
+            QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QString::fromLatin1(c.value));
         }
         if (c.protect)
-            click(sheet->windowEditIsProtect);
+            click(control<QCheckBox>("windowEditIsProtect"));
         if (c.note)
-            QTest::keyClicks(sheet->windowEditTextViewNote, QString::fromUtf8(c.note));
-        click(sheet->windowEditButtonAction);
+            QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QString::fromUtf8(c.note));
+        click(control<QPushButton>("windowEditButtonAction"));
         EXPECT_FALSE(sheet->isVisible());
     }
 
@@ -70,22 +69,22 @@ protected:
         return out;
     }
 
-    QList<float> glycemiasShown() const { return glycemiasOf(controller->tableModel()->view()); }
+    QList<float> glycemiasShown() const { return glycemiasOf(tableModel()->view()); }
 
     QString counted(int shown, int total) const
     {
         return QStringLiteral("Cards shown: %1 of %2").arg(shown).arg(total);
     }
 
-    void exportAs(QRadioButton *ExportTypeSheet::*kind, const QString &file)
+    void exportAs(const char *kind, const QString &file)
     {
-        ASSERT_TRUE(clickToolbar(controller->toolBar, controller->csvExport));
-        ExportTypeSheet *sheet = controller->windowExportType;
+        ASSERT_TRUE(clickToolbar("csvExport"));
+        QDialog *sheet = control<QDialog>("windowExportType");
         ASSERT_TRUE(sheet->isVisible());
-        QRadioButton *button = sheet->*kind;
+        QRadioButton *button = control<QRadioButton>(kind);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         dialogs.fileAnswers << file;
-        click(sheet->windowExportTypeButtonContinue);
+        click(control<QPushButton>("windowExportTypeButtonContinue"));
         EXPECT_FALSE(sheet->isVisible());
     }
 
@@ -93,7 +92,7 @@ protected:
     {
         dialogs.fileAnswers << file;
         dialogs.alertAnswers << (replace ? Dialogs::kFirstButton : Dialogs::kFirstButton + 1);
-        controller->menuImport->trigger();
+        control<QAction>("menuImport")->trigger();
     }
 };
 
@@ -101,7 +100,7 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
 {
     start();
     AppDelegate delegate(controller.get());
-    delegate.setWindow(controller->windowMain);
+    delegate.setWindow(control<QMainWindow>("windowMain"));
     EXPECT_EQ(label(), counted(0, 0));
 
     // Three measurements and two doses (negative in these lists: units).
@@ -120,45 +119,45 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     EXPECT_EQ(label(), counted(5, 5));
 
     // Today from the toolbar's pop-up, measurements from the menu.
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(glycemiasShown(), (QList<float>{160, 95, -6}));
-    controller->menuViewMeasuramentBlood->trigger();
+    control<QAction>("menuViewMeasuramentBlood")->trigger();
     EXPECT_EQ(glycemiasShown(), (QList<float>{160, 95}));
     EXPECT_EQ(label(), counted(2, 5));
 
     // The panels: statistics of the two readings, the note of the one chosen.
-    ASSERT_TRUE(clickToolbar(controller->toolBar, controller->viewStatistics));
-    EXPECT_TRUE(controller->windowStatistics->isVisible());
-    EXPECT_EQ(controller->menuStatistics->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
-    EXPECT_EQ(controller->windowStatisticsGenricMin->text(), QStringLiteral("95"));
-    EXPECT_EQ(controller->windowStatisticsGenricMid->text(), QStringLiteral("127.5"));
-    EXPECT_EQ(controller->windowStatisticsGenricMax->text(), QStringLiteral("160"));
-    EXPECT_EQ(controller->windowStatisticsBreakfastPre->text(), QStringLiteral("95"));
-    EXPECT_EQ(controller->windowStatisticsBreakfastPost->text(), QStringLiteral("160"));
-    controller->menuNote->trigger();
-    EXPECT_TRUE(controller->windowNote->isVisible());
-    controller->listaSchedeGlicemiche->selectRow(1);
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("before the walk"));
+    ASSERT_TRUE(clickToolbar("viewStatistics"));
+    EXPECT_TRUE(control<QWidget>("windowStatistics")->isVisible());
+    EXPECT_EQ(control<QAction>("menuStatistics")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMin")->text(), QStringLiteral("95"));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text(), QStringLiteral("127.5"));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMax")->text(), QStringLiteral("160"));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsBreakfastPre")->text(), QStringLiteral("95"));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsBreakfastPost")->text(), QStringLiteral("160"));
+    control<QAction>("menuNote")->trigger();
+    EXPECT_TRUE(control<QWidget>("windowNote")->isVisible());
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("before the walk"));
 
     // A reading corrected in its sheet, opened by a double click.
-    doubleClickRow(controller->listaSchedeGlicemiche, 1);
-    ASSERT_TRUE(controller->windowEdit->isVisible());
-    retype(controller->windowEdit->windowEditTextFieldGlycemia, "99");
-    click(controller->windowEdit->windowEditButtonAction);
+    doubleClickRow(control<QTableView>("listaSchedeGlicemiche"), 1);
+    ASSERT_TRUE(control<EditSheet>("windowEdit")->isVisible());
+    retype(control<QLineEdit>("windowEditTextFieldGlycemia"), "99");
+    click(control<QPushButton>("windowEditButtonAction"));
     EXPECT_EQ(glycemiasOf(onDisk()), (QList<float>{160, 99, -6, 110, -8}));
-    EXPECT_EQ(controller->windowStatisticsGenricMid->text(), QStringLiteral("129.5"));
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("before the walk"));
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text(), QStringLiteral("129.5"));
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("before the walk"));
 
     // The protected reading cannot go; the other one can.
-    controller->listaSchedeGlicemiche->selectRow(0);
-    ASSERT_TRUE(clickToolbar(controller->toolBar, controller->cardRemoveItem));
-    ASSERT_TRUE(controller->windowDelete->isVisible());
-    EXPECT_FALSE(controller->windowDelete->windowDeleteButtonRemove->isEnabled());
-    QTest::keyClick(controller->windowDelete, Qt::Key_Escape);
-    EXPECT_FALSE(controller->windowDelete->isVisible());
-    controller->listaSchedeGlicemiche->selectRow(1);
-    controller->menuRemove->trigger();
-    click(controller->windowDelete->windowDeleteButtonRemove);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
+    ASSERT_TRUE(clickToolbar("cardRemove"));
+    ASSERT_TRUE(control<QDialog>("windowDelete")->isVisible());
+    EXPECT_FALSE(control<QPushButton>("windowDeleteButtonRemove")->isEnabled());
+    QTest::keyClick(control<QDialog>("windowDelete"), Qt::Key_Escape);
+    EXPECT_FALSE(control<QDialog>("windowDelete")->isVisible());
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
+    control<QAction>("menuRemove")->trigger();
+    click(control<QPushButton>("windowDeleteButtonRemove"));
     EXPECT_EQ(glycemiasOf(onDisk()), (QList<float>{160, -6, 110, -8}));
     EXPECT_EQ(glycemiasShown(), (QList<float>{160}));
     EXPECT_EQ(label(), counted(1, 4));
@@ -167,9 +166,9 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     const QString csv = home.filePath(QStringLiteral("Orvane.csv"));
     const QString old = home.filePath(QStringLiteral("Orvane Old.csv"));
     const QString orv = home.filePath(QStringLiteral("Orvane copy.orv"));
-    exportAs(&ExportTypeSheet::formatOrvaneCSV, csv);
-    exportAs(&ExportTypeSheet::formatOrvaneREALStudioCSV, old);
-    exportAs(&ExportTypeSheet::formatOrvaneORV, orv);
+    exportAs("formatOrvaneCSV", csv);
+    exportAs("formatOrvaneREALStudioCSV", old);
+    exportAs("formatOrvaneORV", orv);
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     EXPECT_TRUE(testsupport::readFile(csv).startsWith(CsvLayouts::returnPropertyNameListDefault().toUtf8()));
     EXPECT_EQ(testsupport::readFile(csv).count('\r'), 5);
@@ -190,27 +189,27 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
 
     // Quit through the close button, as the program wires it.
     bool ended = false;
-    controller->windowMain->shouldClose = [&] {
+    control<MainWindow>("windowMain")->shouldClose = [&] {
         ended = delegate.applicationShouldTerminateAfterLastWindowClosed();
         return ended;
     };
     dialogs.alertAnswers << Dialogs::kFirstButton;
-    controller->windowMain->close();
+    control<QMainWindow>("windowMain")->close();
     ASSERT_TRUE(ended);
-    EXPECT_FALSE(controller->windowMain->isVisible());
+    EXPECT_FALSE(control<QMainWindow>("windowMain")->isVisible());
     delegate.applicationWillTerminate();
     const QByteArray saved = testsupport::readFile(path);
 
     // The next start: the same diary, panels and choices.
     start();
     EXPECT_EQ(testsupport::readFile(path), saved);
-    EXPECT_EQ(controller->popupPeriod->currentIndex(), 1);
-    EXPECT_EQ(controller->popupMeasurements->currentIndex(), 1);
+    EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 1);
+    EXPECT_EQ(control<QComboBox>("popupMeasurements")->currentIndex(), 1);
     EXPECT_EQ(glycemiasShown(), (QList<float>{160}));
     EXPECT_EQ(label(), counted(1, 4));
-    EXPECT_TRUE(controller->windowStatistics->isVisible());
-    EXPECT_TRUE(controller->windowNote->isVisible());
-    EXPECT_EQ(controller->windowStatisticsGenricMid->text(), QStringLiteral("160"));
+    EXPECT_TRUE(control<QWidget>("windowStatistics")->isVisible());
+    EXPECT_TRUE(control<QWidget>("windowNote")->isVisible());
+    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text(), QStringLiteral("160"));
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 // (scripts/long-use.sh runs the full one).
 #include "SyntheticDiary.h"
 #include "app/MainWindowFixture.h"
-#include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
 #include "interchange/Interchange.h"
 #include "interchange/ZRImportCsv.h"
@@ -239,12 +238,12 @@ protected:
 
     void checkProgramHoldsTheExpectedDiary()
     {
-        const std::string diff = expected.differences(controller->arrayArchive());
+        const std::string diff = expected.differences(diaryCards());
         ASSERT_TRUE(diff.empty()) << "the diary the program holds (identifiers aside):\n" << diff;
         // The table shows cards of the diary itself, never of a list a
         // command left behind.
-        const CardList &diary = controller->arrayArchive();
-        const CardList &view = controller->tableModel()->view();
+        const CardList &diary = diaryCards();
+        const CardList &view = tableModel()->view();
         if (&view == &diary)
             return;
         const std::unordered_set<const ZRGlycemicCard *> held = [&] {
@@ -264,7 +263,7 @@ protected:
         QString error;
         const std::optional<CardList> onDisk = DiaryFile::read(path, &error);
         ASSERT_TRUE(onDisk.has_value()) << "the diary file does not read: " << error.toStdString();
-        const CardList &held = controller->arrayArchive();
+        const CardList &held = diaryCards();
         ASSERT_EQ(onDisk->size(), held.size()) << "cards on disk and in the program";
         std::unordered_set<uint64_t> ids;
         for (size_t i = 0; i < held.size(); ++i) {
@@ -295,16 +294,16 @@ protected:
 
     // --- The view
 
-    const CardList &view() const { return controller->tableModel()->view(); }
+    const CardList &view() const { return tableModel()->view(); }
 
     void changeView()
     {
         const bool period = chance(0.6);
-        QComboBox *popup = period ? controller->popupPeriod : controller->popupMeasurements;
+        QComboBox *popup = period ? control<QComboBox>("popupPeriod") : control<QComboBox>("popupMeasurements");
         const int index = int(below(size_t(popup->count())));
-        const QList<QAction *> items = controller->menuItems();
+        const QList<QAction *> items = menuItems();
         // The period items follow the kind items in the menu list.
-        QAction *item = items[items.indexOf(controller->menuViewMeasuramentAll) + (period ? 3 : 0) + index];
+        QAction *item = items[items.indexOf(control<QAction>("menuViewMeasuramentAll")) + (period ? 3 : 0) + index];
         if (chance(0.3) && item->isEnabled())
             item->trigger();
         else
@@ -317,34 +316,34 @@ protected:
     CardRef selectRandomRow(int *row)
     {
         if (view().empty()) {
-            pick(controller->popupPeriod, 0);
-            pick(controller->popupMeasurements, 0);
+            pick(control<QComboBox>("popupPeriod"), 0);
+            pick(control<QComboBox>("popupMeasurements"), 0);
             return nullptr;
         }
         *row = int(below(view().size()));
-        controller->listaSchedeGlicemiche->selectRow(*row);
-        controller->listaSchedeGlicemiche->scrollTo(controller->tableModel()->index(*row, 0));
+        control<QTableView>("listaSchedeGlicemiche")->selectRow(*row);
+        control<QTableView>("listaSchedeGlicemiche")->scrollTo(tableModel()->index(*row, 0));
         return view()[size_t(*row)];
     }
 
     // --- The sheets
 
     // Types a value into the field of the card's kind.
-    void typeValue(EditSheet *sheet, ZRGlycemicCard &want)
+    void typeValue(ZRGlycemicCard &want)
     {
         const QString value = want.isTherapy() ? unitsText() : glycemiaText();
-        retype(want.isTherapy() ? sheet->windowEditTextFieldUnit : sheet->windowEditTextFieldGlycemia,
+        retype(control<QLineEdit>(want.isTherapy() ? "windowEditTextFieldUnit" : "windowEditTextFieldGlycemia"),
                value.toLatin1().constData());
         (want.isTherapy() ? want.setUnitValue(value.toFloat()) : want.setGlycemiaValue(value.toFloat()));
     }
 
     void add(bool therapy)
     {
-        EditSheet *sheet = controller->windowEdit;
+        EditSheet *sheet = control<EditSheet>("windowEdit");
         if (chance(0.7))
-            ASSERT_TRUE(clickToolbar(controller->toolBar, controller->cardAddItem));
+            ASSERT_TRUE(clickToolbar("cardAdd"));
         else
-            controller->menuNew->trigger();
+            control<QAction>("menuNew")->trigger();
         ASSERT_TRUE(sheet->isVisible() && sheet->isAddMode());
 
         ZRGlycemicCard want;
@@ -354,30 +353,30 @@ protected:
         want.setNameInsulin(QString());
         if (chance(0.7)) {
             const double when = wholeMinute();
-            sheet->windowEditDate->setDateTime(CardDates::toDateTime(when).toLocalTime());
+            control<QDateTimeEdit>("windowEditDate")->setDateTime(CardDates::toDateTime(when).toLocalTime());
             want.setDateMeasurement(when);
         }
         if (therapy) {
-            click(sheet->windowEditIsTherapy);
+            click(control<QCheckBox>("windowEditIsTherapy"));
             const int insulin = 1 + int(below(StringTable::insulinKeys().size() - 1));
-            pick(sheet->windowEditPopUpInsulin, insulin);
+            pick(control<QComboBox>("windowEditPopUpInsulin"), insulin);
             want.setNameInsulin(StringTable::insulinKeys()[insulin]);
         }
         const int meal = int(below(StringTable::mealKeys().size()));
-        pick(sheet->windowEditPopUpMeal, meal);
+        pick(control<QComboBox>("windowEditPopUpMeal"), meal);
         want.setNameMeal(meal == 0 ? QString() : StringTable::mealKeys()[meal]);
-        if (chance(0.5) && sheet->windowEditIsPreMeal->isEnabled()) {
-            click(sheet->windowEditIsPreMeal);
+        if (chance(0.5) && control<QCheckBox>("windowEditIsPreMeal")->isEnabled()) {
+            click(control<QCheckBox>("windowEditIsPreMeal"));
             want.setIsPreMeal(true);
         }
-        typeValue(sheet, want);
+        typeValue(want);
         want.setNotes(note());
-        sheet->windowEditTextViewNote->setPlainText(*want.notes());
+        control<QPlainTextEdit>("windowEditTextViewNote")->setPlainText(*want.notes());
         if (chance(0.1)) {
-            click(sheet->windowEditIsProtect);
+            click(control<QCheckBox>("windowEditIsProtect"));
             want.setIsProtect(true);
         }
-        click(sheet->windowEditButtonAction);
+        click(control<QPushButton>("windowEditButtonAction"));
         ASSERT_FALSE(sheet->isVisible()) << "the sheet refused:\n" << described(want);
         expected.add(want);
         saved = true;
@@ -389,11 +388,11 @@ protected:
         const CardRef old = selectRandomRow(&row);
         if (!old)
             return;
-        EditSheet *sheet = controller->windowEdit;
+        EditSheet *sheet = control<EditSheet>("windowEdit");
         switch (below(3)) {
-        case 0: ASSERT_TRUE(clickToolbar(controller->toolBar, controller->cardEditItem)); break;
-        case 1: controller->menuEdit->trigger(); break;
-        default: doubleClickRow(controller->listaSchedeGlicemiche, row); break;
+        case 0: ASSERT_TRUE(clickToolbar("cardEdit")); break;
+        case 1: control<QAction>("menuEdit")->trigger(); break;
+        default: doubleClickRow(control<QTableView>("listaSchedeGlicemiche"), row); break;
         }
         ASSERT_TRUE(sheet->isVisible() && !sheet->isAddMode()) << "row " << row;
 
@@ -407,23 +406,23 @@ protected:
         (old->isTherapy() ? want.setGlycemiaValue(0.0f) : want.setUnitValue(0.0f));
 
         if (old->isProtect() && chance(0.4)) {
-            click(sheet->windowEditIsProtect);
+            click(control<QCheckBox>("windowEditIsProtect"));
             want.setIsProtect(false);
         }
         if (!want.isProtect()) {
             if (chance(0.6))
-                typeValue(sheet, want);
+                typeValue(want);
             if (chance(0.1)) {
                 const double when = wholeMinute();
-                sheet->windowEditDate->setDateTime(CardDates::toDateTime(when).toLocalTime());
+                control<QDateTimeEdit>("windowEditDate")->setDateTime(CardDates::toDateTime(when).toLocalTime());
                 want.setDateMeasurement(when);
             }
         }
         if (chance(0.5)) {
             want.setNotes(note());
-            sheet->windowEditTextViewNote->setPlainText(*want.notes());
+            control<QPlainTextEdit>("windowEditTextViewNote")->setPlainText(*want.notes());
         }
-        click(sheet->windowEditButtonAction);
+        click(control<QPushButton>("windowEditButtonAction"));
         const bool storable = old->isTherapy() ? !want.nameInsulin()->isEmpty() && want.unitValue() > 0.0f
                                                : want.glycemiaValue() > 0.0f;
         if (storable) {
@@ -435,7 +434,7 @@ protected:
             // A card that came in with no value is kept until one is typed.
             ASSERT_TRUE(sheet->isVisible()) << described(want);
             expectedAlerts << text("DATA_INCORRECT");
-            click(sheet->windowEditButtonCancel);
+            click(control<QPushButton>("windowEditButtonCancel"));
         }
     }
 
@@ -447,7 +446,7 @@ protected:
         const CardRef old = selectRandomRow(&row);
         if (!old)
             return;
-        DiaryTableModel *model = controller->tableModel();
+        DiaryTableModel *model = tableModel();
         const QModelIndex cell = model->index(row, DiaryTableModel::columnWithIdentifier(QStringLiteral("notes")));
         if (!(model->flags(cell) & Qt::ItemIsEditable))
             return; // a note of several lines
@@ -466,23 +465,23 @@ protected:
         const CardRef card = selectRandomRow(&row);
         if (!card)
             return;
-        DeleteSheet *sheet = controller->windowDelete;
+        QDialog *sheet = control<QDialog>("windowDelete");
         if (chance(0.5))
-            ASSERT_TRUE(clickToolbar(controller->toolBar, controller->cardRemoveItem));
+            ASSERT_TRUE(clickToolbar("cardRemove"));
         else
-            controller->menuRemove->trigger();
+            control<QAction>("menuRemove")->trigger();
         ASSERT_TRUE(sheet->isVisible());
         if (card->isProtect()) {
             // Refused, whichever way it is asked for.
-            ASSERT_FALSE(sheet->windowDeleteButtonRemove->isEnabled());
+            ASSERT_FALSE(control<QPushButton>("windowDeleteButtonRemove")->isEnabled());
             controller->windowDeleteRemove();
             ASSERT_FALSE(sheet->isVisible());
         } else if (chance(0.85)) {
-            click(sheet->windowDeleteButtonRemove);
+            click(control<QPushButton>("windowDeleteButtonRemove"));
             ASSERT_TRUE(expected.remove(*card)) << "the card removed was not expected:\n" << described(*card);
             saved = true;
         } else {
-            click(sheet->windowDeleteButtonCancel);
+            click(control<QPushButton>("windowDeleteButtonCancel"));
         }
         ASSERT_FALSE(sheet->isVisible());
     }
@@ -541,9 +540,9 @@ protected:
         if (bad)
             expectedAlerts << ZRImport::notImportedMessage(1);
         if (chance(0.5))
-            ASSERT_TRUE(clickToolbar(controller->toolBar, controller->csvImport));
+            ASSERT_TRUE(clickToolbar("csvImport"));
         else
-            controller->menuImport->trigger();
+            control<QAction>("menuImport")->trigger();
         QFile::remove(file);
         if (replace)
             expected = {};
@@ -556,24 +555,22 @@ protected:
     // for card as the layout keeps them, the older layout whole.
     void exportAs(int kind)
     {
-        QRadioButton *ExportTypeSheet::*const buttons[] = {&ExportTypeSheet::formatOrvaneORV,
-                                                           &ExportTypeSheet::formatOrvaneCSV,
-                                                           &ExportTypeSheet::formatOrvaneREALStudioCSV};
-        ExportTypeSheet *sheet = controller->windowExportType;
+        const char *const buttons[] = {"formatOrvaneORV", "formatOrvaneCSV", "formatOrvaneREALStudioCSV"};
+        QDialog *sheet = control<QDialog>("windowExportType");
         if (chance(0.5))
-            ASSERT_TRUE(clickToolbar(controller->toolBar, controller->csvExport));
+            ASSERT_TRUE(clickToolbar("csvExport"));
         else
-            controller->menuExport->trigger();
+            control<QAction>("menuExport")->trigger();
         ASSERT_TRUE(sheet->isVisible());
-        QRadioButton *button = sheet->*buttons[kind];
+        QRadioButton *button = control<QRadioButton>(buttons[kind]);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
         ASSERT_TRUE(button->isChecked());
         const QString file = home.filePath(QStringLiteral("files/export-%1.%2").arg(commandNumber).arg(kind == 0 ? "orv" : "csv"));
         dialogs.fileAnswers << file;
-        click(sheet->windowExportTypeButtonContinue);
+        click(control<QPushButton>("windowExportTypeButtonContinue"));
         ASSERT_FALSE(sheet->isVisible());
 
-        const CardList &diary = controller->arrayArchive();
+        const CardList &diary = diaryCards();
         const Interchange::ImportResult back = Interchange::importFile(file, {}, true, kRome, now);
         ASSERT_TRUE(back.imported()) << back.message.toStdString();
         ASSERT_EQ(back.notImported, 0u);
@@ -638,10 +635,10 @@ TEST_F(LongUseTest, RandomCommandsOnALargeDiaryKeepTheFileAndTheProgramInStep)
     diary.clear();
 
     create();
-    controller->clock = [this] { return now; };
-    controller->saveInBackground = true; // as the program runs
+    setClock([this] { return now; });
+    setSaveInBackground(true); // as the program runs
     controller->awakeFromNib();
-    controller->windowMain->show();
+    control<QMainWindow>("windowMain")->show();
     ASSERT_NO_FATAL_FAILURE(checkProgramHoldsTheExpectedDiary());
     ASSERT_NO_FATAL_FAILURE(checkFileHoldsTheProgramsDiary());
 
@@ -681,8 +678,8 @@ TEST_F(LongUseTest, RandomCommandsOnALargeDiaryKeepTheFileAndTheProgramInStep)
         ASSERT_NO_FATAL_FAILURE(checkProgramHoldsTheExpectedDiary());
         if (commandNumber % sampleEvery == 0) {
             const long rss = residentKiB();
-            std::cout << "long use: command " << commandNumber << ", " << controller->arrayArchive().size()
-                      << " cards, " << rss / 1024 << " MiB, " << timer.elapsed() / 1000 << " s" << std::endl;
+            std::cout << "long use: command " << commandNumber << ", " << diaryCards().size() << " cards, "
+                      << rss / 1024 << " MiB, " << timer.elapsed() / 1000 << " s" << std::endl;
             if (commandNumber == commands / 2 / sampleEvery * sampleEvery)
                 midKiB = rss;
         }

@@ -1,43 +1,50 @@
 // The main window as the user meets it: start-up, the filter pop-ups and
 // menus, the table, the record count and the note panel. Runs offscreen.
 #include "app/MainWindowFixture.h"
-#include "ui/TrendsWindow.h"
 
 namespace {
 
 TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
 {
     start();
-    const MainLayout &ui = *controller;
-    EXPECT_EQ(ui.popupPeriod->count(), 10);
-    EXPECT_EQ(ui.popupMeasurements->count(), 3);
-    EXPECT_EQ(ui.popupPeriod->currentIndex(), 0);
-    EXPECT_EQ(ui.popupMeasurements->currentIndex(), 0);
+    const QComboBox *period = control<QComboBox>("popupPeriod");
+    const QComboBox *kind = control<QComboBox>("popupMeasurements");
+    EXPECT_EQ(period->count(), 10);
+    EXPECT_EQ(kind->count(), 3);
+    EXPECT_EQ(period->currentIndex(), 0);
+    EXPECT_EQ(kind->currentIndex(), 0);
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(ui.popupPeriod->itemText(i), strings.text(StringTable::periodKeys()[i]));
-    EXPECT_EQ(ui.popupMeasurements->itemText(2), strings.text(QStringLiteral("POPUP_MEASURAMENT_TERAPIES")));
-    EXPECT_EQ(controller->tableModel()->rowCount(), 0);
+        EXPECT_EQ(period->itemText(i), strings.text(StringTable::periodKeys()[i]));
+    EXPECT_EQ(kind->itemText(2), strings.text(QStringLiteral("POPUP_MEASURAMENT_TERAPIES")));
+    EXPECT_EQ(tableModel()->rowCount(), 0);
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 0 of 0"));
-    EXPECT_TRUE(ui.toolBar->isVisible());
-    EXPECT_FALSE(ui.windowStatistics->isVisible());
-    EXPECT_FALSE(ui.windowNote->isVisible());
-    EXPECT_EQ(ui.menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_HIDE")));
+    EXPECT_TRUE(control<QToolBar>("toolBar")->isVisible());
+    EXPECT_FALSE(control<QWidget>("windowStatistics")->isVisible());
+    EXPECT_FALSE(control<QWidget>("windowNote")->isVisible());
+    EXPECT_EQ(control<QAction>("menuViewShowToolBar")->text(), strings.text(QStringLiteral("MENU_TOOLBAR_HIDE")));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     EXPECT_FALSE(QFile::exists(path)) << "nothing is written before the first change";
 
-    // Each command tag is carried by exactly one item.
+    // Each command tag is carried by exactly one item; Undo and Redo are the
+    // undo stack's, with no tag.
     QMultiHash<int, QString> menuTags;
-    for (QAction *item : ui.menuItems())
-        menuTags.insert(tagOf(item), item->objectName());
+    QStringList untagged;
+    for (QAction *item : menuItems()) {
+        if (item->property("tag").isValid())
+            menuTags.insert(tagOf(item), item->objectName());
+        else
+            untagged << item->objectName();
+    }
+    EXPECT_EQ(untagged, (QStringList{"menuUndo", "menuRedo"}));
     for (int tag : {1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314,
                     315, 316, 320, 321})
         EXPECT_EQ(menuTags.count(tag), 1) << "menu tag " << tag;
     EXPECT_EQ(menuTags.size(), 24);
     QSet<int> toolbarTags;
-    for (QAction *item : ui.toolbarItems())
+    for (QAction *item : toolbarItems())
         toolbarTags.insert(tagOf(item));
     EXPECT_EQ(toolbarTags, (QSet<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 20}));
-    EXPECT_EQ(tagOf(ui.windowMain->findChild<QAction *>(QStringLiteral("menuViewPeriodLast20"))), 311);
+    EXPECT_EQ(tagOf(control<QAction>("menuViewPeriodLast20")), 311);
 }
 
 TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
@@ -45,16 +52,15 @@ TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
     writeDiary(weekOfCards());
     start();
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(&controller->arrayArchiveFiltered(), &controller->arrayArchive())
-        << "with both pop-ups at their first item the view is the diary itself";
+    EXPECT_EQ(&cardsInView(), &diaryCards()) << "with both pop-ups at their first item the view is the diary itself";
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 
     // The fixtures made by other programs open just the same.
     path = testsupport::fixturePath(QStringLiteral("diary.orv"));
     start();
-    EXPECT_GT(controller->tableModel()->rowCount(), 0);
-    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(controller->arrayArchive().size()));
+    EXPECT_GT(tableModel()->rowCount(), 0);
+    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(diaryCards().size()));
 }
 
 TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
@@ -62,7 +68,7 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
     writeDiary(weekOfCards());
     start("2026-03-11T23:45:00");
     auto shownFor = [this](int period) {
-        pick(controller->popupPeriod, period);
+        pick(control<QComboBox>("popupPeriod"), period);
         return rowsShown();
     };
     EXPECT_EQ(shownFor(1), (QList<uint64_t>{8}));                      // today: not tomorrow's card
@@ -71,7 +77,7 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
     EXPECT_EQ(shownFor(4), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3}));    // 30 calendar days
     EXPECT_EQ(shownFor(5), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
-    EXPECT_NE(&controller->arrayArchiveFiltered(), &controller->arrayArchive());
+    EXPECT_NE(&cardsInView(), &diaryCards());
 
     // A quarter of an hour later it is the 12th: yesterday is the 11th.
     start("2026-03-12T00:00:00");
@@ -83,7 +89,7 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
     start("2026-06-01T12:00:00");
     EXPECT_TRUE(shownFor(1).isEmpty());
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 0 of 9"));
-    EXPECT_TRUE(controller->windowNoteTextViewNote->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText().isEmpty());
 }
 
 TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
@@ -108,14 +114,14 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
     start();
 
     // Last 10 measurements, by the menu: the pop-up shows the choice.
-    controller->menuViewMeasuramentBlood->trigger();
-    controller->menuViewPeriodLast10->trigger();
-    EXPECT_EQ(controller->popupPeriod->currentIndex(), 6);
-    EXPECT_EQ(controller->popupMeasurements->currentIndex(), 1);
+    control<QAction>("menuViewMeasuramentBlood")->trigger();
+    control<QAction>("menuViewPeriodLast10")->trigger();
+    EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 6);
+    EXPECT_EQ(control<QComboBox>("popupMeasurements")->currentIndex(), 1);
     const QList<uint64_t> shown = rowsShown();
     ASSERT_EQ(shown.size(), 10);
     for (qsizetype i = 0; i < shown.size(); ++i)
-        EXPECT_FALSE(controller->arrayArchiveFiltered()[size_t(i)]->isTherapy());
+        EXPECT_FALSE(cardsInView()[size_t(i)]->isTherapy());
     EXPECT_EQ(shown.first(), 27u);
     EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
     EXPECT_TRUE(columnHidden("unitValue"));
@@ -124,9 +130,9 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 10 of 27"));
 
     // Last 20 therapies: only 12 exist.
-    pick(controller->popupMeasurements, 2);
-    controller->menuViewPeriodLast20->trigger();
-    EXPECT_EQ(controller->popupPeriod->currentIndex(), 7);
+    pick(control<QComboBox>("popupMeasurements"), 2);
+    control<QAction>("menuViewPeriodLast20")->trigger();
+    EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 7);
     EXPECT_EQ(rowsShown().size(), 12);
     EXPECT_TRUE(columnHidden("glycemiaValue"));
     EXPECT_TRUE(columnHidden("isPreMeal"));
@@ -134,8 +140,8 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
     EXPECT_FALSE(columnHidden("nameInsulin"));
 
     // Every card again, every column again.
-    controller->menuViewMeasuramentAll->trigger();
-    controller->menuViewPeriodEveryday->trigger();
+    control<QAction>("menuViewMeasuramentAll")->trigger();
+    control<QAction>("menuViewPeriodEveryday")->trigger();
     EXPECT_EQ(rowsShown().size(), 27);
     for (const char *id : {"glycemiaValue", "isPreMeal", "unitValue", "nameInsulin"})
         EXPECT_FALSE(columnHidden(id)) << id;
@@ -145,14 +151,14 @@ TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
 {
     start();
     const QString na = strings.text(QStringLiteral("NOT_DISPONBLE"));
-    for (QLineEdit *field : controller->statisticsFields())
+    const QList<QLineEdit *> fields = control<QWidget>("windowStatistics")->findChildren<QLineEdit *>();
+    EXPECT_EQ(fields.size(), 12);
+    for (const QLineEdit *field : fields)
         EXPECT_EQ(field->text(), na) << field->objectName().toStdString();
 
     writeDiary(weekOfCards());
     start();
-    auto field = [this](const char *name) {
-        return controller->windowStatistics->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    };
+    auto field = [](const char *name) { return control<QLineEdit>(name)->text(); };
     EXPECT_EQ(field("windowStatisticsGenricMin"), QStringLiteral("101"));
     EXPECT_EQ(field("windowStatisticsGenricMax"), QStringLiteral("109"));
     EXPECT_EQ(field("windowStatisticsBreakfastPre"), QStringLiteral("101.5"));
@@ -160,10 +166,10 @@ TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
     EXPECT_EQ(field("windowStatisticsBreakfastPost"), na);
 
     // Today only: the one breakfast measurement of the 11th.
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(field("windowStatisticsGenricMid"), QStringLiteral("102"));
     EXPECT_EQ(field("windowStatisticsDinnerUnit"), na);
-    pick(controller->popupMeasurements, 2);
+    pick(control<QComboBox>("popupMeasurements"), 2);
     EXPECT_EQ(field("windowStatisticsGenricMid"), na);
 }
 
@@ -171,23 +177,25 @@ TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
 {
     writeDiary(weekOfCards());
     start();
-    QTableView *table = controller->listaSchedeGlicemiche;
+    QTableView *table = control<QTableView>("listaSchedeGlicemiche");
     table->selectRow(1);
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("first minute of today"));
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(),
+              QStringLiteral("first minute of today"));
     table->selectRow(0);
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString()) << "a card without notes";
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QString()) << "a card without notes";
     table->selectRow(1);
     table->clearSelection();
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString());
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QString());
 
     // A new view keeps the selected card selected while it is in view.
     table->selectRow(1);
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(controller->selectedRow(), 0);
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("first minute of today"));
-    pick(controller->popupPeriod, 2);
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(),
+              QStringLiteral("first minute of today"));
+    pick(control<QComboBox>("popupPeriod"), 2);
     EXPECT_EQ(controller->selectedRow(), -1);
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QString());
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QString());
 }
 
 TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
@@ -195,9 +203,10 @@ TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
     start();
     const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
     const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
-    const std::pair<QWidget *, QAction *> panels[] = {{controller->windowStatistics, controller->menuStatistics},
-                                                      {controller->windowNote, controller->menuNote},
-                                                      {controller->windowTrends, controller->menuTrends}};
+    const std::pair<QWidget *, QAction *> panels[] = {
+        {control<QWidget>("windowStatistics"), control<QAction>("menuStatistics")},
+        {control<QWidget>("windowNote"), control<QAction>("menuNote")},
+        {control<QWidget>("windowTrends"), control<QAction>("menuTrends")}};
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
         item->trigger();
@@ -219,12 +228,12 @@ TEST_F(MainWindowTest, ANoteEditedInPlaceIsWrittenAtOnce)
 {
     writeDiary(weekOfCards());
     start();
-    DiaryTableModel *model = controller->tableModel();
+    DiaryTableModel *model = tableModel();
     const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
     const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
-    controller->listaSchedeGlicemiche->selectRow(2);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(2);
     ASSERT_TRUE(model->setData(model->index(2, notes), QStringLiteral("after the walk")));
-    EXPECT_EQ(controller->windowNoteTextViewNote->toPlainText(), QStringLiteral("after the walk"));
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("after the walk"));
     EXPECT_FALSE(model->setData(model->index(2, glycemia), 500.0f)) << "values change through the edit sheet only";
 
     const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
@@ -238,9 +247,9 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
 {
     writeDiary(weekOfCards());
     start();
-    controller->saveInBackground = true;
-    controller->menuViewMeasuramentBlood->trigger(); // the view is a list of its own
-    DiaryTableModel *model = controller->tableModel();
+    setSaveInBackground(true);
+    control<QAction>("menuViewMeasuramentBlood")->trigger(); // the view is a list of its own
+    DiaryTableModel *model = tableModel();
     const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
 
     // Edits in quick succession; the card a save may be reading is never
@@ -251,10 +260,8 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
     EXPECT_EQ(shown->notes(), CardText(QStringLiteral("first minute of today")));
     const CardRef edited = model->cardAt(1);
     EXPECT_EQ(edited->notes(), CardText(QStringLiteral("edit 5")));
-    EXPECT_NE(std::find(controller->arrayArchive().begin(), controller->arrayArchive().end(), edited),
-              controller->arrayArchive().end());
-    EXPECT_EQ(std::find(controller->arrayArchive().begin(), controller->arrayArchive().end(), shown),
-              controller->arrayArchive().end());
+    EXPECT_NE(std::find(diaryCards().begin(), diaryCards().end(), edited), diaryCards().end());
+    EXPECT_EQ(std::find(diaryCards().begin(), diaryCards().end(), shown), diaryCards().end());
 
     controller->waitForSave();
     const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
@@ -264,14 +271,14 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
 
     // A failure is told once the writer has given up.
     ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
-    controller->diaryPath = home.filePath(QStringLiteral("Blocked/Orvane.orv"));
+    setDiaryPath(home.filePath(QStringLiteral("Blocked/Orvane.orv")));
     controller->fileSave();
     controller->waitForSave();
     for (int i = 0; i < 500 && dialogs.alerts.isEmpty(); ++i)
         QTest::qWait(10);
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(controller->arrayArchive().size(), 9u);
+    EXPECT_EQ(diaryCards().size(), 9u);
 }
 
 TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
@@ -280,7 +287,7 @@ TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
     start();
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE")));
-    EXPECT_EQ(controller->tableModel()->rowCount(), 0);
+    EXPECT_EQ(tableModel()->rowCount(), 0);
     EXPECT_FALSE(QFile::exists(path));
     const QStringList aside = QDir(home.filePath(QStringLiteral("Documents")))
                                   .entryList({QStringLiteral("Orvane.orv.unreadable-*")}, QDir::Files);
@@ -300,7 +307,7 @@ TEST_F(MainWindowTest, AFailedSaveIsToldAndTheDiaryKept)
     controller->fileSave();
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(controller->arrayArchive().size(), 1u);
+    EXPECT_EQ(diaryCards().size(), 1u);
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 1"));
 }
 
@@ -308,11 +315,12 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
 {
     auto enabledNames = [this] {
         QSet<QString> names;
-        for (QAction *item : controller->toolbarItems() + controller->menuItems()) {
-            if (item == controller->popupPeriodItem || item == controller->popupMeasurementsItem)
+        const QList<QAction *> toolbar = toolbarItems();
+        for (QAction *item : toolbar + menuItems()) {
+            if (item == control<QAction>("popupPeriodItem") || item == control<QAction>("popupMeasurementsItem"))
                 continue;
-            const bool valid = controller->toolbarItems().contains(item) ? controller->validateToolbarItem(item)
-                                                                         : controller->validateMenuItem(item);
+            const bool valid =
+                toolbar.contains(item) ? controller->validateToolbarItem(item) : controller->validateMenuItem(item);
             EXPECT_EQ(item->isEnabled(), valid) << item->objectName().toStdString();
             if (item->isEnabled())
                 names.insert(item->objectName());
@@ -331,33 +339,33 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
     // Empty diary: no export, no pop-ups, no kind or period items.
     start();
     EXPECT_EQ(enabledNames(), always);
-    EXPECT_FALSE(controller->popupPeriod->isEnabled());
-    EXPECT_FALSE(controller->popupMeasurements->isEnabled());
+    EXPECT_FALSE(control<QComboBox>("popupPeriod")->isEnabled());
+    EXPECT_FALSE(control<QComboBox>("popupMeasurements")->isEnabled());
 
     // Cards, but none in view: export and the pop-ups, still no kind or
     // period items.
     writeDiary(weekOfCards());
     start("2026-06-01T12:00:00");
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(enabledNames(), always + export_);
-    EXPECT_TRUE(controller->popupPeriod->isEnabled());
-    EXPECT_TRUE(controller->popupMeasurements->isEnabled());
+    EXPECT_TRUE(control<QComboBox>("popupPeriod")->isEnabled());
+    EXPECT_TRUE(control<QComboBox>("popupMeasurements")->isEnabled());
 
     // Cards in view: the kind and period items; a selection: edit and remove.
-    pick(controller->popupPeriod, 0);
-    for (QAction *item : controller->menuItems())
+    pick(control<QComboBox>("popupPeriod"), 0);
+    for (QAction *item : menuItems())
         if (item->objectName().startsWith(QLatin1String("menuViewMeasurament"))
             || item->objectName().startsWith(QLatin1String("menuViewPeriod")))
             viewChoices.insert(item->objectName());
     ASSERT_EQ(viewChoices.size(), 13);
     viewChoices.insert(QStringLiteral("menuReport")); // a report of the cards in view
     EXPECT_EQ(enabledNames(), always + export_ + viewChoices);
-    controller->listaSchedeGlicemiche->selectRow(3);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(3);
     const QSet<QString> selection{QStringLiteral("cardEdit"), QStringLiteral("cardRemove"), QStringLiteral("menuEdit"),
                                   QStringLiteral("menuRemove")};
     EXPECT_EQ(enabledNames(), always + export_ + viewChoices + selection);
     // A new view without the selected card takes edit and remove away again.
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(enabledNames(), always + export_);
 }
 
@@ -383,7 +391,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
 {
     writeDiary(weekOfCards());
     start();
-    controller->menuViewPeriodToday->trigger();
+    control<QAction>("menuViewPeriodToday")->trigger();
 
     // Nothing in the diary was ever edited: a card edited elsewhere is
     // news, a card created before the diary's newest is not.
@@ -396,7 +404,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
 
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
-    controller->csvImport->trigger();
+    control<QAction>("csvImport")->trigger();
     EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_IMPORT")));
     EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv")}));
     ASSERT_EQ(dialogs.alerts.size(), 1);
@@ -412,23 +420,23 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     const QByteArray before = testsupport::readFile(path);
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
-    controller->csvImport->trigger();
+    control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 3);
     EXPECT_EQ(dialogs.alerts[2].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
     EXPECT_EQ(dialogs.alerts[2].informativeText, strings.text(QStringLiteral("IMPORT_ALL_KNOWN")));
     EXPECT_EQ(testsupport::readFile(path), before);
-    EXPECT_EQ(controller->arrayArchive().size(), 11u);
+    EXPECT_EQ(diaryCards().size(), 11u);
 
     // Replacing leaves exactly the file's cards, with their identifiers.
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton;
-    controller->menuImport->trigger();
+    control<QAction>("menuImport")->trigger();
     EXPECT_EQ(idsOf(*DiaryFile::read(path, nullptr)), (QList<uint64_t>{20, 22, 21}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 0 of 3");
 
     // Cancelling the panel asks nothing more.
     const qsizetype asked = dialogs.alerts.size();
-    controller->csvImport->trigger();
+    control<QAction>("csvImport")->trigger();
     EXPECT_EQ(dialogs.alerts.size(), asked);
 }
 
@@ -443,7 +451,7 @@ TEST_F(MainWindowTest, ImportingCsvAppendsRenumbersAndTellsWhatWasLeftOut)
 
     dialogs.fileAnswers << csv;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
-    controller->csvImport->trigger();
+    control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].message, QStringLiteral("ATTENZIONE: 1 record non sono stati importati!"));
     const auto onDisk = DiaryFile::read(path, nullptr);
@@ -478,12 +486,12 @@ TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
         dialogs.alerts.clear();
         dialogs.fileAnswers << file;
         dialogs.alertAnswers << Dialogs::kFirstButton; // replace: must not empty the diary
-        controller->csvImport->trigger();
+        control<QAction>("csvImport")->trigger();
         ASSERT_EQ(dialogs.alerts.size(), 2);
         EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
         EXPECT_TRUE(dialogs.alerts[1].informativeText.startsWith(
             strings.text(QString::fromLatin1(c.key)).section(QLatin1Char('%'), 0, 0)));
-        EXPECT_EQ(controller->arrayArchive().size(), 9u);
+        EXPECT_EQ(diaryCards().size(), 9u);
         EXPECT_EQ(testsupport::readFile(path), before);
         EXPECT_EQ(rowsShown().size(), 9);
     }
@@ -493,44 +501,44 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
 {
     writeDiary(weekOfCards());
     start("2013-05-04T09:07:00");
-    controller->menuViewMeasuramentTherapy->trigger(); // two cards in view, nine exported
-    ExportTypeSheet *sheet = controller->windowExportType;
+    control<QAction>("menuViewMeasuramentTherapy")->trigger(); // two cards in view, nine exported
+    QDialog *sheet = control<QDialog>("windowExportType");
 
-    controller->csvExport->trigger();
+    control<QAction>("csvExport")->trigger();
     ASSERT_TRUE(sheet->isVisible());
-    EXPECT_TRUE(sheet->formatOrvaneORV->isChecked());
-    clickRadio(sheet->formatOrvaneCSV);
-    EXPECT_FALSE(sheet->formatOrvaneORV->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("formatOrvaneORV")->isChecked());
+    clickRadio(control<QRadioButton>("formatOrvaneCSV"));
+    EXPECT_FALSE(control<QRadioButton>("formatOrvaneORV")->isChecked());
     const QString csv = home.filePath(QStringLiteral("out.csv"));
     dialogs.fileAnswers << csv;
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.csv"));
     EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
     EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_EXPORT")));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
-    EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(controller->arrayArchive()));
+    EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(diaryCards()));
     EXPECT_EQ(testsupport::readFile(csv).count('\r'), 10);
 
     // Opened again, the diary-file kind is chosen; it reads back as the diary.
-    controller->menuExport->trigger();
-    EXPECT_TRUE(sheet->formatOrvaneORV->isChecked());
+    control<QAction>("menuExport")->trigger();
+    EXPECT_TRUE(control<QRadioButton>("formatOrvaneORV")->isChecked());
     const QString orv = home.filePath(QStringLiteral("copy.orv"));
     dialogs.fileAnswers << orv;
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.orv"));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "Orvane diary (*.orv)");
     const auto copy = DiaryFile::read(orv, nullptr);
     ASSERT_TRUE(copy);
-    EXPECT_EQ(idsOf(*copy), idsOf(controller->arrayArchive()));
+    EXPECT_EQ(idsOf(*copy), idsOf(diaryCards()));
 
     // Cancel on the sheet or on the panel writes nothing and tells nothing.
-    controller->csvExport->trigger();
-    QTest::mouseClick(sheet->windowExportTypeButtonCancel, Qt::LeftButton);
+    control<QAction>("csvExport")->trigger();
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonCancel"), Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
-    controller->csvExport->trigger();
-    clickRadio(sheet->formatOrvaneREALStudioCSV);
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    control<QAction>("csvExport")->trigger();
+    clickRadio(control<QRadioButton>("formatOrvaneREALStudioCSV"));
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane Old 2013.05.04 09.07.csv"));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_TRUE(dialogs.alerts.isEmpty());
@@ -542,31 +550,30 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     writeDiary(weekOfCards());
     start();
     const QByteArray diary = testsupport::readFile(path);
-    ExportTypeSheet *sheet = controller->windowExportType;
 
-    controller->csvExport->trigger();
-    sheet->formatOrvaneCSV->setChecked(true);
+    control<QAction>("csvExport")->trigger();
+    control<QRadioButton>("formatOrvaneCSV")->setChecked(true);
     ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("plain")), "a file, not a folder"));
     dialogs.fileAnswers << home.filePath(QStringLiteral("plain/out.csv"));
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_EXPORT_FAILED")));
 
     // CSV over the diary file itself would make it unreadable.
-    controller->csvExport->trigger();
-    sheet->formatOrvaneCSV->setChecked(true);
+    control<QAction>("csvExport")->trigger();
+    control<QRadioButton>("formatOrvaneCSV")->setChecked(true);
     dialogs.fileAnswers << path;
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
     EXPECT_EQ(testsupport::readFile(path), diary);
 
     // With no diary file on disk, a new file is not taken for it.
     ASSERT_TRUE(QFile::remove(path));
-    controller->csvExport->trigger();
-    sheet->formatOrvaneCSV->setChecked(true);
+    control<QAction>("csvExport")->trigger();
+    control<QRadioButton>("formatOrvaneCSV")->setChecked(true);
     dialogs.fileAnswers << home.filePath(QStringLiteral("new.csv"));
-    QTest::mouseClick(sheet->windowExportTypeButtonContinue, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     EXPECT_EQ(dialogs.alerts.size(), 2);
     EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("new.csv"))));
 }

@@ -37,6 +37,15 @@ protected:
 
     QString places() const { return Preferences::placesPath(prefs); }
 
+    // The toolbar's own menu, separators aside: icon and label, icon only,
+    // label only, then small size.
+    static QList<QAction *> toolbarMenuItems()
+    {
+        QList<QAction *> items = control<QMenu>("toolbarMenu")->actions();
+        items.removeIf([](const QAction *item) { return item->isSeparator(); });
+        return items;
+    }
+
     // Makes every save of the diary fail, root's included: its folder is a
     // file.
     void blockTheDiary()
@@ -93,14 +102,16 @@ TEST_F(PreferencesTest, WhatARunLeavesIsWhatTheNextStartShows)
     writeDiary(weekOfCards());
     start();
     AppDelegate delegate(controller.get());
-    controller->menuViewShowToolBar->trigger();
-    controller->menuNote->trigger();
-    controller->toolbarModeItems[1]->trigger(); // icon only
-    controller->toolbarSmallSize->trigger();
-    controller->menuTrends->trigger();
-    pick(controller->windowTrends->unitPopup, 1); // mmol/L
-    pick(controller->popupPeriod, 3);
-    pick(controller->popupMeasurements, 1);
+    control<QAction>("menuViewShowToolBar")->trigger();
+    control<QAction>("menuNote")->trigger();
+    const QList<QAction *> toolbarMenu = toolbarMenuItems();
+    ASSERT_EQ(toolbarMenu.size(), 4);
+    toolbarMenu[1]->trigger(); // icon only
+    toolbarMenu[3]->trigger(); // small size
+    control<QAction>("menuTrends")->trigger();
+    pick(control<QComboBox>("trendsUnit"), 1); // mmol/L
+    pick(control<QComboBox>("popupPeriod"), 3);
+    pick(control<QComboBox>("popupMeasurements"), 1);
     // Changes during the run are not written until the program ends.
     EXPECT_EQ(domain().value(QStringLiteral("noteIsVisible")), QStringLiteral("NO"));
     delegate.applicationWillTerminate();
@@ -108,23 +119,25 @@ TEST_F(PreferencesTest, WhatARunLeavesIsWhatTheNextStartShows)
               everyKey("NO", "2", "1", "NO", "YES", "POPUP_PERIOD_WEEK", "POPUP_MEASURAMENT_BLOOD", "YES", "mmol/L"));
 
     start();
-    EXPECT_TRUE(controller->toolBar->isHidden());
-    EXPECT_EQ(controller->menuViewShowToolBar->text(), strings.text(QStringLiteral("MENU_TOOLBAR_SHOW")));
-    EXPECT_TRUE(controller->windowNote->isVisible());
-    EXPECT_FALSE(controller->windowStatistics->isVisible());
-    EXPECT_TRUE(controller->windowTrends->isVisible());
-    EXPECT_EQ(controller->menuTrends->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
-    EXPECT_EQ(controller->windowTrends->unit(), Trends::Unit::MmolL);
-    EXPECT_EQ(controller->windowTrends->unitPopup->currentIndex(), 1);
-    EXPECT_EQ(controller->windowTrends->figures().readings, 4) << "the shown window follows the first filter run";
-    EXPECT_EQ(controller->toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    EXPECT_EQ(controller->toolBar->iconSize(), QSize(16, 16));
-    EXPECT_EQ(controller->popupPeriod->currentIndex(), 3);
-    EXPECT_EQ(controller->popupMeasurements->currentIndex(), 1);
+    EXPECT_TRUE(control<QToolBar>("toolBar")->isHidden());
+    EXPECT_EQ(control<QAction>("menuViewShowToolBar")->text(), strings.text(QStringLiteral("MENU_TOOLBAR_SHOW")));
+    EXPECT_TRUE(control<QWidget>("windowNote")->isVisible());
+    EXPECT_FALSE(control<QWidget>("windowStatistics")->isVisible());
+    EXPECT_TRUE(control<QWidget>("windowTrends")->isVisible());
+    EXPECT_EQ(control<QAction>("menuTrends")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+    EXPECT_EQ(control<TrendsWindow>("windowTrends")->unit(), Trends::Unit::MmolL);
+    EXPECT_EQ(control<QComboBox>("trendsUnit")->currentIndex(), 1);
+    EXPECT_EQ(control<TrendsWindow>("windowTrends")->figures().readings, 4)
+        << "the shown window follows the first filter run";
+    EXPECT_EQ(control<QToolBar>("toolBar")->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(control<QToolBar>("toolBar")->iconSize(), QSize(16, 16));
+    EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 3);
+    EXPECT_EQ(control<QComboBox>("popupMeasurements")->currentIndex(), 1);
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{9, 8, 6, 5})) << "the first filter run uses both";
     // The toolbar's menu shows the modes in force.
-    EXPECT_TRUE(controller->toolbarModeItems[1]->isChecked());
-    EXPECT_TRUE(controller->toolbarSmallSize->isChecked());
+    ASSERT_EQ(toolbarMenuItems().size(), 4);
+    EXPECT_TRUE(toolbarMenuItems()[1]->isChecked());
+    EXPECT_TRUE(toolbarMenuItems()[3]->isChecked());
 }
 
 TEST_F(PreferencesTest, MissingAndMalformedValuesFallBack)
@@ -155,14 +168,14 @@ TEST_F(PreferencesTest, MissingAndMalformedValuesFallBack)
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(Preferences::write(prefs, c.stored));
         start();
-        EXPECT_EQ(controller->toolBar->isHidden(), c.toolbarHidden);
-        EXPECT_EQ(controller->toolBar->toolButtonStyle(), c.style);
-        EXPECT_EQ(controller->toolBar->iconSize(), c.iconSize);
-        EXPECT_FALSE(controller->windowStatistics->isVisible());
-        EXPECT_EQ(controller->popupPeriod->currentIndex(), c.period);
-        EXPECT_EQ(controller->popupMeasurements->currentIndex(), c.kind);
-        EXPECT_FALSE(controller->windowTrends->isVisible());
-        EXPECT_EQ(controller->windowTrends->unit(), c.unit);
+        EXPECT_EQ(control<QToolBar>("toolBar")->isHidden(), c.toolbarHidden);
+        EXPECT_EQ(control<QToolBar>("toolBar")->toolButtonStyle(), c.style);
+        EXPECT_EQ(control<QToolBar>("toolBar")->iconSize(), c.iconSize);
+        EXPECT_FALSE(control<QWidget>("windowStatistics")->isVisible());
+        EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), c.period);
+        EXPECT_EQ(control<QComboBox>("popupMeasurements")->currentIndex(), c.kind);
+        EXPECT_FALSE(control<QWidget>("windowTrends")->isVisible());
+        EXPECT_EQ(control<TrendsWindow>("windowTrends")->unit(), c.unit);
         EXPECT_EQ(domain(), c.stored) << "reading writes nothing";
     }
 }
@@ -172,20 +185,20 @@ TEST_F(PreferencesTest, ClosingTheWindowAsksAndOnlyYesEndsAndSaves)
     writeDiary(weekOfCards());
     start();
     AppDelegate delegate(controller.get());
-    delegate.setWindow(controller->windowMain);
+    delegate.setWindow(control<QMainWindow>("windowMain"));
     const QByteArray diary = testsupport::readFile(path);
     const Preferences::Domain before = domain();
     addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
-    controller->menuNote->trigger();
+    control<QAction>("menuNote")->trigger();
 
-    controller->windowMain->hide(); // closed by the user
+    control<QMainWindow>("windowMain")->hide(); // closed by the user
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
     EXPECT_FALSE(delegate.applicationShouldTerminateAfterLastWindowClosed());
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_QUIT")));
     EXPECT_EQ(dialogs.alerts[0].buttons,
               (QStringList{strings.text(QStringLiteral("BUTTON_YES")), strings.text(QStringLiteral("BUTTON_NO"))}));
-    EXPECT_TRUE(controller->windowMain->isVisible());
+    EXPECT_TRUE(control<QMainWindow>("windowMain")->isVisible());
     EXPECT_EQ(testsupport::readFile(path), diary);
     EXPECT_EQ(domain(), before);
 
@@ -204,13 +217,13 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
     start();
     AppDelegate delegate(controller.get());
     QList<int> exits;
-    controller->exitProgram = [&exits](int status) { exits << status; };
+    setExitProgram([&exits](int status) { exits << status; });
 
     // No: the program goes on, with the diary and the settings written.
     addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
-    controller->menuNote->trigger();
+    control<QAction>("menuNote")->trigger();
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
-    controller->menuQuit->trigger();
+    control<QAction>("menuQuit")->trigger();
     EXPECT_EQ(dialogs.alerts.size(), 1);
     EXPECT_TRUE(exits.isEmpty());
     EXPECT_EQ(diaryOnDisk().size(), 10u);
@@ -218,17 +231,17 @@ TEST_F(PreferencesTest, TheQuitCommandSavesFirstThenAsks)
 
     // Yes with the edit sheet open: the sheet goes without its entries, the
     // program ends with status 0, and its ending writes nothing more.
-    controller->cardAddItem->trigger();
-    ASSERT_TRUE(controller->windowEdit->isVisible());
-    QTest::keyClicks(controller->windowEdit->windowEditTextFieldGlycemia, QStringLiteral("140"));
-    EXPECT_TRUE(controller->menuQuit->isEnabled()) << "the one command a sheet leaves";
+    control<QAction>("cardAdd")->trigger();
+    ASSERT_TRUE(control<EditSheet>("windowEdit")->isVisible());
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("140"));
+    EXPECT_TRUE(control<QAction>("menuQuit")->isEnabled()) << "the one command a sheet leaves";
     dialogs.alertAnswers << Dialogs::kFirstButton;
     // Its shortcut, typed in the sheet.
-    controller->windowEdit->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(controller->windowEdit));
-    QTest::keySequence(controller->windowEdit->windowEditTextFieldGlycemia, controller->menuQuit->shortcut());
+    control<EditSheet>("windowEdit")->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(control<EditSheet>("windowEdit")));
+    QTest::keySequence(control<QLineEdit>("windowEditTextFieldGlycemia"), control<QAction>("menuQuit")->shortcut());
     EXPECT_EQ(exits, QList<int>{0});
-    EXPECT_FALSE(controller->windowEdit->isVisible());
+    EXPECT_FALSE(control<EditSheet>("windowEdit")->isVisible());
     const QByteArray saved = testsupport::readFile(path);
     clearUnsaved();
     delegate.applicationWillTerminate();
@@ -247,12 +260,13 @@ TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTh
     const QList<QObject *> shown = order->shown;
     order.reset();
 
-    QWidget *main = controller->windowMain;
+    QWidget *main = control<QMainWindow>("windowMain");
     const QRect screen = main->screen()->availableGeometry();
     EXPECT_EQ(placeOf(main), QRect(10, 20, 300, 200));
-    const std::pair<QWidget *, QAction *> panels[] = {{controller->windowStatistics, controller->menuStatistics},
-                                                      {controller->windowNote, controller->menuNote},
-                                                      {controller->windowTrends, controller->menuTrends}};
+    const std::pair<QWidget *, QAction *> panels[] = {
+        {control<QWidget>("windowStatistics"), control<QAction>("menuStatistics")},
+        {control<QWidget>("windowNote"), control<QAction>("menuNote")},
+        {control<QWidget>("windowTrends"), control<QAction>("menuTrends")}};
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
         EXPECT_TRUE(panel->isVisible());
@@ -262,7 +276,7 @@ TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTh
         EXPECT_TRUE(screen.contains(panel->frameGeometry()));
     }
     // The two small panels fit beside it, one above the other.
-    QWidget *statistics = controller->windowStatistics, *note = controller->windowNote;
+    QWidget *statistics = control<QWidget>("windowStatistics"), *note = control<QWidget>("windowNote");
     EXPECT_FALSE(statistics->frameGeometry().intersects(main->frameGeometry()));
     EXPECT_FALSE(note->frameGeometry().intersects(main->frameGeometry()));
     EXPECT_FALSE(note->frameGeometry().intersects(statistics->frameGeometry()));
@@ -274,9 +288,9 @@ TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTh
     const QRect mainPlace = placeOf(main), notePlace = placeOf(note), statisticsPlace = placeOf(statistics);
     EXPECT_EQ(domain().size(), 9) << "the places are kept in a file of their own";
     start();
-    EXPECT_EQ(placeOf(controller->windowMain), mainPlace);
-    EXPECT_EQ(placeOf(controller->windowNote), notePlace);
-    EXPECT_EQ(placeOf(controller->windowStatistics), statisticsPlace);
+    EXPECT_EQ(placeOf(control<QMainWindow>("windowMain")), mainPlace);
+    EXPECT_EQ(placeOf(control<QWidget>("windowNote")), notePlace);
+    EXPECT_EQ(placeOf(control<QWidget>("windowStatistics")), statisticsPlace);
 
     // A place on no screen, or no place at all, is not restored: the window
     // comes up on the screen, a panel beside the main window.
@@ -293,13 +307,13 @@ TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTh
                                                   {QStringLiteral("windowStatistics"),
                                                    QString::fromLatin1(c.statistics)}}));
         start();
-        const QRect mainFrame = controller->windowMain->frameGeometry();
+        const QRect mainFrame = control<QMainWindow>("windowMain")->frameGeometry();
         EXPECT_TRUE(screen.contains(mainFrame));
-        EXPECT_TRUE(screen.contains(controller->windowStatistics->frameGeometry()));
+        EXPECT_TRUE(screen.contains(control<QWidget>("windowStatistics")->frameGeometry()));
         if (mainFrame.topLeft() == QPoint(10, 20))
-            EXPECT_FALSE(controller->windowStatistics->frameGeometry().intersects(mainFrame));
+            EXPECT_FALSE(control<QWidget>("windowStatistics")->frameGeometry().intersects(mainFrame));
         else
-            EXPECT_EQ(controller->windowStatistics->pos(), QPoint(450, 300));
+            EXPECT_EQ(control<QWidget>("windowStatistics")->pos(), QPoint(450, 300));
     }
 }
 
@@ -334,9 +348,9 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
         writeDiary(weekOfCards());
         start();
         AppDelegate delegate(controller.get());
-        delegate.setWindow(controller->windowMain);
+        delegate.setWindow(control<QMainWindow>("windowMain"));
         QList<int> exits;
-        controller->exitProgram = [&exits](int status) { exits << status; };
+        setExitProgram([&exits](int status) { exits << status; });
         addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
         blockTheDiary();
         QFile::remove(copy + QStringLiteral(".orv"));
@@ -350,12 +364,12 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
             ends = delegate.applicationShouldTerminateAfterLastWindowClosed();
             dialogs.alerts.removeFirst();
         } else {
-            controller->menuQuit->trigger();
+            control<QAction>("menuQuit")->trigger();
             ends = !exits.isEmpty();
         }
         EXPECT_EQ(ends, c.ends);
-        EXPECT_TRUE(controller->windowMain->isVisible());
-        EXPECT_EQ(controller->arrayArchive().size(), 10u);
+        EXPECT_TRUE(control<QMainWindow>("windowMain")->isVisible());
+        EXPECT_EQ(diaryCards().size(), 10u);
         ASSERT_GE(dialogs.alerts.size(), c.failureAlerts);
         for (int i = 0; i < c.failureAlerts; ++i) {
             const ScriptedDialogs::Alert &alert = dialogs.alerts[i];
@@ -373,7 +387,7 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
             EXPECT_EQ(dialogs.panelFilter, strings.text(QStringLiteral("FILTER_ORV")));
             const std::optional<CardList> saved = DiaryFile::read(copy + QStringLiteral(".orv"), nullptr);
             ASSERT_TRUE(saved);
-            EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(controller->arrayArchive()));
+            EXPECT_EQ(testsupport::expectedText(*saved), testsupport::expectedText(diaryCards()));
             EXPECT_TRUE(dialogs.alerts.last().message.contains(copy));
             EXPECT_TRUE(dialogs.alerts.last().informativeText.contains(path)) << "the diary was not written";
         }
@@ -390,15 +404,15 @@ TEST_F(PreferencesTest, AWayOutWhoseSaveFailsKeepsTheWindowUntilTheUserSettlesIt
     writeDiary(weekOfCards());
     start();
     QList<int> exits;
-    controller->exitProgram = [&exits](int status) { exits << status; };
+    setExitProgram([&exits](int status) { exits << status; });
     addUnsaved(card(30, "2026-03-11T10:00:00", false, "POPUP_MEAL_LUNCH", 120));
     blockTheDiary();
     dialogs.alerts.clear();
     dialogs.alertAnswers = {stay};
-    controller->menuQuit->trigger();
+    control<QAction>("menuQuit")->trigger();
     unblockTheDiary();
     dialogs.alertAnswers = {Dialogs::kFirstButton}; // yes, quit
-    controller->menuQuit->trigger();
+    control<QAction>("menuQuit")->trigger();
     EXPECT_EQ(exits, QList<int>{0});
     EXPECT_EQ(diaryOnDisk().size(), 10u);
 }
@@ -419,7 +433,7 @@ TEST_F(PreferencesTest, AnEndingThatCannotAskKeepsTheCardsInARecoveryFileToldOfO
         << kept[0].toStdString();
     const std::optional<CardList> recovered = DiaryFile::read(recovery + QLatin1Char('/') + kept[0], nullptr);
     ASSERT_TRUE(recovered);
-    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(controller->arrayArchive()));
+    EXPECT_EQ(testsupport::expectedText(*recovered), testsupport::expectedText(diaryCards()));
     EXPECT_EQ(recovered->size(), 10u);
     // Another change, another file; none is written over.
     addUnsaved(card(31, "2026-03-11T11:00:00", false, "POPUP_MEAL_LUNCH", 130));

@@ -1,5 +1,4 @@
 #include "app/MainWindowFixture.h"
-#include "edit/DeleteSheet.h"
 #include "support/TestSupport.h"
 
 #include <QPushButton>
@@ -11,11 +10,8 @@ namespace {
 class UndoTest : public MainWindowTest
 {
 protected:
-    QAction *item(const char *name) const
-    {
-        return controller->windowMain->findChild<QAction *>(QString::fromLatin1(name));
-    }
-    QByteArray held() const { return testsupport::expectedText(controller->arrayArchive()); }
+    QAction *item(const char *name) const { return control<QAction>(name); }
+    QByteArray held() const { return testsupport::expectedText(diaryCards()); }
     QByteArray onDisk() const
     {
         const auto cards = DiaryFile::read(path, nullptr);
@@ -54,14 +50,14 @@ TEST_F(UndoTest, EveryChangeIsUndoneAndRedoneWithTheFile)
 
     // A removal through the delete sheet.
     QByteArray before = held();
-    controller->listaSchedeGlicemiche->selectRow(0);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller->cardRemove();
     controller->windowDeleteRemove();
     undoAndRedo(before, QStringLiteral("Remove Measurement"));
 
     // A note edited in the table.
     before = held();
-    DiaryTableModel *model = controller->tableModel();
+    DiaryTableModel *model = tableModel();
     const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
     ASSERT_TRUE(model->setData(model->index(1, notes), QStringLiteral("after the walk")));
     undoAndRedo(before, QStringLiteral("Edit Note"));
@@ -73,29 +69,29 @@ TEST_F(UndoTest, EveryChangeIsUndoneAndRedoneWithTheFile)
     ASSERT_TRUE(testsupport::writeFile(csv, ZRExport::exportFormatCSVFromArray({weekOfCards().front()})));
     dialogs.fileAnswers << csv;
     dialogs.alertAnswers << Dialogs::kFirstButton; // replace
-    controller->csvImport->trigger();
-    ASSERT_EQ(controller->arrayArchive().size(), 1u);
+    control<QAction>("csvImport")->trigger();
+    ASSERT_EQ(diaryCards().size(), 1u);
     undoAndRedo(before, QStringLiteral("Import (Replace the Diary)"));
     item("menuUndo")->trigger();
 
     // A protected card stays protected through the undo and redo of an edit
     // of its note, and is still never removed.
     const auto isProtected = [this] {
-        return std::find_if(controller->arrayArchive().begin(), controller->arrayArchive().end(),
+        return std::find_if(diaryCards().begin(), diaryCards().end(),
                             [](const CardRef &c) { return c->isProtect(); });
     };
-    ASSERT_NE(isProtected(), controller->arrayArchive().end());
+    ASSERT_NE(isProtected(), diaryCards().end());
     const CardRef guarded = *isProtected();
-    const int row = int(std::find(controller->arrayArchiveFiltered().begin(),
-                                  controller->arrayArchiveFiltered().end(), guarded) -
-                        controller->arrayArchiveFiltered().begin());
+    const int row = int(std::find(cardsInView().begin(),
+                                  cardsInView().end(), guarded) -
+                        cardsInView().begin());
     before = held();
     ASSERT_TRUE(model->setData(model->index(row, notes), QStringLiteral("kept")));
     undoAndRedo(before, QStringLiteral("Edit Note"));
     item("menuUndo")->trigger();
     EXPECT_EQ(held(), before);
-    ASSERT_NE(isProtected(), controller->arrayArchive().end());
-    controller->listaSchedeGlicemiche->selectRow(row);
+    ASSERT_NE(isProtected(), diaryCards().end());
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(row);
     controller->cardRemove();
     controller->windowDeleteRemove();
     EXPECT_EQ(held(), before) << "a protected card is never removed";

@@ -3,7 +3,6 @@
 // confirmed or cancelled. Every accepted change is checked in the diary file
 // on disk. Runs offscreen.
 #include "app/MainWindowFixture.h"
-#include "edit/DeleteSheet.h"
 #include "edit/EditSheet.h"
 #include "support/UserActions.h"
 
@@ -36,12 +35,12 @@ protected:
     void start()
     {
         create();
-        controller->clock = [this] { return now; };
+        setClock([this] { return now; });
         controller->awakeFromNib();
-        controller->windowMain->resize(1400, 900);
-        controller->windowMain->show();
-        edit = controller->windowEdit;
-        del = controller->windowDelete;
+        control<QMainWindow>("windowMain")->resize(1400, 900);
+        control<QMainWindow>("windowMain")->show();
+        edit = control<EditSheet>("windowEdit");
+        del = control<QDialog>("windowDelete");
     }
 
     // A diary newest first, as the program keeps it.
@@ -81,8 +80,8 @@ protected:
 
     static void click(QCheckBox *box) { useractions::click(box); }
     static void click(QAbstractButton *button) { useractions::click(button); }
-    void clickToolbar(QAction *item) { ASSERT_TRUE(useractions::clickToolbar(controller->toolBar, item)); }
-    void doubleClickRow(int row) { useractions::doubleClickRow(controller->listaSchedeGlicemiche, row); }
+    void clickToolbar(const char *item) { ASSERT_TRUE(useractions::clickToolbar(item)); }
+    void doubleClickRow(int row) { useractions::doubleClickRow(control<QTableView>("listaSchedeGlicemiche"), row); }
     static void retype(QLineEdit *field, const char *text) { useractions::retype(field, text); }
     static void paste(QLineEdit *field, const QString &text) { useractions::paste(field, text); }
 
@@ -103,7 +102,7 @@ protected:
 
     double now = rome("2026-03-11T23:45:00") + 0.3125;
     EditSheet *edit = nullptr;
-    DeleteSheet *del = nullptr;
+    QDialog *del = nullptr;
 };
 
 TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
@@ -112,22 +111,22 @@ TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
     start();
 
     // A measurement, from the toolbar.
-    clickToolbar(controller->cardAddItem);
+    clickToolbar("cardAdd");
     ASSERT_TRUE(edit->isVisible());
     EXPECT_TRUE(edit->isAddMode());
-    EXPECT_EQ(edit->windowEditDate->dateTime(), CardDates::toDateTime(now));
-    EXPECT_FALSE(edit->windowEditIsPreMeal->isEnabled()) << "no meal chosen yet";
-    EXPECT_FALSE(edit->windowEditPopUpInsulin->isEnabled());
-    EXPECT_TRUE(edit->windowEditTextFieldUnit->isReadOnly());
-    EXPECT_FALSE(edit->windowEditTextFieldGlycemia->isReadOnly());
+    EXPECT_EQ(control<QDateTimeEdit>("windowEditDate")->dateTime(), CardDates::toDateTime(now));
+    EXPECT_FALSE(control<QCheckBox>("windowEditIsPreMeal")->isEnabled()) << "no meal chosen yet";
+    EXPECT_FALSE(control<QComboBox>("windowEditPopUpInsulin")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldUnit")->isReadOnly());
+    EXPECT_FALSE(control<QLineEdit>("windowEditTextFieldGlycemia")->isReadOnly());
 
-    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("123.5"));
-    pick(edit->windowEditPopUpMeal, 2); // lunch
-    ASSERT_TRUE(edit->windowEditIsPreMeal->isEnabled());
-    click(edit->windowEditIsPreMeal);
-    EXPECT_TRUE(edit->windowEditIsPreMeal->isChecked());
-    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("after a walk"));
-    click(edit->windowEditButtonAction);
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("123.5"));
+    pick(control<QComboBox>("windowEditPopUpMeal"), 2); // lunch
+    ASSERT_TRUE(control<QCheckBox>("windowEditIsPreMeal")->isEnabled());
+    click(control<QCheckBox>("windowEditIsPreMeal"));
+    EXPECT_TRUE(control<QCheckBox>("windowEditIsPreMeal")->isChecked());
+    QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("after a walk"));
+    click(control<QPushButton>("windowEditButtonAction"));
 
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
@@ -142,30 +141,30 @@ TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
 
     // A protected therapy earlier in the day, from the menu. The sheet starts
     // afresh: nothing of the measurement is left in it.
-    controller->menuNew->trigger();
+    control<QAction>("menuNew")->trigger();
     ASSERT_TRUE(edit->isVisible());
-    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
-    EXPECT_TRUE(edit->windowEditTextViewNote->toPlainText().isEmpty());
-    EXPECT_EQ(edit->windowEditPopUpMeal->currentIndex(), 0);
-    EXPECT_FALSE(edit->windowEditIsPreMeal->isChecked());
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldGlycemia")->text().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("windowEditTextViewNote")->toPlainText().isEmpty());
+    EXPECT_EQ(control<QComboBox>("windowEditPopUpMeal")->currentIndex(), 0);
+    EXPECT_FALSE(control<QCheckBox>("windowEditIsPreMeal")->isChecked());
 
-    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("3"));
-    EXPECT_TRUE(edit->windowEditTextFieldUnit->text().isEmpty()) << "units only for a therapy";
-    click(edit->windowEditIsTherapy);
-    EXPECT_TRUE(edit->windowEditPopUpInsulin->isEnabled());
-    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->isReadOnly());
-    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("6.5"));
-    pick(edit->windowEditPopUpInsulin, 3); // rapid-acting
-    pick(edit->windowEditPopUpMeal, 1);    // breakfast
-    click(edit->windowEditIsPreMeal);
-    pick(edit->windowEditPopUpMeal, 4); // control: never before a meal
-    EXPECT_FALSE(edit->windowEditIsPreMeal->isChecked());
-    EXPECT_FALSE(edit->windowEditIsPreMeal->isEnabled());
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QStringLiteral("3"));
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldUnit")->text().isEmpty()) << "units only for a therapy";
+    click(control<QCheckBox>("windowEditIsTherapy"));
+    EXPECT_TRUE(control<QComboBox>("windowEditPopUpInsulin")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldGlycemia")->isReadOnly());
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QStringLiteral("6.5"));
+    pick(control<QComboBox>("windowEditPopUpInsulin"), 3); // rapid-acting
+    pick(control<QComboBox>("windowEditPopUpMeal"), 1);    // breakfast
+    click(control<QCheckBox>("windowEditIsPreMeal"));
+    pick(control<QComboBox>("windowEditPopUpMeal"), 4); // control: never before a meal
+    EXPECT_FALSE(control<QCheckBox>("windowEditIsPreMeal")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("windowEditIsPreMeal")->isEnabled());
     const QDateTime morning = CardDates::toDateTime(rome("2026-03-11T08:30:00")).toLocalTime();
-    edit->windowEditDate->setDateTime(morning);
-    click(edit->windowEditIsProtect);
-    EXPECT_FALSE(edit->windowEditTextFieldUnit->isEnabled());
-    click(edit->windowEditButtonAction);
+    control<QDateTimeEdit>("windowEditDate")->setDateTime(morning);
+    click(control<QCheckBox>("windowEditIsProtect"));
+    EXPECT_FALSE(control<QLineEdit>("windowEditTextFieldUnit")->isEnabled());
+    click(control<QPushButton>("windowEditButtonAction"));
 
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
@@ -188,54 +187,55 @@ TEST_F(EditSheetsTest, RefusedEntriesAreToldAndChangeNothing)
     const QByteArray original = testsupport::readFile(path);
     const QString refused = text("DATA_INCORRECT");
     auto expectRefused = [&](const char *what) {
-        click(edit->windowEditButtonAction);
+        click(control<QPushButton>("windowEditButtonAction"));
         EXPECT_EQ(alertMessages(), QStringList{refused}) << what;
         dialogs.alerts.clear();
         EXPECT_TRUE(edit->isVisible()) << what;
         EXPECT_EQ(testsupport::readFile(path), original) << what;
-        EXPECT_EQ(controller->arrayArchive().size(), 6u) << what;
+        EXPECT_EQ(diaryCards().size(), 6u) << what;
     };
 
     controller->cardAdd();
     expectRefused("a measurement without a glycemia");
-    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("......"));
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("......"));
     expectRefused("a glycemia that is no number");
-    EXPECT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("......")) << "entries are kept";
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldGlycemia")->text(), QStringLiteral("......"))
+        << "entries are kept";
 
-    click(edit->windowEditIsTherapy);
-    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("4"));
+    click(control<QCheckBox>("windowEditIsTherapy"));
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QStringLiteral("4"));
     expectRefused("a therapy without an insulin");
-    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
-    pick(edit->windowEditPopUpInsulin, 1);
-    retype(edit->windowEditTextFieldUnit, "0");
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldUnit")->text(), QStringLiteral("4"));
+    pick(control<QComboBox>("windowEditPopUpInsulin"), 1);
+    retype(control<QLineEdit>("windowEditTextFieldUnit"), "0");
     expectRefused("a therapy of 0 units");
-    EXPECT_TRUE(edit->windowEditIsTherapy->isChecked());
-    EXPECT_EQ(edit->windowEditPopUpInsulin->currentIndex(), 1);
+    EXPECT_TRUE(control<QCheckBox>("windowEditIsTherapy")->isChecked());
+    EXPECT_EQ(control<QComboBox>("windowEditPopUpInsulin")->currentIndex(), 1);
 
     // Eight pasted letters are cut to seven, not filtered: still refused.
-    click(edit->windowEditIsTherapy);
-    paste(edit->windowEditTextFieldGlycemia, QStringLiteral("abcdefgh"));
-    EXPECT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("abcdefg"));
+    click(control<QCheckBox>("windowEditIsTherapy"));
+    paste(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("abcdefgh"));
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldGlycemia")->text(), QStringLiteral("abcdefg"));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     expectRefused("pasted letters");
-    click(edit->windowEditButtonCancel);
+    click(control<QPushButton>("windowEditButtonCancel"));
     EXPECT_FALSE(edit->isVisible());
 
     // Edit mode: emptying the value of a card refuses the save and keeps the
     // card. Deleting the last character raises no range message.
-    controller->listaSchedeGlicemiche->selectRow(0);
-    clickToolbar(controller->cardEditItem);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
+    clickToolbar("cardEdit");
     ASSERT_TRUE(edit->isVisible());
-    ASSERT_EQ(edit->windowEditTextFieldGlycemia->text(), QStringLiteral("140"));
-    edit->windowEditTextFieldGlycemia->end(false);
+    ASSERT_EQ(control<QLineEdit>("windowEditTextFieldGlycemia")->text(), QStringLiteral("140"));
+    control<QLineEdit>("windowEditTextFieldGlycemia")->end(false);
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Backspace);
-    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
+        QTest::keyClick(control<QLineEdit>("windowEditTextFieldGlycemia"), Qt::Key_Backspace);
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldGlycemia")->text().isEmpty());
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     expectRefused("an edited measurement emptied");
     QTest::keyClick(edit, Qt::Key_Escape);
     EXPECT_FALSE(edit->isVisible());
-    EXPECT_EQ(controller->arrayArchive()[0]->glycemiaValue(), 140.0f);
+    EXPECT_EQ(diaryCards()[0]->glycemiaValue(), 140.0f);
     EXPECT_EQ(testsupport::readFile(path), original);
 }
 
@@ -244,8 +244,8 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
     writeDiary(diary());
     start();
     controller->cardAdd();
-    QLineEdit *glycemia = edit->windowEditTextFieldGlycemia;
-    QLineEdit *units = edit->windowEditTextFieldUnit;
+    QLineEdit *glycemia = control<QLineEdit>("windowEditTextFieldGlycemia");
+    QLineEdit *units = control<QLineEdit>("windowEditTextFieldUnit");
     const QStringList none;
     const QStringList glycemiaLimit{text("LIMIT_INPUT_GLYCEMIA")};
     const QStringList unitLimit{text("LIMIT_INPUT_UNIT")};
@@ -289,21 +289,21 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
         }
     };
     run(glycemia, glycemiaSteps, glycemiaLimit);
-    click(edit->windowEditIsTherapy);
+    click(control<QCheckBox>("windowEditIsTherapy"));
     run(units, unitSteps, unitLimit);
-    click(edit->windowEditButtonCancel);
+    click(control<QPushButton>("windowEditButtonCancel"));
 
     // The program's own texts are not checked: values beyond what may be
     // typed open as they are, with no message.
-    controller->listaSchedeGlicemiche->selectRow(4);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(4);
     controller->cardEdit();
     expectField(glycemia, "1234.57", none, "an imported glycemia");
-    click(edit->windowEditButtonCancel);
-    controller->listaSchedeGlicemiche->selectRow(5);
+    click(control<QPushButton>("windowEditButtonCancel"));
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(5);
     controller->cardEdit();
     expectField(units, "150", none, "imported units");
     expectField(glycemia, "", none, "a therapy's glycemia");
-    click(edit->windowEditButtonCancel);
+    click(control<QPushButton>("windowEditButtonCancel"));
 }
 
 TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
@@ -360,16 +360,17 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
         writeDiary(cards);
         start();
         const QByteArray original = testsupport::readFile(path);
-        QLineEdit *field = step.units ? edit->windowEditTextFieldUnit : edit->windowEditTextFieldGlycemia;
+        QLineEdit *field = step.units ? control<QLineEdit>("windowEditTextFieldUnit")
+                                      : control<QLineEdit>("windowEditTextFieldGlycemia");
         if (step.action == Edit) {
-            controller->listaSchedeGlicemiche->selectRow(step.units ? 0 : 1);
+            control<QTableView>("listaSchedeGlicemiche")->selectRow(step.units ? 0 : 1);
             controller->cardEdit();
             field->end(false);
         } else {
             controller->cardAdd();
             if (step.units) {
-                click(edit->windowEditIsTherapy);
-                pick(edit->windowEditPopUpInsulin, 1);
+                click(control<QCheckBox>("windowEditIsTherapy"));
+                pick(control<QComboBox>("windowEditPopUpInsulin"), 1);
             }
         }
         if (step.action == Paste)
@@ -377,7 +378,7 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
         else
             QTest::keyClicks(field, QString::fromLatin1(step.text));
         EXPECT_EQ(field->text().toStdString(), step.shown) << what;
-        click(edit->windowEditButtonAction);
+        click(control<QPushButton>("windowEditButtonAction"));
 
         QStringList told;
         if (step.outOfRange)
@@ -403,22 +404,22 @@ TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
     writeDiary(diary());
     start();
     // Therapies of the last week: row 0 is card 11, the diary's second card.
-    pick(controller->popupMeasurements, 2);
-    pick(controller->popupPeriod, 3);
+    pick(control<QComboBox>("popupMeasurements"), 2);
+    pick(control<QComboBox>("popupPeriod"), 3);
     ASSERT_EQ(rowsShown(), (QList<uint64_t>{11, 9}));
-    controller->listaSchedeGlicemiche->selectRow(0);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     doubleClickRow(0);
     ASSERT_TRUE(edit->isVisible());
     EXPECT_FALSE(edit->isAddMode());
-    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("5"));
-    EXPECT_EQ(edit->windowEditPopUpInsulin->currentText(), text("POPUP_INSULIN_QUICK"));
-    EXPECT_EQ(edit->windowEditPopUpMeal->currentText(), text("POPUP_MEAL_LUNCH"));
-    EXPECT_TRUE(edit->windowEditTextFieldGlycemia->text().isEmpty());
-    EXPECT_FALSE(edit->windowEditTextFieldUnit->isReadOnly());
-    EXPECT_TRUE(edit->windowEditPopUpInsulin->isEnabled());
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldUnit")->text(), QStringLiteral("5"));
+    EXPECT_EQ(control<QComboBox>("windowEditPopUpInsulin")->currentText(), text("POPUP_INSULIN_QUICK"));
+    EXPECT_EQ(control<QComboBox>("windowEditPopUpMeal")->currentText(), text("POPUP_MEAL_LUNCH"));
+    EXPECT_TRUE(control<QLineEdit>("windowEditTextFieldGlycemia")->text().isEmpty());
+    EXPECT_FALSE(control<QLineEdit>("windowEditTextFieldUnit")->isReadOnly());
+    EXPECT_TRUE(control<QComboBox>("windowEditPopUpInsulin")->isEnabled());
 
-    retype(edit->windowEditTextFieldUnit, "8");
-    click(edit->windowEditButtonAction);
+    retype(control<QLineEdit>("windowEditTextFieldUnit"), "8");
+    click(control<QPushButton>("windowEditButtonAction"));
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
 
@@ -440,14 +441,14 @@ TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
     // Every card again: a card imported with a value beyond what may be typed,
     // and finer than the field shows, keeps it exactly when only its note
     // changes.
-    pick(controller->popupMeasurements, 0);
-    pick(controller->popupPeriod, 0);
-    controller->listaSchedeGlicemiche->selectRow(4);
-    ASSERT_EQ(controller->tableModel()->cardAt(4)->idCard(), 3u);
-    clickToolbar(controller->cardEditItem);
+    pick(control<QComboBox>("popupMeasurements"), 0);
+    pick(control<QComboBox>("popupPeriod"), 0);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(4);
+    ASSERT_EQ(tableModel()->cardAt(4)->idCard(), 3u);
+    clickToolbar("cardEdit");
     ASSERT_TRUE(edit->isVisible());
-    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("from the old meter"));
-    click(edit->windowEditButtonAction);
+    QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("from the old meter"));
+    click(control<QPushButton>("windowEditButtonAction"));
     cards = onDisk();
     ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 14, 4}));
     expected = *before[4];
@@ -468,53 +469,58 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
 
     // A protected therapy: the seven value controls are locked, the protect
     // box, the note and both buttons are not.
-    pick(controller->popupMeasurements, 2);
-    pick(controller->popupPeriod, 3);
+    pick(control<QComboBox>("popupMeasurements"), 2);
+    pick(control<QComboBox>("popupPeriod"), 3);
     ASSERT_EQ(rowsShown(), (QList<uint64_t>{11, 9}));
-    controller->listaSchedeGlicemiche->selectRow(1);
-    clickToolbar(controller->cardEditItem);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
+    clickToolbar("cardEdit");
     ASSERT_TRUE(edit->isVisible());
-    const QList<QWidget *> locked{edit->windowEditDate,      edit->windowEditIsTherapy,
-                                  edit->windowEditIsPreMeal, edit->windowEditPopUpMeal,
-                                  edit->windowEditPopUpInsulin, edit->windowEditTextFieldGlycemia,
-                                  edit->windowEditTextFieldUnit};
+    const QList<QWidget *> locked{
+        control<QDateTimeEdit>("windowEditDate"),     control<QCheckBox>("windowEditIsTherapy"),
+        control<QCheckBox>("windowEditIsPreMeal"),    control<QComboBox>("windowEditPopUpMeal"),
+        control<QComboBox>("windowEditPopUpInsulin"), control<QLineEdit>("windowEditTextFieldGlycemia"),
+        control<QLineEdit>("windowEditTextFieldUnit")};
     for (QWidget *w : locked)
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    for (QWidget *w : std::initializer_list<QWidget *>{edit->windowEditIsProtect, edit->windowEditTextViewNote,
-                                                      edit->windowEditButtonCancel, edit->windowEditButtonAction})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             control<QCheckBox>("windowEditIsProtect"), control<QPlainTextEdit>("windowEditTextViewNote"),
+             control<QPushButton>("windowEditButtonCancel"), control<QPushButton>("windowEditButtonAction")})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(edit->windowEditIsProtect->isChecked());
-    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
-    QTest::keyClicks(edit->windowEditTextFieldUnit, QStringLiteral("9"));
-    EXPECT_EQ(edit->windowEditTextFieldUnit->text(), QStringLiteral("4"));
-    click(edit->windowEditIsProtect);
+    EXPECT_TRUE(control<QCheckBox>("windowEditIsProtect")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldUnit")->text(), QStringLiteral("4"));
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QStringLiteral("9"));
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldUnit")->text(), QStringLiteral("4"));
+    click(control<QCheckBox>("windowEditIsProtect"));
     for (QWidget *w : locked)
         EXPECT_TRUE(w->isEnabled()) << "unprotected: " << w->objectName().toStdString();
-    click(edit->windowEditButtonCancel);
+    click(control<QPushButton>("windowEditButtonCancel"));
     EXPECT_EQ(testsupport::readFile(path), original);
 
     // Its delete sheet offers only Cancel.
-    clickToolbar(controller->cardRemoveItem);
+    clickToolbar("cardRemove");
     ASSERT_TRUE(del->isVisible());
-    EXPECT_EQ(del->windowDeleteMessageNote->text(), text("DELETE_MSG_MESSAGE_PROTECT"));
-    EXPECT_EQ(del->windowDeleteMeasuramentDate->text(), text("DELETE_MSG_DATE") + QStringLiteral(" 2026/03/10 12:00"));
-    EXPECT_EQ(del->windowDeleteMeasuramentInfo->text(), text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 4"));
-    EXPECT_FALSE(del->windowDeleteButtonRemove->isEnabled());
-    click(del->windowDeleteButtonRemove);
+    EXPECT_EQ(control<QLabel>("windowDeleteMessageNote")->text(), text("DELETE_MSG_MESSAGE_PROTECT"));
+    EXPECT_EQ(control<QLabel>("windowDeleteMeasuramentDate")->text(),
+              text("DELETE_MSG_DATE") + QStringLiteral(" 2026/03/10 12:00"));
+    EXPECT_EQ(control<QLabel>("windowDeleteMeasuramentInfo")->text(),
+              text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 4"));
+    EXPECT_FALSE(control<QPushButton>("windowDeleteButtonRemove")->isEnabled());
+    click(control<QPushButton>("windowDeleteButtonRemove"));
     EXPECT_TRUE(del->isVisible());
-    click(del->windowDeleteButtonCancel);
+    click(control<QPushButton>("windowDeleteButtonCancel"));
     EXPECT_FALSE(del->isVisible());
     EXPECT_EQ(testsupport::readFile(path), original);
 
     // Row 0 of the view, unprotected: its sheet may remove it, and Cancel
     // still keeps it.
-    controller->listaSchedeGlicemiche->selectRow(0);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller->cardRemove();
     ASSERT_TRUE(del->isVisible());
-    EXPECT_TRUE(del->windowDeleteButtonRemove->isEnabled());
-    EXPECT_EQ(del->windowDeleteMessageNote->text(), text("DELETE_MSG_MESSAGE_INFO"));
-    EXPECT_EQ(del->windowDeleteMeasuramentInfo->text(), text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 5"));
-    click(del->windowDeleteButtonCancel);
+    EXPECT_TRUE(control<QPushButton>("windowDeleteButtonRemove")->isEnabled());
+    EXPECT_EQ(control<QLabel>("windowDeleteMessageNote")->text(), text("DELETE_MSG_MESSAGE_INFO"));
+    EXPECT_EQ(control<QLabel>("windowDeleteMeasuramentInfo")->text(),
+              text("DELETE_MSG_INFO_THERAPY") + QStringLiteral(" 5"));
+    click(control<QPushButton>("windowDeleteButtonCancel"));
     EXPECT_EQ(testsupport::readFile(path), original);
     controller->cardRemove();
     QTest::keyClick(del, Qt::Key_Return);
@@ -522,29 +528,29 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     EXPECT_EQ(testsupport::readFile(path), original);
 
     controller->cardRemove();
-    click(del->windowDeleteButtonRemove);
+    click(control<QPushButton>("windowDeleteButtonRemove"));
     EXPECT_FALSE(del->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
     EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 12, 10, 9, 3, 4}));
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{9}));
 
     // Of two equal-looking cards only the one shown at the row goes.
-    pick(controller->popupMeasurements, 1);
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupMeasurements"), 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     ASSERT_EQ(rowsShown(), (QList<uint64_t>{12, 12, 10}));
-    const CardRef second = controller->tableModel()->cardAt(1);
-    controller->listaSchedeGlicemiche->selectRow(0);
+    const CardRef second = tableModel()->cardAt(1);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller->cardRemove();
-    click(del->windowDeleteButtonRemove);
+    click(control<QPushButton>("windowDeleteButtonRemove"));
     EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 10, 9, 3, 4}));
-    EXPECT_EQ(controller->arrayArchive()[0], second);
+    EXPECT_EQ(diaryCards()[0], second);
 
     // A protected measurement still takes a new note, and stays protected.
-    controller->listaSchedeGlicemiche->selectRow(1);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
     controller->cardEdit();
-    ASSERT_EQ(controller->tableModel()->cardAt(1)->idCard(), 10u);
-    QTest::keyClicks(edit->windowEditTextViewNote, QStringLiteral("fasting"));
-    click(edit->windowEditButtonAction);
+    ASSERT_EQ(tableModel()->cardAt(1)->idCard(), 10u);
+    QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("fasting"));
+    click(control<QPushButton>("windowEditButtonAction"));
     const CardList last = onDisk();
     ASSERT_EQ(ids(last), (QList<uint64_t>{12, 13, 9, 3, 4}));
     ZRGlycemicCard expected = *cards[3];
@@ -559,8 +565,8 @@ TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
 {
     writeDiary(diary());
     start();
-    QApplication::setActiveWindow(controller->windowMain);
-    clickToolbar(controller->cardAddItem);
+    QApplication::setActiveWindow(control<QMainWindow>("windowMain"));
+    clickToolbar("cardAdd");
     ASSERT_TRUE(edit->isVisible());
     QApplication::setActiveWindow(edit);
 
@@ -575,11 +581,12 @@ TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
     // The pre-meal box and the insulin are disabled until a meal and a
     // therapy are chosen: Tab passes them by (the units, read only, may
     // still be selected and copied).
-    const QList<QWidget *> expected{edit->windowEditDate,          edit->windowEditIsTherapy,
-                                    edit->windowEditIsProtect,     edit->windowEditPopUpMeal,
-                                    edit->windowEditTextFieldGlycemia, edit->windowEditTextFieldUnit,
-                                    edit->windowEditTextViewNote,  edit->windowEditButtonCancel,
-                                    edit->windowEditButtonAction};
+    const QList<QWidget *> expected{
+        control<QDateTimeEdit>("windowEditDate"),          control<QCheckBox>("windowEditIsTherapy"),
+        control<QCheckBox>("windowEditIsProtect"),         control<QComboBox>("windowEditPopUpMeal"),
+        control<QLineEdit>("windowEditTextFieldGlycemia"), control<QLineEdit>("windowEditTextFieldUnit"),
+        control<QPlainTextEdit>("windowEditTextViewNote"), control<QPushButton>("windowEditButtonCancel"),
+        control<QPushButton>("windowEditButtonAction")};
     auto names = [](const QList<QWidget *> &widgets) {
         QStringList out;
         for (const QWidget *w : widgets)
@@ -589,18 +596,18 @@ TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
     EXPECT_EQ(names(visited.mid(0, expected.size())), names(expected));
 
     // Typed, then Enter: the card is saved.
-    edit->windowEditTextFieldGlycemia->setFocus();
-    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("117"));
-    QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Return);
+    control<QLineEdit>("windowEditTextFieldGlycemia")->setFocus();
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("117"));
+    QTest::keyClick(control<QLineEdit>("windowEditTextFieldGlycemia"), Qt::Key_Return);
     EXPECT_FALSE(edit->isVisible());
     ASSERT_EQ(onDisk().size(), 7u);
     EXPECT_EQ(onDisk()[0]->glycemiaValue(), 117.0f);
 
     // Escape leaves the file as it was.
     const QByteArray before = testsupport::readFile(path);
-    clickToolbar(controller->cardAddItem);
-    QTest::keyClicks(edit->windowEditTextFieldGlycemia, QStringLiteral("130"));
-    QTest::keyClick(edit->windowEditTextFieldGlycemia, Qt::Key_Escape);
+    clickToolbar("cardAdd");
+    QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("130"));
+    QTest::keyClick(control<QLineEdit>("windowEditTextFieldGlycemia"), Qt::Key_Escape);
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(testsupport::readFile(path), before);
 }

@@ -1,9 +1,10 @@
 // An installation: what `cmake --install` puts in place, checked file by file
 // and by the desktop's own validators, and the icons the program shows when
 // the icon theme has none of its own.
-#include "ui/MainLayout.h"
-#include "ui/MainWindow.h"
+#include "app/AppController.h"
+#include "support/Controls.h"
 #include "text/StringTable.h"
+#include "ui/MainLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -228,7 +229,7 @@ protected:
     }
     void TearDown() override
     {
-        delete layout.windowMain;
+        controller.reset();
         QIcon::setThemeSearchPaths(savedSearchPaths);
         QIcon::setFallbackSearchPaths(savedFallbackPaths);
         QIcon::setThemeName(savedTheme);
@@ -251,10 +252,22 @@ protected:
         }
     }
 
-    QList<QAction *> iconItems() const
+    // The windows in a language, built afresh.
+    void loadLayout(const char *language)
     {
-        return {layout.cardAddItem, layout.cardEditItem,   layout.cardRemoveItem, layout.csvImport,
-                layout.csvExport,   layout.viewStatistics, layout.viewNote,       layout.viewTrends};
+        controller.reset();
+        strings = StringTable::forLanguage(QLatin1String(language));
+        controller = std::make_unique<AppController>(strings);
+        controller->loadLayout(strings);
+    }
+
+    static QList<QAction *> iconItems()
+    {
+        QList<QAction *> items;
+        for (const char *name :
+             {"cardAdd", "cardEdit", "cardRemove", "csvImport", "csvExport", "viewStatistics", "viewNote", "viewTrends"})
+            items << control<QAction>(name);
+        return items;
     }
 
     static QRgb centre(const QIcon &icon, int size)
@@ -266,12 +279,13 @@ protected:
     QTemporaryDir themes;
     QStringList savedSearchPaths, savedFallbackPaths;
     QString savedTheme;
-    MainLayout layout;
+    StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    std::unique_ptr<AppController> controller;
 };
 
 TEST_F(ToolbarIcons, EveryItemHasItsOwnIconWithoutATheme)
 {
-    layout.loadLayout(StringTable::forLanguage(QStringLiteral("en")));
+    loadLayout("en");
     QList<QImage> seen;
     for (QAction *item : iconItems()) {
         SCOPED_TRACE(item->objectName().toStdString());
@@ -306,14 +320,14 @@ TEST_F(ToolbarIcons, ThemeIconsComeFirstUnderAnyOfTheirNames)
                                        {QStringLiteral("document-import"), Qt::magenta},
                                        {QStringLiteral("document-open"), Qt::cyan}});
     QIcon::setThemeName(QStringLiteral("test"));
-    layout.loadLayout(StringTable::forLanguage(QStringLiteral("en")));
+    loadLayout("en");
 
     const QRgb magenta = QColor(Qt::magenta).rgba();
-    EXPECT_EQ(centre(layout.cardAddItem->icon(), 16), magenta);
-    EXPECT_EQ(centre(layout.cardRemoveItem->icon(), 16), magenta);
-    EXPECT_EQ(centre(layout.csvImport->icon(), 16), magenta);
-    EXPECT_NE(centre(layout.cardEditItem->icon(), 16), magenta);
-    EXPECT_TRUE(layout.cardEditItem->icon().availableSizes().contains(QSize(24, 24)));
+    EXPECT_EQ(centre(control<QAction>("cardAdd")->icon(), 16), magenta);
+    EXPECT_EQ(centre(control<QAction>("cardRemove")->icon(), 16), magenta);
+    EXPECT_EQ(centre(control<QAction>("csvImport")->icon(), 16), magenta);
+    EXPECT_NE(centre(control<QAction>("cardEdit")->icon(), 16), magenta);
+    EXPECT_TRUE(control<QAction>("cardEdit")->icon().availableSizes().contains(QSize(24, 24)));
 }
 
 TEST_F(ToolbarIcons, TooltipsNameTheItemAndItsShortcutInEitherLanguage)
@@ -332,9 +346,7 @@ TEST_F(ToolbarIcons, TooltipsNameTheItemAndItsShortcutInEitherLanguage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.language);
-        delete layout.windowMain;
-        layout = MainLayout();
-        layout.loadLayout(StringTable::forLanguage(QLatin1String(c.language)));
+        loadLayout(c.language);
         QStringList tips;
         for (QAction *item : iconItems())
             tips << item->toolTip();

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "support/Controls.h"
+
 namespace useractions {
 
 // On the box's own click area: a check box takes clicks on its indicator
@@ -38,6 +40,12 @@ inline bool clickToolbar(QToolBar *toolBar, QAction *item)
         return false;
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
+}
+
+// The main window's toolbar button for the item of that name.
+inline bool clickToolbar(const char *itemName)
+{
+    return clickToolbar(control<QToolBar>("toolBar"), control<QAction>(itemName));
 }
 
 inline void doubleClickRow(QTableView *table, int row)

@@ -24,14 +24,14 @@ protected:
         start();
     }
 
-    TrendsWindow *trends() const { return controller->windowTrends; }
+    TrendsWindow *trends() const { return control<TrendsWindow>("windowTrends"); }
     QString figure(const char *id) const { return trends()->figureText(QString::fromLatin1(id)); }
 
     // The y values of the glycemia chart's line of readings.
     QList<double> chartedReadings() const
     {
         QList<double> ys;
-        for (QAbstractSeries *s : trends()->glycemiaView->chart()->series())
+        for (QAbstractSeries *s : control<QChartView>("trendsGlycemiaChart")->chart()->series())
             if (s->name() == strings.text(QStringLiteral("TRENDS_SERIES_READINGS")))
                 for (const QPointF &p : static_cast<QLineSeries *>(s)->points())
                     ys << p.y();
@@ -43,9 +43,9 @@ TEST_F(TrendsTest, TheWindowFollowsEveryFilterRunInTheUnitChosen)
 {
     startOnFourCards();
     EXPECT_FALSE(trends()->isVisible());
-    controller->viewTrends->trigger();
+    control<QAction>("viewTrends")->trigger();
     ASSERT_TRUE(trends()->isVisible());
-    EXPECT_EQ(controller->menuTrends->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
+    EXPECT_EQ(control<QAction>("menuTrends")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
     EXPECT_EQ(figure("trendsReadings"), QStringLiteral("3"));
     EXPECT_EQ(figure("trendsDays"), QStringLiteral("11 (2 with readings)"));
     EXPECT_EQ(figure("trendsMean"), QStringLiteral("117 mg/dL"));
@@ -53,26 +53,26 @@ TEST_F(TrendsTest, TheWindowFollowsEveryFilterRunInTheUnitChosen)
     EXPECT_EQ(chartedReadings(), (QList<double>{50, 100, 200})) << "oldest first";
 
     // Today only.
-    pick(controller->popupPeriod, 1);
+    pick(control<QComboBox>("popupPeriod"), 1);
     EXPECT_EQ(figure("trendsReadings"), QStringLiteral("2"));
     EXPECT_EQ(figure("trendsMean"), QStringLiteral("150 mg/dL"));
     EXPECT_EQ(figure("trendsUnitsADay"), QStringLiteral("6.0"));
 
     // mmol/L: the figures, the band edges and the chart; the diary keeps
     // mg/dL.
-    pick(trends()->unitPopup, 1);
+    pick(control<QComboBox>("trendsUnit"), 1);
     EXPECT_EQ(trends()->unit(), Trends::Unit::MmolL);
     EXPECT_EQ(figure("trendsMean"), QStringLiteral("8.3 mmol/L"));
     const QList<double> ys = chartedReadings();
     ASSERT_EQ(ys.size(), 2);
     EXPECT_NEAR(ys[0], 100 / 18.0, 1e-4);
-    EXPECT_EQ(controller->arrayArchive().back()->glycemiaValue(), 50.0f);
+    EXPECT_EQ(diaryCards().back()->glycemiaValue(), 50.0f);
 
     // Hidden, the window is left alone; shown again, it catches up.
-    controller->menuTrends->trigger();
+    control<QAction>("menuTrends")->trigger();
     EXPECT_FALSE(trends()->isVisible());
-    pick(controller->popupMeasurements, 2); // therapies
-    controller->menuTrends->trigger();
+    pick(control<QComboBox>("popupMeasurements"), 2); // therapies
+    control<QAction>("menuTrends")->trigger();
     EXPECT_EQ(figure("trendsReadings"), QStringLiteral("0"));
     EXPECT_EQ(figure("trendsMean"), strings.text(QStringLiteral("NOT_DISPONBLE")));
     EXPECT_TRUE(chartedReadings().isEmpty());
@@ -81,17 +81,17 @@ TEST_F(TrendsTest, TheWindowFollowsEveryFilterRunInTheUnitChosen)
 TEST_F(TrendsTest, TheReportIsWrittenWhereTheUserSaysAndNowhereElse)
 {
     startOnFourCards();
-    ASSERT_TRUE(controller->menuReport->isEnabled());
+    ASSERT_TRUE(control<QAction>("menuReport")->isEnabled());
 
     // Cancelled: nothing written, nothing said.
-    controller->menuReport->trigger();
+    control<QAction>("menuReport")->trigger();
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane report 2026-03-11.pdf"));
     EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_REPORT")));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
 
     // A name without an extension gets one.
     dialogs.fileAnswers << home.filePath(QStringLiteral("for the doctor"));
-    controller->menuReport->trigger();
+    control<QAction>("menuReport")->trigger();
     const QByteArray pdf = testsupport::readFile(home.filePath(QStringLiteral("for the doctor.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF-")) << pdf.left(16).toStdString();
     EXPECT_TRUE(dialogs.alerts.isEmpty());
@@ -102,15 +102,15 @@ TEST_F(TrendsTest, TheReportIsWrittenWhereTheUserSaysAndNowhereElse)
     const QByteArray diary = testsupport::readFile(path);
     dialogs.fileAnswers << home.filePath(QStringLiteral("no such folder/report.pdf")) << path
                         << home.filePath(QStringLiteral("for the doctor.pdf"));
-    controller->menuReport->trigger();
-    controller->menuReport->trigger();
+    control<QAction>("menuReport")->trigger();
+    control<QAction>("menuReport")->trigger();
     {
         rlimit usual{};
         getrlimit(RLIMIT_FSIZE, &usual);
         const rlimit nearlyFull{rlim_t(pdf.size() - 100), usual.rlim_max};
         const auto handler = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &nearlyFull);
-        controller->menuReport->trigger();
+        control<QAction>("menuReport")->trigger();
         setrlimit(RLIMIT_FSIZE, &usual);
         std::signal(SIGXFSZ, handler);
     }
@@ -124,8 +124,8 @@ TEST_F(TrendsTest, TheReportIsWrittenWhereTheUserSaysAndNowhereElse)
     EXPECT_EQ(testsupport::readFile(path), diary);
 
     // Nothing in view, nothing to report.
-    pick(controller->popupPeriod, 2); // yesterday
-    EXPECT_FALSE(controller->menuReport->isEnabled());
+    pick(control<QComboBox>("popupPeriod"), 2); // yesterday
+    EXPECT_FALSE(control<QAction>("menuReport")->isEnabled());
 }
 
 } // namespace
