@@ -223,8 +223,8 @@ protected:
                 return when;
         }
     }
-    QString glycemiaText() { return QString::number(below(58000) / 100.0 + 20, 'f', int(below(3))); }
-    QString unitsText() { return QString::number(below(990) / 10.0 + 1.0, 'f', int(below(2))); }
+    QString glycemiaText() { return QString::number(double(below(58000)) / 100.0 + 20, 'f', int(below(3))); }
+    QString unitsText() { return QString::number(double(below(990)) / 10.0 + 1.0, 'f', int(below(2))); }
     QString note()
     {
         static const QString notes[] = {

@@ -41,7 +41,7 @@ CardList variedDiary(int n)
     CardList cards;
     for (int i = 0; i < n; ++i) {
         const double t = at(2025, 12, 1) - i * 7919.37;
-        const uint32_t r = rng(), s = rng();
+        const auto r = uint32_t(rng()), s = uint32_t(rng());
         if (offset(t - 7200) == offset(t + 93600)) // the day after: the editing date
             cards.push_back(std::make_shared<ZRGlycemicCard>(
                 0, t + 12.5, i % 3 ? CardDate() : CardDate(t + 86400.25), t, r & 1, r & 2, r & 4, kMeals[(r >> 3) % 8],

@@ -68,7 +68,7 @@ TEST(LibplistPeer, ReadsOurDiaryToTheSameStructure)
     for (int i = 0; i < 3000; ++i)
         cards.push_back(std::make_shared<ZRGlycemicCard>(i + 10, 1e6 + i, std::nullopt, 1e6 + i, i % 2, i % 3, i % 5,
                                                          QStringLiteral("POPUP_MEAL_LUNCH"), std::nullopt,
-                                                         QStringLiteral("nota %1").arg(i), 100.5f + i, 0.0f));
+                                                         QStringLiteral("nota %1").arg(i), 100.5f + float(i), 0.0f));
     const QByteArray bytes = KeyedArchive::encodeDiary(cards);
     plist_t root = nullptr;
     plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);

@@ -183,16 +183,16 @@ TEST_F(Tool, DumpsOneObjectPerCardAndCopiesWhatTheProgramSaves)
     // root of the file system; without an account's folder, no diary.
     const QByteArray account = QByteArray(getpwuid(getuid())->pw_dir) + "/Documents/Orvane.orv";
     for (const char *unset : {"HOME", "HOME="}) {
-        const ToolRun r = tool({"dump"}, {unset});
-        EXPECT_TRUE(QFile::exists(account) ? r.status == 0 : r.err.contains(account)) << r.err.toStdString();
+        const ToolRun run = tool({"dump"}, {unset});
+        EXPECT_TRUE(QFile::exists(account) ? run.status == 0 : run.err.contains(account)) << run.err.toStdString();
     }
     if (getuid() == 0 && !getpwuid(54321)) {
-        const ToolRun r = tool({"dump"}, {"HOME"}, [] {
+        const ToolRun homeless = tool({"dump"}, {"HOME"}, [] {
             if (setgid(54321) != 0 || setuid(54321) != 0)
                 _exit(99);
         });
-        EXPECT_EQ(r.status, 1);
-        EXPECT_TRUE(r.err.contains("no home folder")) << r.err.toStdString();
+        EXPECT_EQ(homeless.status, 1);
+        EXPECT_TRUE(homeless.err.contains("no home folder")) << homeless.err.toStdString();
     }
 
     ASSERT_EQ(tool({"copy", kFixture, diary}).status, 0);

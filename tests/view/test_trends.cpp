@@ -225,9 +225,9 @@ TEST(TrendsSeries, ReadingsOldestFirstAndDaysInTheZone)
 TEST(TrendsModalDay, PercentileBandsOnlyWhereAnHourHasFive)
 {
     CardList view;
-    for (float v : {200, 100, 130, 110, 120})
+    for (float v : {200.0f, 100.0f, 130.0f, 110.0f, 120.0f})
         view.push_back(reading(v, at(int(view.size()) + 1, 8, 15)));
-    for (float v : {90, 95, 100, 105})
+    for (float v : {90.0f, 95.0f, 100.0f, 105.0f})
         view.push_back(reading(v, at(int(view.size()) + 1, 9, 45)));
     const ModalDay m = modalDay(view, utc);
     EXPECT_EQ(m.readings.size(), 9u);
