@@ -589,8 +589,8 @@ protected:
     // import or an export.
     void runCommand()
     {
-        constexpr int kKinds = 11;
-        const double weights[kKinds] = {22, 10, 20, 5, 14, 12, 3, 0.4, 4.0 / 3, 4.0 / 3, 4.0 / 3};
+        constexpr int kKinds = 13;
+        const double weights[kKinds] = {22, 10, 20, 5, 14, 12, 3, 0.4, 4.0 / 3, 4.0 / 3, 4.0 / 3, 4, 2};
         std::discrete_distribution<int> weighted(std::begin(weights), std::end(weights));
         const int kind = commandNumber <= kKinds ? int(commandNumber - 1) : weighted(rng);
         ++counts[kind];
@@ -603,8 +603,46 @@ protected:
         case 5: return changeView();
         case 6: return importCsv(false);
         case 7: return importCsv(true);
+        case 11: return undoOrRedo(true);
+        case 12: return undoOrRedo(false);
         default: return exportAs(kind - 8);
         }
+    }
+
+    // --- Undo and redo
+
+    // The diary's contents as one number, whatever their order.
+    static uint64_t digest(const CardList &cards)
+    {
+        uint64_t sum = 0;
+        for (const CardRef &c : cards)
+            sum += contentHash(*c);
+        return sum;
+    }
+
+    // Edit > Undo (or Ctrl+Z) brings back the diary as it was before the last
+    // change, Redo (or Ctrl+Shift+Z) as it was after it; the last hundred
+    // changes can be undone.
+    void undoOrRedo(bool undo)
+    {
+        std::vector<uint64_t> &from = undo ? undoable : redoable, &to = undo ? redoable : undoable;
+        QAction *item = control<QAction>(undo ? "menuUndo" : "menuRedo");
+        ASSERT_EQ(item->isEnabled(), !from.empty());
+        if (from.empty())
+            return;
+        to.push_back(digest(diaryCards()));
+        // The keys reach the main window only while it is the active one (a
+        // closed sheet may stay active where no window manager runs).
+        QMainWindow *window = control<QMainWindow>("windowMain");
+        window->activateWindow();
+        if (chance(0.5) || !QTest::qWaitForWindowActive(window) || QApplication::activeWindow() != window)
+            item->trigger();
+        else
+            QTest::keySequence(window, item->shortcut());
+        ASSERT_EQ(digest(diaryCards()), from.back()) << (undo ? "undo" : "redo") << " did not give back the diary";
+        from.pop_back();
+        expected.assign(diaryCards());
+        saved = steppedThroughHistory = true;
     }
 
     QString text(const char *key) const { return strings.text(QString::fromLatin1(key)); }
@@ -614,6 +652,10 @@ protected:
     double firstDate = 0, now = 0;
     uint64_t commandNumber = 0;
     ExpectedDiary expected;
+    // The diary's digests before the changes that can be undone, and after
+    // those that can be made again.
+    std::vector<uint64_t> undoable, redoable;
+    bool steppedThroughHistory = false;
     QStringList expectedAlerts;
     bool saved = false;
     qint64 fileBytes = 0;
@@ -666,7 +708,16 @@ TEST_F(LongUseTest, RandomCommandsOnALargeDiaryKeepTheFileAndTheProgramInStep)
         if (quickCommandsLeft == 0 && chance(0.1))
             quickCommandsLeft = 2 + below(4);
         saved = false;
+        const uint64_t before = digest(diaryCards());
+        steppedThroughHistory = false;
         ASSERT_NO_FATAL_FAILURE(runCommand());
+        if (saved && !steppedThroughHistory) {
+            // A change of its own: undoable, and nothing left to redo.
+            undoable.push_back(before);
+            if (undoable.size() > 100)
+                undoable.erase(undoable.begin());
+            redoable.clear();
+        }
         unchecked = unchecked || saved;
         if (quickCommandsLeft > 0)
             --quickCommandsLeft;
