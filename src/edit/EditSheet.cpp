@@ -88,6 +88,24 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     named(windowEditButtonAction, "windowEditButtonAction");
     windowEditButtonAction->setDefault(true);
 
+    layOut();
+
+    connect(windowEditIsTherapy, &QCheckBox::clicked, this, [this] { windowEditTherapy(); });
+    connect(windowEditIsProtect, &QCheckBox::clicked, this, [this] { windowEditProtect(); });
+    connect(windowEditPopUpMeal, &QComboBox::activated, this, [this] { windowEditPopupMeal(); });
+    // textEdited, not textChanged: only the user's own edits are checked.
+    connect(windowEditTextFieldGlycemia, &QLineEdit::textEdited, this,
+            [this] { controlTextDidChange(windowEditTextFieldGlycemia); });
+    connect(windowEditTextFieldUnit, &QLineEdit::textEdited, this,
+            [this] { controlTextDidChange(windowEditTextFieldUnit); });
+    // Cancel and Escape close the sheet and change nothing; the action button
+    // leaves closing to the controller, which closes only after a save.
+    connect(windowEditButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(windowEditButtonAction, &QPushButton::clicked, this, &EditSheet::actionRequested);
+}
+
+void EditSheet::layOut()
+{
     auto *form = new QFormLayout;
     form->addRow(text("EDIT_DATE"), windowEditDate);
     auto *flags = new QHBoxLayout;
@@ -116,19 +134,6 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
                                     windowEditButtonCancel, windowEditButtonAction};
     for (size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
-
-    connect(windowEditIsTherapy, &QCheckBox::clicked, this, [this] { windowEditTherapy(); });
-    connect(windowEditIsProtect, &QCheckBox::clicked, this, [this] { windowEditProtect(); });
-    connect(windowEditPopUpMeal, &QComboBox::activated, this, [this] { windowEditPopupMeal(); });
-    // textEdited, not textChanged: only the user's own edits are checked.
-    connect(windowEditTextFieldGlycemia, &QLineEdit::textEdited, this,
-            [this] { controlTextDidChange(windowEditTextFieldGlycemia); });
-    connect(windowEditTextFieldUnit, &QLineEdit::textEdited, this,
-            [this] { controlTextDidChange(windowEditTextFieldUnit); });
-    // Cancel and Escape close the sheet and change nothing; the action button
-    // leaves closing to the controller, which closes only after a save.
-    connect(windowEditButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(windowEditButtonAction, &QPushButton::clicked, this, &EditSheet::actionRequested);
 }
 
 void EditSheet::fillPopUps()

@@ -67,6 +67,9 @@ signals:
     void actionRequested();
 
 private:
+    // The controls in a form, buttons below, Tab going through them as they
+    // are laid out.
+    void layOut();
     QString text(const char *key) const;
     void selectItemByTitle(QComboBox *popup, const QString &key, const char *noneKey);
     void setNumberFieldEditable(QLineEdit *field, bool editable);

@@ -36,6 +36,36 @@ bool readSign(QStringView text, qsizetype &i)
     return false;
 }
 
+// Reads an exponent ("e", an optional sign, digits) at i into digits and
+// the decimal position of the leading digit; returns where reading stopped
+// (i itself when no digits follow the "e" and its sign).
+qsizetype readExponent(QStringView text, qsizetype i, std::string &digits, std::int64_t &leadMagnitude)
+{
+    const qsizetype n = text.size();
+    if (i >= n || (text[i] != u'e' && text[i] != u'E'))
+        return i;
+    qsizetype j = i + 1;
+    bool expNegative = false;
+    if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+        expNegative = text[j] == u'-';
+        ++j;
+    }
+    if (j >= n || !isDigit(text[j]))
+        return i;
+    // Saturated well past the float range; more digits change nothing.
+    std::int64_t exponent = 0;
+    while (j < n && isDigit(text[j])) {
+        exponent = std::min<std::int64_t>(exponent * 10 + (text[j].unicode() - u'0'), 100000);
+        ++j;
+    }
+    if (expNegative)
+        exponent = -exponent;
+    leadMagnitude += exponent;
+    digits.push_back('e');
+    digits += std::to_string(exponent);
+    return j;
+}
+
 } // namespace
 
 std::optional<float> decimalNumberFromString(QStringView text)
@@ -92,27 +122,7 @@ std::optional<float> decimalNumberFromString(QStringView text)
         return std::nullopt;
 
     // The exponent counts only when digits follow "e" and its sign.
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        bool expNegative = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            expNegative = text[j] == u'-';
-            ++j;
-        }
-        if (j < n && isDigit(text[j])) {
-            // Saturated well past the float range; more digits change nothing.
-            std::int64_t exponent = 0;
-            while (j < n && isDigit(text[j])) {
-                exponent = std::min<std::int64_t>(exponent * 10 + (text[j].unicode() - u'0'), 100000);
-                ++j;
-            }
-            if (expNegative)
-                exponent = -exponent;
-            leadMagnitude += exponent;
-            digits.push_back('e');
-            digits += std::to_string(exponent);
-        }
-    }
+    i = readExponent(text, i, digits, leadMagnitude);
 
     float value = 0.0f;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);

@@ -114,6 +114,75 @@ std::optional<double> percentile(const std::vector<double> &sorted, double p)
 
 namespace {
 
+// Centre, spread, bands and estimates of the readings (f.readings > 0, f.days set).
+void addReadingFigures(const Entries &entries, Figures &f)
+{
+    std::vector<double> values;
+    std::vector<int64_t> days;
+    values.reserve(entries.readings.size());
+    days.reserve(entries.readings.size());
+    double sum = 0;
+    for (const Entry &e : entries.readings) {
+        values.push_back(e.value);
+        days.push_back(e.day);
+        sum += e.value;
+        const Band band = bandOf(e.value);
+        ++f.bandReadings[band];
+    }
+    std::sort(days.begin(), days.end());
+    f.daysWithReadings = int(std::unique(days.begin(), days.end()) - days.begin());
+
+    const double mean = sum / double(f.readings);
+    f.mean = mean;
+    std::sort(values.begin(), values.end());
+    f.median = percentile(values, 50);
+    if (f.readings >= 2) {
+        double squares = 0;
+        for (double v : values)
+            squares += (v - mean) * (v - mean);
+        f.standardDeviation = std::sqrt(squares / double(f.readings - 1));
+        f.coefficientOfVariation = *f.standardDeviation / mean * 100.0;
+        f.highVariability = *f.coefficientOfVariation > kHighVariability;
+    }
+    for (int b = 0; b < BandCount; ++b)
+        f.bandShares[size_t(b)] = 100.0 * f.bandReadings[size_t(b)] / double(f.readings);
+    f.below54 = f.bandReadings[BandVeryLow];
+    f.below70 = f.below54 + f.bandReadings[BandLow];
+
+    f.estimatedA1cPercent = (mean + 46.7) / 28.7;
+    f.estimatedA1cMmolMol = (*f.estimatedA1cPercent - 2.15) * 10.929;
+    f.gmiPercent = 3.31 + 0.02392 * mean;
+    f.gmiMmolMol = 12.71 + 4.70587 * (mean / 18.0);
+    f.estimatesUnreliable = f.days < kReliableDays || double(f.readings) / double(f.days) < kReliableReadingsPerDay;
+}
+
+// Units a day, doses a day and the mean units of each meal (f.doses > 0, f.days set).
+void addDoseFigures(const Entries &entries, Figures &f)
+{
+    const QStringList &meals = StringTable::mealKeys();
+    // Slot 0 of the pop-up is its "select" placeholder: no meal.
+    std::vector<MealUnits> byMeal(size_t(meals.size()) + 1);
+    std::vector<double> sums(byMeal.size(), 0.0);
+    for (const Entry &e : entries.doses) {
+        f.totalUnits += e.value;
+        const CardText &meal = e.card->nameMeal();
+        qsizetype slot = meal ? meals.indexOf(*meal) : -1;
+        if (slot <= 0)
+            slot = meals.size();
+        ++byMeal[size_t(slot)].doses;
+        sums[size_t(slot)] += e.value;
+    }
+    f.unitsPerDay = f.totalUnits / double(f.days);
+    f.dosesPerDay = double(f.doses) / double(f.days);
+    for (size_t slot = 1; slot < byMeal.size(); ++slot) {
+        if (byMeal[slot].doses == 0)
+            continue;
+        byMeal[slot].mealKey = slot < size_t(meals.size()) ? meals[qsizetype(slot)] : QString();
+        byMeal[slot].meanUnits = sums[slot] / byMeal[slot].doses;
+        f.unitsByMeal.push_back(byMeal[slot]);
+    }
+}
+
 Figures figuresOf(const Entries &entries)
 {
     Figures f;
@@ -131,72 +200,10 @@ Figures figuresOf(const Entries &entries)
         }
     }
     f.days = any ? int(last - first + 1) : 0;
-
-    if (f.readings > 0) {
-        std::vector<double> values;
-        std::vector<int64_t> days;
-        values.reserve(entries.readings.size());
-        days.reserve(entries.readings.size());
-        double sum = 0;
-        for (const Entry &e : entries.readings) {
-            values.push_back(e.value);
-            days.push_back(e.day);
-            sum += e.value;
-            const Band band = bandOf(e.value);
-            ++f.bandReadings[band];
-        }
-        std::sort(days.begin(), days.end());
-        f.daysWithReadings = int(std::unique(days.begin(), days.end()) - days.begin());
-
-        const double mean = sum / double(f.readings);
-        f.mean = mean;
-        std::sort(values.begin(), values.end());
-        f.median = percentile(values, 50);
-        if (f.readings >= 2) {
-            double squares = 0;
-            for (double v : values)
-                squares += (v - mean) * (v - mean);
-            f.standardDeviation = std::sqrt(squares / double(f.readings - 1));
-            f.coefficientOfVariation = *f.standardDeviation / mean * 100.0;
-            f.highVariability = *f.coefficientOfVariation > kHighVariability;
-        }
-        for (int b = 0; b < BandCount; ++b)
-            f.bandShares[size_t(b)] = 100.0 * f.bandReadings[size_t(b)] / double(f.readings);
-        f.below54 = f.bandReadings[BandVeryLow];
-        f.below70 = f.below54 + f.bandReadings[BandLow];
-
-        f.estimatedA1cPercent = (mean + 46.7) / 28.7;
-        f.estimatedA1cMmolMol = (*f.estimatedA1cPercent - 2.15) * 10.929;
-        f.gmiPercent = 3.31 + 0.02392 * mean;
-        f.gmiMmolMol = 12.71 + 4.70587 * (mean / 18.0);
-        f.estimatesUnreliable =
-            f.days < kReliableDays || double(f.readings) / double(f.days) < kReliableReadingsPerDay;
-    }
-
-    if (f.doses > 0) {
-        const QStringList &meals = StringTable::mealKeys();
-        // Slot 0 of the pop-up is its "select" placeholder: no meal.
-        std::vector<MealUnits> byMeal(size_t(meals.size()) + 1);
-        std::vector<double> sums(byMeal.size(), 0.0);
-        for (const Entry &e : entries.doses) {
-            f.totalUnits += e.value;
-            const CardText &meal = e.card->nameMeal();
-            qsizetype slot = meal ? meals.indexOf(*meal) : -1;
-            if (slot <= 0)
-                slot = meals.size();
-            ++byMeal[size_t(slot)].doses;
-            sums[size_t(slot)] += e.value;
-        }
-        f.unitsPerDay = f.totalUnits / double(f.days);
-        f.dosesPerDay = double(f.doses) / double(f.days);
-        for (size_t slot = 1; slot < byMeal.size(); ++slot) {
-            if (byMeal[slot].doses == 0)
-                continue;
-            byMeal[slot].mealKey = slot < size_t(meals.size()) ? meals[qsizetype(slot)] : QString();
-            byMeal[slot].meanUnits = sums[slot] / byMeal[slot].doses;
-            f.unitsByMeal.push_back(byMeal[slot]);
-        }
-    }
+    if (f.readings > 0)
+        addReadingFigures(entries, f);
+    if (f.doses > 0)
+        addDoseFigures(entries, f);
     return f;
 }
 

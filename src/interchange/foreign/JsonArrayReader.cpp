@@ -37,6 +37,12 @@ JsonArrayReader::Status JsonArrayReader::next()
 {
     if (m_failure != Failure::None)
         return Status::Failed;
+    const Status found = findObject();
+    return found == Status::Object ? readObject() : found;
+}
+
+JsonArrayReader::Status JsonArrayReader::findObject()
+{
     for (;;) {
         if (!m_in.fill())
             return atEnd();
@@ -70,10 +76,13 @@ JsonArrayReader::Status JsonArrayReader::next()
             return fail(Failure::Junk, QStringLiteral("text after the end of the list"));
         }
         if (c == '{')
-            break;
+            return Status::Object;
         ++m_in.pos;
     }
+}
 
+JsonArrayReader::Status JsonArrayReader::readObject()
+{
     // The object's bytes, up to the brace that closes it; brackets inside
     // strings do not count.
     m_element.clear();

@@ -36,6 +36,12 @@ private:
 
     Status fail(Failure failure, const QString &what);
     Status atEnd();
+    // Moves to the brace that opens the next object; Object when there, End
+    // or Failed otherwise.
+    Status findObject();
+    // Collects the object from its opening brace to the one that closes it,
+    // and parses it.
+    Status readObject();
 
     Blocks m_in;
     qint64 m_line = 1;
