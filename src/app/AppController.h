@@ -4,14 +4,12 @@
 #include "app/WaysOut.h"
 #include "model/Diary.h"
 #include "model/ZRGlycemicCard.h"
-#include "ui/MainLayout.h"
+#include "ui/MainWindow.h"
 #include "text/ValueFormatter.h"
 #include "view/Commands.h"
 #include "view/DiaryFilter.h"
 
-#include <QMap>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QTimeZone>
 #include <QUndoStack>
@@ -22,16 +20,18 @@
 
 class DeleteSheet;
 class FileCommands;
+class Panels;
 class DiaryTableModel;
 class EditSheet;
 class ExportTypeSheet;
-class QMenu;
+class QComboBox;
 class StringTable;
 
-// The one controller of the program: it owns the diary, the view, every
-// window and control, and every user command. The logic itself lives in the
-// core (filter, statistics, file); this class ties it to the widgets.
-class AppController : public QObject, public MainLayout
+// The one controller of the program: it owns the diary, the view, the main
+// window (which owns every control and panel), and every user command. The
+// logic itself lives in the core (filter, statistics, file) and in the
+// classes each command forwards to; this class ties them to the windows.
+class AppController : public QObject
 {
     Q_OBJECT
 
@@ -40,6 +40,10 @@ public:
     // awakeFromNib() starts the program.
     explicit AppController(const StringTable &strings, QObject *parent = nullptr);
     ~AppController() override;
+
+    // Builds the main window with its controls and panels.
+    void loadLayout(const StringTable &strings);
+    MainWindow *mainWindow() const { return m_window; }
 
     // Start-up: fills the pop-ups, restores the remembered view, opens the
     // diary.
@@ -86,22 +90,8 @@ public:
     // The user's data folder unless set.
     QString recoveryFolder;
 
-    // The toolbar's own menu: display mode (icon and label, icon only,
-    // label only) and small size.
-    QMenu *toolbarMenu = nullptr;
-    QList<QAction *> toolbarModeItems;
-    QAction *toolbarSmallSize = nullptr;
-    // The toolbar as it is now: its display mode (0 to 3) and its size.
-    static constexpr int kToolbarSizeDefault = 0, kToolbarSizeRegular = 1, kToolbarSizeSmall = 2;
-    int toolbarDisplayMode() const { return m_toolbarDisplayMode; }
-
     // The filter
     void filtraDatiSecondoParametriPopupButton();
-
-    // The panels the last run left shown come up with the main window's
-    // first showing, beside it and above it; every panel's menu item follows
-    // its panel however it is shown or hidden.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The table and the note panel
     int numberOfRowsInTableView() const;
@@ -136,20 +126,17 @@ public:
     void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card);
     void windowEditButtonCancel();
     void windowEditButtonAction();
-    EditSheet *windowEdit = nullptr;
 
     // The delete sheet
     void measurementRemove();
     void windowDeleteCancel();
     void windowDeleteRemove();
-    DeleteSheet *windowDelete = nullptr;
 
     // Import and export
     void fileOpenToImport();
     void exportDB();
     void windowExportTypeButtonCancel();
     void windowExportTypeButtonContinue();
-    ExportTypeSheet *windowExportType = nullptr;
     // Brings every toolbar and menu item's enabled state in line with its
     // validator; runs whenever what the validators read changes.
     void updateCommandStates();
@@ -175,17 +162,6 @@ private:
     double currentInstant() const;
     CardRef selectedCard() const;
     void selectPopupItemByTitle(QComboBox *popup, const QString &title);
-    void fitTableColumns();
-    void applyToolbarDisplayMode(int mode);
-    void applyToolbarSizeMode(int mode);
-    void setToolbarSize(int size);
-    void buildToolbarMenu();
-    QList<std::pair<QWidget *, QAction *>> panels() const;
-    void showPanel(QWidget *panel, bool activate);
-    void showRestoredPanels();
-    // Puts a window where the last run left it, or else the main window in
-    // the middle of the screen and a panel beside the main window.
-    void placeWindow(QWidget *window);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
     // The window follows every change of the diary.
@@ -195,23 +171,22 @@ private:
     void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
-    void addUndoItems();
     FileCommands fileCommands();
 
     const StringTable &m_strings;
     ValueFormatter m_formatter;
+    MainWindow *m_window = nullptr; // owned; it owns every control and panel
+    std::unique_ptr<Panels> m_panels;
+    EditSheet *windowEdit = nullptr;
+    DeleteSheet *windowDelete = nullptr;
+    ExportTypeSheet *windowExportType = nullptr;
     std::unique_ptr<DiaryTableModel> m_model;
     DiaryFilter::View m_view;
     CardRef m_editingCard;   // the card the edit sheet opened on, if any
     CardRef m_removingCard;  // the card the delete sheet names
     CardRef m_selectNext;    // the card the next filter run selects
-    int m_toolbarDisplayMode = 0;
-    int m_toolbarSizeMode = kToolbarSizeDefault;
     bool m_savedForQuit = false;
     CardList m_recovered; // the cards last kept in a recovery file
-    QMap<QString, QString> m_places; // as the last run left them
-    QSet<QWidget *> m_placed;        // placed in this run
-    bool m_panelsRestored = false;
     bool m_trendsStale = true; // the view changed while the trends window was hidden
     bool m_noteInPlace = false; // a note is being edited in the table
     QUndoStack m_undo;
