@@ -1,55 +1,31 @@
 #include "app/AppController.h"
 
-#include "edit/DeleteSheet.h"
-#include "edit/EditSheet.h"
-#include "interchange/Interchange.h"
-#include "model/DiaryFile.h"
-#include "model/Diary.h"
-#include "app/Preferences.h"
 #include "app/FileCommands.h"
-#include "app/Recovery.h"
-#include "app/WaysOut.h"
 #include "app/Panels.h"
-#include "text/TextConversions.h"
-#include "model/ZRImport.h"
+#include "app/Preferences.h"
+#include "app/Recovery.h"
+#include "app/Sheets.h"
+#include "app/WaysOut.h"
+#include "model/Diary.h"
+#include "model/DiaryFile.h"
+#include "text/StringTable.h"
 #include "ui/Dialogs.h"
-#include "ui/ExportTypeSheet.h"
-#include "ui/MainWindow.h"
 #include "ui/NotePanel.h"
 #include "ui/StatisticsPanel.h"
 #include "ui/ToolbarLook.h"
-#include "report/TrendsReport.h"
 #include "ui/TrendsWindow.h"
-#include "text/StringTable.h"
-#include "ui/ZRUtility.h"
 #include "view/DiaryCommands.h"
 #include "view/DiaryTableModel.h"
 #include "view/Statistics.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QDialog>
-#include <QMenu>
 #include <QComboBox>
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
-#include <QKeySequence>
-#include <QEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
-#include <QFontMetrics>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTableView>
 #include <QToolBar>
-
-#include <cstdio>
 
 AppController::AppController(const StringTable &strings, QObject *parent)
     : QObject(parent)
@@ -114,9 +90,10 @@ void AppController::loadLayout(const StringTable &strings)
 
 void AppController::awakeFromNib()
 {
-    windowEdit = new EditSheet(m_strings, m_window);
-    windowDelete = new DeleteSheet(m_strings, m_window);
-    windowExportType = new ExportTypeSheet(m_strings, m_window);
+    m_sheets = std::make_unique<Sheets>(m_window, *m_diary, m_undo, m_strings);
+    m_sheets->now = [this] { return currentInstant(); };
+    m_sheets->shownOrHidden = [this] { updateCommandStates(); };
+    m_sheets->exportDiary = [this](ZRExport::Kind kind) { fileCommands().exportDiary(kind); };
     m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
     m_model->onEdited = [this](int row, const CardRef &edited) {
         // A note changed in the table is written at once; it changes neither
@@ -135,7 +112,6 @@ void AppController::awakeFromNib()
         m_window->popupPeriod()->addItem(m_strings.text(key));
     for (const QString &key : StringTable::kindKeys())
         m_window->popupMeasurements()->addItem(m_strings.text(key));
-    windowEdit->fillPopUps();
 
     QToolBar *toolBar = m_window->toolBar();
     toolBar->setVisible(settings.toolbarVisible);
@@ -180,27 +156,12 @@ void AppController::connectSignals()
             connect(item, &QAction::triggered, this, [this, item] { menuView(item); });
     }
     connect(menuQuit, &QAction::triggered, this, [this] { quitApplicationWithAllert(); });
-    // Quitting is the one command a sheet leaves open, but the main window's
-    // menu is out of reach while a sheet is up: each sheet takes the key too.
-    for (QDialog *sheet : std::initializer_list<QDialog *>{windowEdit, windowDelete, windowExportType}) {
-        auto *quit = new QAction(sheet);
-        quit->setShortcuts(menuQuit->shortcuts());
-        sheet->addAction(quit);
-        connect(quit, &QAction::triggered, menuQuit, &QAction::trigger);
-    }
+    m_sheets->takeQuitKey(menuQuit);
     // Only the user's own picks run the filter; start-up and the menus
     // select items themselves and filter once.
     connect(m_window->popupPeriod(), &QComboBox::activated, this, [this] { toolbar(m_window->popupPeriodItem()); });
     connect(m_window->popupMeasurements(), &QComboBox::activated, this,
             [this] { toolbar(m_window->popupMeasurementsItem()); });
-
-    connect(windowEdit, &EditSheet::actionRequested, this, [this] { windowEditButtonAction(); });
-    connect(windowEdit, &QDialog::rejected, this, [this] { windowEditButtonCancel(); });
-    connect(windowDelete, &DeleteSheet::removeRequested, this, [this] { windowDeleteRemove(); });
-    connect(windowDelete, &QDialog::rejected, this, [this] { windowDeleteCancel(); });
-    connect(windowExportType, &ExportTypeSheet::continueRequested, this,
-            [this] { windowExportTypeButtonContinue(); });
-    connect(windowExportType, &QDialog::rejected, this, [this] { windowExportTypeButtonCancel(); });
 }
 
 void AppController::selectPopupItemByTitle(QComboBox *popup, const QString &title)
@@ -257,10 +218,7 @@ void AppController::quitApplicationWithAllert()
         return;
     // An open sheet goes without its entries; the diary is on disk already,
     // and the way out does not save it again.
-    for (QDialog *sheet : std::initializer_list<QDialog *>{windowEdit, windowDelete, windowExportType}) {
-        if (sheet->isVisible())
-            sheet->reject();
-    }
+    m_sheets->rejectAll();
     m_savedForQuit = true;
     exitProgram(0);
 }
@@ -472,7 +430,7 @@ Commands::State AppController::commandState() const
     state.rowSelected = selectedRow() >= 0;
     state.diaryCount = int(m_diary->cards().size());
     state.viewCount = int(arrayArchiveFiltered().size());
-    state.editSheetVisible = windowEdit && windowEdit->isVisible();
+    state.editSheetVisible = m_sheets && m_sheets->editSheetVisible();
     return state;
 }
 
@@ -586,71 +544,37 @@ void AppController::cardRemove()
 }
 
 // ---------------------------------------------------------------------------
-// The edit sheet
+// The sheets
 
 void AppController::inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card)
 {
-    if (windowEdit->isVisible())
-        return;
-    m_editingCard = card;
-    windowEdit->inizializeGUIwindowsEditWhitGlycemicCard(card.get(), currentInstant());
-    updateCommandStates();
+    m_sheets->inizializeGUIwindowsEditWhitGlycemicCard(card);
 }
 
 void AppController::windowEditButtonCancel()
 {
-    windowEdit->hide();
-    m_editingCard.reset();
-    updateCommandStates();
+    m_sheets->windowEditButtonCancel();
 }
 
 void AppController::windowEditButtonAction()
 {
-    const CardRef original = windowEdit->isAddMode() ? nullptr : m_editingCard;
-    const Diary::Result result = DiaryCommands::editCard(m_undo, *m_diary, m_strings, original,
-                                                         windowEdit->cardFromControls(0), currentInstant());
-    if (!result.done()) {
-        // The sheet stays open as the user left it.
-        ZRUtility::showErrorWithTextMessagge(text("DATA_INCORRECT"), windowEdit);
-        return;
-    }
-    windowEdit->accept();
-    m_editingCard.reset();
-    updateCommandStates();
+    m_sheets->windowEditButtonAction();
 }
-
-// ---------------------------------------------------------------------------
-// The delete sheet
 
 void AppController::measurementRemove()
 {
-    if (windowDelete->isVisible())
-        return;
-    const CardRef card = selectedCard();
-    if (!card)
-        return;
-    m_removingCard = card;
-    windowDelete->measurementRemove(*card);
-    updateCommandStates();
+    m_sheets->measurementRemove(selectedCard());
 }
 
 void AppController::windowDeleteCancel()
 {
-    windowDelete->hide();
-    m_removingCard.reset();
-    updateCommandStates();
+    m_sheets->windowDeleteCancel();
 }
 
 void AppController::windowDeleteRemove()
 {
-    // The diary refuses to remove a protected card, whatever asked for it.
-    DiaryCommands::removeCard(m_undo, *m_diary, m_strings, std::exchange(m_removingCard, nullptr));
-    windowDelete->accept();
-    updateCommandStates();
+    m_sheets->windowDeleteRemove();
 }
-
-// ---------------------------------------------------------------------------
-// Import and export
 
 void AppController::fileOpenToImport()
 {
@@ -659,28 +583,17 @@ void AppController::fileOpenToImport()
 
 void AppController::exportDB()
 {
-    if (windowDelete->isVisible() || windowExportType->isVisible())
-        return;
-    windowExportType->formatOrvaneORV->setChecked(true);
-    windowExportType->open();
-    updateCommandStates();
+    m_sheets->exportDB();
 }
 
 void AppController::windowExportTypeButtonCancel()
 {
-    windowExportType->hide();
-    updateCommandStates();
+    m_sheets->windowExportTypeButtonCancel();
 }
 
 void AppController::windowExportTypeButtonContinue()
 {
-    const std::optional<ZRExport::Kind> kind = windowExportType->selectedKind();
-    // The sheet goes before the save panel comes: cancelling the panel ends
-    // the export.
-    windowExportType->accept();
-    updateCommandStates();
-    if (kind)
-        fileCommands().exportDiary(*kind);
+    m_sheets->windowExportTypeButtonContinue();
 }
 
 FileCommands AppController::fileCommands()

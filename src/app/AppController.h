@@ -18,12 +18,10 @@
 #include <memory>
 #include <optional>
 
-class DeleteSheet;
 class FileCommands;
 class Panels;
+class Sheets;
 class DiaryTableModel;
-class EditSheet;
-class ExportTypeSheet;
 class QComboBox;
 class StringTable;
 
@@ -177,13 +175,9 @@ private:
     ValueFormatter m_formatter;
     MainWindow *m_window = nullptr; // owned; it owns every control and panel
     std::unique_ptr<Panels> m_panels;
-    EditSheet *windowEdit = nullptr;
-    DeleteSheet *windowDelete = nullptr;
-    ExportTypeSheet *windowExportType = nullptr;
+    std::unique_ptr<Sheets> m_sheets;
     std::unique_ptr<DiaryTableModel> m_model;
     DiaryFilter::View m_view;
-    CardRef m_editingCard;   // the card the edit sheet opened on, if any
-    CardRef m_removingCard;  // the card the delete sheet names
     CardRef m_selectNext;    // the card the next filter run selects
     bool m_savedForQuit = false;
     CardList m_recovered; // the cards last kept in a recovery file
