@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "app/CardsInView.h"
 #include "app/FileCommands.h"
 #include "app/Panels.h"
 #include "app/Preferences.h"
@@ -48,9 +49,7 @@ AppController::~AppController()
 {
     // A save still under way is finished while everything is in place.
     m_diary->waitForSave();
-    // The table must let go of the model before the model goes.
-    if (m_window)
-        m_window->table()->setModel(nullptr);
+    m_cards.reset();
     m_panels.reset();
     delete m_window;
 }
@@ -67,12 +66,17 @@ double AppController::currentInstant() const
 
 CardRef AppController::selectedCard() const
 {
-    return m_model ? m_model->cardAt(selectedRow()) : nullptr;
+    return m_cards ? m_cards->selectedCard() : nullptr;
 }
 
 const CardList &AppController::arrayArchiveFiltered() const
 {
-    return m_view.isDiary ? m_diary->cards() : m_view.cards;
+    return m_cards ? m_cards->cards() : m_diary->cards();
+}
+
+DiaryTableModel *AppController::tableModel() const
+{
+    return m_cards ? &m_cards->model() : nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -94,18 +98,16 @@ void AppController::awakeFromNib()
     m_sheets->now = [this] { return currentInstant(); };
     m_sheets->shownOrHidden = [this] { updateCommandStates(); };
     m_sheets->exportDiary = [this](ZRExport::Kind kind) { fileCommands().exportDiary(kind); };
-    m_model = std::make_unique<DiaryTableModel>(m_strings, QLocale(), zone);
-    m_model->onEdited = [this](int row, const CardRef &edited) {
+    m_cards = std::make_unique<CardsInView>(*m_window, *m_diary, m_strings, zone);
+    m_cards->model().onEdited = [this](int row, const CardRef &edited) {
         // A note changed in the table is written at once; it changes neither
         // the order nor what is in view, so the table is left as it is.
         m_noteInPlace = true;
-        DiaryCommands::setNote(m_undo, *m_diary, m_strings, m_model->cardAt(row),
+        DiaryCommands::setNote(m_undo, *m_diary, m_strings, m_cards->model().cardAt(row),
                                edited->notes().value_or(QString()));
         m_noteInPlace = false;
     };
-    m_window->table()->setModel(m_model.get());
     m_window->addUndoItems(m_undo, text("MENU_ITEM_UNDO"), text("MENU_ITEM_REDO"));
-    m_window->fitTableColumns(*m_model);
     connectSignals();
 
     for (const QString &key : StringTable::periodKeys())
@@ -243,13 +245,7 @@ void AppController::diaryChanged(const CardRef &focus)
 {
     if (m_noteInPlace) {
         // The edited copy takes the card's place in the view too.
-        if (!m_view.isDiary && focus) {
-            const CardList &cards = m_diary->cards();
-            for (CardRef &card : m_view.cards) {
-                if (std::find(cards.begin(), cards.end(), card) == cards.end())
-                    card = focus;
-            }
-        }
+        m_cards->replaceEdited(focus);
         refreshwindowNoteTextViewNote();
         writeDiary();
         return;
@@ -317,36 +313,7 @@ void AppController::fileSave()
 
 void AppController::filtraDatiSecondoParametriPopupButton()
 {
-    const CardRef selected = m_selectNext ? std::exchange(m_selectNext, nullptr) : selectedCard();
-    const double now = currentInstant();
-    const int kind = m_window->popupMeasurements()->currentIndex();
-    m_view = DiaryFilter::filter(m_diary->cards(), m_window->popupPeriod()->currentIndex(), kind, now, zone);
-
-    const DiaryFilter::Columns shown = DiaryFilter::columnsForKind(kind);
-    const std::pair<const char *, bool> columns[] = {{"glycemiaValue", shown.glycemiaValue},
-                                                     {"isPreMeal", shown.isPreMeal},
-                                                     {"unitValue", shown.unitValue},
-                                                     {"nameInsulin", shown.nameInsulin}};
-    for (const auto &[id, visible] : columns)
-        m_window->table()->setColumnHidden(DiaryTableModel::columnWithIdentifier(QString::fromLatin1(id)),
-                                               !visible);
-
-    m_model->setView(&arrayArchiveFiltered());
-    // The card that was selected stays selected while it is in view.
-    if (selected) {
-        const CardList &view = arrayArchiveFiltered();
-        const auto it = std::find(view.begin(), view.end(), selected);
-        if (it != view.end()) {
-            const int row = int(it - view.begin());
-            m_window->table()->selectRow(row);
-            m_window->table()->scrollTo(m_model->index(row, 0));
-        }
-    }
-    refreshRecordCount();
-    refreshwindowNoteTextViewNote();
-    calculatesStatistics();
-    m_trendsStale = true;
-    calculatesTrends();
+    m_cards->filter(currentInstant(), std::exchange(m_selectNext, nullptr));
     updateCommandStates();
 }
 
@@ -360,19 +327,12 @@ int AppController::numberOfRowsInTableView() const
 
 int AppController::selectedRow() const
 {
-    if (!m_window || !m_window->table()->selectionModel())
-        return -1;
-    const QModelIndexList rows = m_window->table()->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return m_cards ? m_cards->selectedRow() : -1;
 }
 
 void AppController::refreshRecordCount()
 {
-    m_window->recordLabel()->setText(QStringLiteral("%1 %2 %3 %4")
-                                     .arg(text("VIEW_NUMBER_RECORD"))
-                                     .arg(arrayArchiveFiltered().size())
-                                     .arg(text("ON"))
-                                     .arg(m_diary->cards().size()));
+    m_cards->refreshRecordCount();
 }
 
 void AppController::tableViewSelectionDidChange()
@@ -383,8 +343,7 @@ void AppController::tableViewSelectionDidChange()
 
 void AppController::refreshwindowNoteTextViewNote()
 {
-    const CardRef card = m_model->cardAt(selectedRow());
-    m_window->notePanel()->setNote(card ? card->notes().value_or(QString()) : QString());
+    m_cards->refreshNote();
 }
 
 void AppController::myDoubleClickAction()
@@ -399,7 +358,7 @@ void AppController::myDoubleClickAction()
 
 void AppController::calculatesStatistics()
 {
-    m_window->statisticsPanel()->showFigures(Statistics::calculatesStatistics(arrayArchiveFiltered()), m_formatter);
+    m_cards->calculatesStatistics();
 }
 
 // ---------------------------------------------------------------------------
@@ -407,11 +366,7 @@ void AppController::calculatesStatistics()
 
 void AppController::calculatesTrends()
 {
-    // A hidden window is brought up to date when it is shown.
-    if (!m_trendsStale || !m_window->trendsWindow()->isVisible())
-        return;
-    m_window->trendsWindow()->showTrends(arrayArchiveFiltered(), zone);
-    m_trendsStale = false;
+    m_cards->calculatesTrends();
 }
 
 void AppController::exportReport()
@@ -449,7 +404,7 @@ bool AppController::validateMenuItem(QAction *item) const
 
 void AppController::updateCommandStates()
 {
-    if (!m_model)
+    if (!m_cards)
         return;
     for (QAction *item : m_window->toolbarItems()) {
         // The pop-ups' own items stay enabled: disabling them would disable

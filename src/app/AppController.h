@@ -5,9 +5,7 @@
 #include "model/Diary.h"
 #include "model/ZRGlycemicCard.h"
 #include "ui/MainWindow.h"
-#include "text/ValueFormatter.h"
 #include "view/Commands.h"
-#include "view/DiaryFilter.h"
 
 #include <QObject>
 #include <QString>
@@ -18,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class CardsInView;
 class FileCommands;
 class Panels;
 class Sheets;
@@ -98,7 +97,7 @@ public:
     void myDoubleClickAction();
     void refreshRecordCount();
     int selectedRow() const;
-    DiaryTableModel *tableModel() const { return m_model.get(); }
+    DiaryTableModel *tableModel() const;
 
     // Statistics
     void calculatesStatistics();
@@ -172,16 +171,13 @@ private:
     FileCommands fileCommands();
 
     const StringTable &m_strings;
-    ValueFormatter m_formatter;
     MainWindow *m_window = nullptr; // owned; it owns every control and panel
     std::unique_ptr<Panels> m_panels;
     std::unique_ptr<Sheets> m_sheets;
-    std::unique_ptr<DiaryTableModel> m_model;
-    DiaryFilter::View m_view;
+    std::unique_ptr<CardsInView> m_cards;
     CardRef m_selectNext;    // the card the next filter run selects
     bool m_savedForQuit = false;
     CardList m_recovered; // the cards last kept in a recovery file
-    bool m_trendsStale = true; // the view changed while the trends window was hidden
     bool m_noteInPlace = false; // a note is being edited in the table
     QUndoStack m_undo;
     // Last, so that it is the first to go: it finishes what it writes while
