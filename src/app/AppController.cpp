@@ -330,20 +330,10 @@ int AppController::selectedRow() const
     return m_cards ? m_cards->selectedRow() : -1;
 }
 
-void AppController::refreshRecordCount()
-{
-    m_cards->refreshRecordCount();
-}
-
 void AppController::tableViewSelectionDidChange()
 {
     refreshwindowNoteTextViewNote();
     updateCommandStates();
-}
-
-void AppController::refreshwindowNoteTextViewNote()
-{
-    m_cards->refreshNote();
 }
 
 void AppController::myDoubleClickAction()
@@ -356,18 +346,8 @@ void AppController::myDoubleClickAction()
 // ---------------------------------------------------------------------------
 // Statistics
 
-void AppController::calculatesStatistics()
-{
-    m_cards->calculatesStatistics();
-}
-
 // ---------------------------------------------------------------------------
 // Trends
-
-void AppController::calculatesTrends()
-{
-    m_cards->calculatesTrends();
-}
 
 void AppController::exportReport()
 {
@@ -470,11 +450,6 @@ void AppController::menuView(QAction *sender)
     }
 }
 
-void AppController::viewPanel(QWidget *panel, QAction *)
-{
-    m_panels->toggle(panel);
-}
-
 void AppController::changeToolbarMenuItemStatus(QAction *)
 {
     // isHidden, not isVisible: the toolbar counts as shown before its window is.
@@ -506,49 +481,9 @@ void AppController::inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card
     m_sheets->inizializeGUIwindowsEditWhitGlycemicCard(card);
 }
 
-void AppController::windowEditButtonCancel()
-{
-    m_sheets->windowEditButtonCancel();
-}
-
-void AppController::windowEditButtonAction()
-{
-    m_sheets->windowEditButtonAction();
-}
-
-void AppController::measurementRemove()
-{
-    m_sheets->measurementRemove(selectedCard());
-}
-
-void AppController::windowDeleteCancel()
-{
-    m_sheets->windowDeleteCancel();
-}
-
-void AppController::windowDeleteRemove()
-{
-    m_sheets->windowDeleteRemove();
-}
-
 void AppController::fileOpenToImport()
 {
     fileCommands().importFile();
-}
-
-void AppController::exportDB()
-{
-    m_sheets->exportDB();
-}
-
-void AppController::windowExportTypeButtonCancel()
-{
-    m_sheets->windowExportTypeButtonCancel();
-}
-
-void AppController::windowExportTypeButtonContinue()
-{
-    m_sheets->windowExportTypeButtonContinue();
 }
 
 FileCommands AppController::fileCommands()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/CardsInView.h"
+#include "app/Panels.h"
+#include "app/Sheets.h"
 #include "app/ViewSettings.h"
 #include "app/WaysOut.h"
 #include "model/Diary.h"
@@ -16,10 +19,7 @@
 #include <memory>
 #include <optional>
 
-class CardsInView;
 class FileCommands;
-class Panels;
-class Sheets;
 class DiaryTableModel;
 class QComboBox;
 class StringTable;
@@ -93,19 +93,19 @@ public:
     // The table and the note panel
     int numberOfRowsInTableView() const;
     void tableViewSelectionDidChange();
-    void refreshwindowNoteTextViewNote();
+    void refreshwindowNoteTextViewNote() { m_cards->refreshNote(); }
     void myDoubleClickAction();
-    void refreshRecordCount();
+    void refreshRecordCount() { m_cards->refreshRecordCount(); }
     int selectedRow() const;
     DiaryTableModel *tableModel() const;
 
     // Statistics
-    void calculatesStatistics();
+    void calculatesStatistics() { m_cards->calculatesStatistics(); }
 
     // Trends: the window follows every filter run while it is shown (and
     // catches up when it is shown again); the report writes the cards in
     // view as a PDF.
-    void calculatesTrends();
+    void calculatesTrends() { m_cards->calculatesTrends(); }
     void exportReport();
 
     // Commands
@@ -113,7 +113,7 @@ public:
     void menuView(QAction *sender);
     bool validateToolbarItem(QAction *item);
     bool validateMenuItem(QAction *item) const;
-    void viewPanel(QWidget *panel, QAction *menuAssociated);
+    void viewPanel(QWidget *panel, QAction * /*menuAssociated*/) { m_panels->toggle(panel); }
     void changeToolbarMenuItemStatus(QAction *menuItem);
     void cardAdd();
     void cardEdit();
@@ -121,19 +121,19 @@ public:
 
     // The edit sheet
     void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card);
-    void windowEditButtonCancel();
-    void windowEditButtonAction();
+    void windowEditButtonCancel() { m_sheets->windowEditButtonCancel(); }
+    void windowEditButtonAction() { m_sheets->windowEditButtonAction(); }
 
     // The delete sheet
-    void measurementRemove();
-    void windowDeleteCancel();
-    void windowDeleteRemove();
+    void measurementRemove() { m_sheets->measurementRemove(selectedCard()); }
+    void windowDeleteCancel() { m_sheets->windowDeleteCancel(); }
+    void windowDeleteRemove() { m_sheets->windowDeleteRemove(); }
 
     // Import and export
     void fileOpenToImport();
-    void exportDB();
-    void windowExportTypeButtonCancel();
-    void windowExportTypeButtonContinue();
+    void exportDB() { m_sheets->exportDB(); }
+    void windowExportTypeButtonCancel() { m_sheets->windowExportTypeButtonCancel(); }
+    void windowExportTypeButtonContinue() { m_sheets->windowExportTypeButtonContinue(); }
     // Brings every toolbar and menu item's enabled state in line with its
     // validator; runs whenever what the validators read changes.
     void updateCommandStates();
