@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 
 #include "app/CardsInView.h"
+#include "app/DiaryFileAlerts.h"
 #include "app/FileCommands.h"
 #include "app/Panels.h"
 #include "app/Preferences.h"
@@ -230,14 +231,8 @@ void AppController::quitApplicationWithAllert()
 
 void AppController::fileOpen()
 {
-    m_diary->setPath(diaryPath);
     m_undo.clear();
-    const DiaryFile::OpenResult result = m_diary->open();
-    using Status = DiaryFile::OpenResult::Status;
-    if (result.status == Status::KeptAside)
-        tellAboutFile("ALERT_DIARY_KEPT_ASIDE", "ALERT_DIARY_KEPT_ASIDE_INFO", result.keptAsidePath, result.error);
-    else if (result.status == Status::Blocked)
-        tellAboutFile("ALERT_DIARY_BLOCKED", "ALERT_DIARY_BLOCKED_INFO", diaryPath, result.error);
+    fileAlerts().open(diaryPath);
     filtraDatiSecondoParametriPopupButton();
 }
 
@@ -254,28 +249,9 @@ void AppController::diaryChanged(const CardRef &focus)
     fileSave();
 }
 
-void AppController::tellAboutFile(const char *message, const char *info, const QString &path,
-                                  const QString &reason)
-{
-    Dialogs::current().runAlert(m_window, text(message),
-                                m_strings.text(QString::fromLatin1(info))
-                                    .arg(QDir::toNativeSeparators(path), reason),
-                                {});
-}
-
 bool AppController::writeDiary()
 {
-    m_diary->setPath(diaryPath);
-    if (!m_diary->isWritable()) {
-        m_diary->save(); // sorted all the same
-        tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_BLOCKED_INFO", diaryPath, QString());
-        return false;
-    }
-    m_diary->setSaveInBackground(saveInBackground);
-    const DiaryFile::SaveResult result = m_diary->save();
-    if (!result.ok)
-        tellSaveFailed(diaryPath, result.error);
-    return result.ok;
+    return fileAlerts().write(diaryPath, saveInBackground);
 }
 
 AppController::LastSave AppController::saveBeforeQuitting()
@@ -294,7 +270,7 @@ void AppController::saveWithoutAsking()
 
 void AppController::tellSaveFailed(const QString &path, const QString &error)
 {
-    tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_FAILED_INFO", path, error);
+    fileAlerts().tellSaveFailed(path, error);
 }
 
 void AppController::waitForSave()
@@ -490,4 +466,9 @@ FileCommands AppController::fileCommands()
 {
     m_diary->setPath(diaryPath);
     return FileCommands(*m_diary, m_undo, m_strings, m_window, zone, currentInstant());
+}
+
+DiaryFileAlerts AppController::fileAlerts()
+{
+    return DiaryFileAlerts(*m_diary, m_strings, m_window);
 }

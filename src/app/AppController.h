@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class DiaryFileAlerts;
 class FileCommands;
 class DiaryTableModel;
 class QComboBox;
@@ -163,12 +164,10 @@ private:
     bool writeDiary();
     // The window follows every change of the diary.
     void diaryChanged(const CardRef &focus);
-    // An alert whose text says what happened to a file: "%1" the file, "%2"
-    // the reason.
-    void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
     FileCommands fileCommands();
+    DiaryFileAlerts fileAlerts();
 
     const StringTable &m_strings;
     MainWindow *m_window = nullptr; // owned; it owns every control and panel
