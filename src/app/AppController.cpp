@@ -406,12 +406,9 @@ void AppController::menuView(QAction *sender)
         return;
     }
     switch (tag) {
-    case MenuNew: inizializeGUIwindowsEditWhitGlycemicCard(nullptr); break;
-    case MenuEdit:
-        if (const CardRef card = selectedCard())
-            inizializeGUIwindowsEditWhitGlycemicCard(card);
-        break;
-    case MenuRemove: measurementRemove(); break;
+    case MenuNew: cardAdd(); break;
+    case MenuEdit: cardEdit(); break;
+    case MenuRemove: cardRemove(); break;
     case MenuImport: fileOpenToImport(); break;
     case MenuExport: exportDB(); break;
     case MenuStatistics: viewPanel(m_window->statisticsPanel(), m_window->statisticsItem()); break;
