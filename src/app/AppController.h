@@ -1,17 +1,16 @@
 #pragma once
 
+#include "app/CardsInView.h"
+#include "app/Panels.h"
+#include "app/Sheets.h"
 #include "app/ViewSettings.h"
 #include "app/WaysOut.h"
 #include "model/Diary.h"
 #include "model/ZRGlycemicCard.h"
-#include "ui/MainLayout.h"
-#include "text/ValueFormatter.h"
+#include "ui/MainWindow.h"
 #include "view/Commands.h"
-#include "view/DiaryFilter.h"
 
-#include <QMap>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QTimeZone>
 #include <QUndoStack>
@@ -20,18 +19,17 @@
 #include <memory>
 #include <optional>
 
-class DeleteSheet;
+class DiaryFileAlerts;
 class FileCommands;
 class DiaryTableModel;
-class EditSheet;
-class ExportTypeSheet;
-class QMenu;
+class QComboBox;
 class StringTable;
 
-// The one controller of the program: it owns the diary, the view, every
-// window and control, and every user command. The logic itself lives in the
-// core (filter, statistics, file); this class ties it to the widgets.
-class AppController : public QObject, public MainLayout
+// The one controller of the program: it owns the diary, the view, the main
+// window (which owns every control and panel), and every user command. The
+// logic itself lives in the core (filter, statistics, file) and in the
+// classes each command forwards to; this class ties them to the windows.
+class AppController : public QObject
 {
     Q_OBJECT
 
@@ -40,6 +38,10 @@ public:
     // awakeFromNib() starts the program.
     explicit AppController(const StringTable &strings, QObject *parent = nullptr);
     ~AppController() override;
+
+    // Builds the main window with its controls and panels.
+    void loadLayout(const StringTable &strings);
+    MainWindow *mainWindow() const { return m_window; }
 
     // Start-up: fills the pop-ups, restores the remembered view, opens the
     // diary.
@@ -86,39 +88,25 @@ public:
     // The user's data folder unless set.
     QString recoveryFolder;
 
-    // The toolbar's own menu: display mode (icon and label, icon only,
-    // label only) and small size.
-    QMenu *toolbarMenu = nullptr;
-    QList<QAction *> toolbarModeItems;
-    QAction *toolbarSmallSize = nullptr;
-    // The toolbar as it is now: its display mode (0 to 3) and its size.
-    static constexpr int kToolbarSizeDefault = 0, kToolbarSizeRegular = 1, kToolbarSizeSmall = 2;
-    int toolbarDisplayMode() const { return m_toolbarDisplayMode; }
-
     // The filter
     void filtraDatiSecondoParametriPopupButton();
-
-    // The panels the last run left shown come up with the main window's
-    // first showing, beside it and above it; every panel's menu item follows
-    // its panel however it is shown or hidden.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The table and the note panel
     int numberOfRowsInTableView() const;
     void tableViewSelectionDidChange();
-    void refreshwindowNoteTextViewNote();
+    void refreshwindowNoteTextViewNote() { m_cards->refreshNote(); }
     void myDoubleClickAction();
-    void refreshRecordCount();
+    void refreshRecordCount() { m_cards->refreshRecordCount(); }
     int selectedRow() const;
-    DiaryTableModel *tableModel() const { return m_model.get(); }
+    DiaryTableModel *tableModel() const;
 
     // Statistics
-    void calculatesStatistics();
+    void calculatesStatistics() { m_cards->calculatesStatistics(); }
 
     // Trends: the window follows every filter run while it is shown (and
     // catches up when it is shown again); the report writes the cards in
     // view as a PDF.
-    void calculatesTrends();
+    void calculatesTrends() { m_cards->calculatesTrends(); }
     void exportReport();
 
     // Commands
@@ -126,7 +114,7 @@ public:
     void menuView(QAction *sender);
     bool validateToolbarItem(QAction *item);
     bool validateMenuItem(QAction *item) const;
-    void viewPanel(QWidget *panel, QAction *menuAssociated);
+    void viewPanel(QWidget *panel, QAction * /*menuAssociated*/) { m_panels->toggle(panel); }
     void changeToolbarMenuItemStatus(QAction *menuItem);
     void cardAdd();
     void cardEdit();
@@ -134,22 +122,19 @@ public:
 
     // The edit sheet
     void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card);
-    void windowEditButtonCancel();
-    void windowEditButtonAction();
-    EditSheet *windowEdit = nullptr;
+    void windowEditButtonCancel() { m_sheets->windowEditButtonCancel(); }
+    void windowEditButtonAction() { m_sheets->windowEditButtonAction(); }
 
     // The delete sheet
-    void measurementRemove();
-    void windowDeleteCancel();
-    void windowDeleteRemove();
-    DeleteSheet *windowDelete = nullptr;
+    void measurementRemove() { m_sheets->measurementRemove(selectedCard()); }
+    void windowDeleteCancel() { m_sheets->windowDeleteCancel(); }
+    void windowDeleteRemove() { m_sheets->windowDeleteRemove(); }
 
     // Import and export
     void fileOpenToImport();
-    void exportDB();
-    void windowExportTypeButtonCancel();
-    void windowExportTypeButtonContinue();
-    ExportTypeSheet *windowExportType = nullptr;
+    void exportDB() { m_sheets->exportDB(); }
+    void windowExportTypeButtonCancel() { m_sheets->windowExportTypeButtonCancel(); }
+    void windowExportTypeButtonContinue() { m_sheets->windowExportTypeButtonContinue(); }
     // Brings every toolbar and menu item's enabled state in line with its
     // validator; runs whenever what the validators read changes.
     void updateCommandStates();
@@ -175,44 +160,23 @@ private:
     double currentInstant() const;
     CardRef selectedCard() const;
     void selectPopupItemByTitle(QComboBox *popup, const QString &title);
-    void fitTableColumns();
-    void applyToolbarDisplayMode(int mode);
-    void applyToolbarSizeMode(int mode);
-    void setToolbarSize(int size);
-    void buildToolbarMenu();
-    QList<std::pair<QWidget *, QAction *>> panels() const;
-    void showPanel(QWidget *panel, bool activate);
-    void showRestoredPanels();
-    // Puts a window where the last run left it, or else the main window in
-    // the middle of the screen and a panel beside the main window.
-    void placeWindow(QWidget *window);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
     // The window follows every change of the diary.
     void diaryChanged(const CardRef &focus);
-    // An alert whose text says what happened to a file: "%1" the file, "%2"
-    // the reason.
-    void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
-    void addUndoItems();
     FileCommands fileCommands();
+    DiaryFileAlerts fileAlerts();
 
     const StringTable &m_strings;
-    ValueFormatter m_formatter;
-    std::unique_ptr<DiaryTableModel> m_model;
-    DiaryFilter::View m_view;
-    CardRef m_editingCard;   // the card the edit sheet opened on, if any
-    CardRef m_removingCard;  // the card the delete sheet names
+    MainWindow *m_window = nullptr; // owned; it owns every control and panel
+    std::unique_ptr<Panels> m_panels;
+    std::unique_ptr<Sheets> m_sheets;
+    std::unique_ptr<CardsInView> m_cards;
     CardRef m_selectNext;    // the card the next filter run selects
-    int m_toolbarDisplayMode = 0;
-    int m_toolbarSizeMode = kToolbarSizeDefault;
     bool m_savedForQuit = false;
     CardList m_recovered; // the cards last kept in a recovery file
-    QMap<QString, QString> m_places; // as the last run left them
-    QSet<QWidget *> m_placed;        // placed in this run
-    bool m_panelsRestored = false;
-    bool m_trendsStale = true; // the view changed while the trends window was hidden
     bool m_noteInPlace = false; // a note is being edited in the table
     QUndoStack m_undo;
     // Last, so that it is the first to go: it finishes what it writes while

@@ -1,5 +1,9 @@
 #include "app/Preferences.h"
 
+#include "app/ViewSettings.h"
+#include "text/TextConversions.h"
+#include "view/Trends.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -43,6 +47,37 @@ bool write(const QString &path, const Domain &domain)
         settings.setValue(it.key(), it.value());
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+ViewSettings viewSettings(const Domain &domain)
+{
+    auto value = [&domain](const char *key) { return domain.value(QString::fromLatin1(key)); };
+    ViewSettings settings;
+    settings.toolbarVisible = TextConversions::boolValue(value(kToolBarIsVisible));
+    settings.toolbarDisplayMode = TextConversions::intValue(value(kToolBarDisplayMode));
+    settings.toolbarSizeMode = TextConversions::intValue(value(kToolBarSizeMode));
+    settings.statisticsVisible = TextConversions::boolValue(value(kStatisticsIsVisible));
+    settings.noteVisible = TextConversions::boolValue(value(kNoteIsVisible));
+    settings.trendsVisible = TextConversions::boolValue(value(kTrendsIsVisible));
+    settings.glycemiaUnit = Trends::unitKey(Trends::unitFromKey(value(kGlycemiaUnit)));
+    settings.periodTitle = value(kPeriodMenuSelect);
+    settings.kindTitle = value(kKindMenuSelect);
+    return settings;
+}
+
+Domain domainOf(const ViewSettings &settings)
+{
+    return {
+        {QString::fromLatin1(kToolBarIsVisible), yesNo(settings.toolbarVisible)},
+        {QString::fromLatin1(kToolBarDisplayMode), QString::number(settings.toolbarDisplayMode)},
+        {QString::fromLatin1(kToolBarSizeMode), QString::number(settings.toolbarSizeMode)},
+        {QString::fromLatin1(kStatisticsIsVisible), yesNo(settings.statisticsVisible)},
+        {QString::fromLatin1(kNoteIsVisible), yesNo(settings.noteVisible)},
+        {QString::fromLatin1(kPeriodMenuSelect), settings.periodTitle},
+        {QString::fromLatin1(kKindMenuSelect), settings.kindTitle},
+        {QString::fromLatin1(kTrendsIsVisible), yesNo(settings.trendsVisible)},
+        {QString::fromLatin1(kGlycemiaUnit), settings.glycemiaUnit},
+    };
 }
 
 } // namespace Preferences

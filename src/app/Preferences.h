@@ -5,6 +5,8 @@
 
 #include <optional>
 
+struct ViewSettings;
+
 // The remembered view settings on disk: one flat list of texts under nine
 // keys, in a file of its own in the user's configuration folder
 // ($XDG_CONFIG_HOME/Orvane/OrvanePreferenze.conf, ~/.config when unset).
@@ -43,6 +45,12 @@ std::optional<Domain> read(const QString &path);
 // Replaces the whole domain at path and writes it to disk at once, creating
 // the folder when it is missing. False when it could not be written.
 bool write(const QString &path, const Domain &domain);
+
+// The view settings the domain holds. An absent key reads as NO, 0 or a
+// title that matches no pop-up item.
+ViewSettings viewSettings(const Domain &domain);
+// The domain that holds the view settings.
+Domain domainOf(const ViewSettings &settings);
 
 // "YES" or "NO".
 inline QString yesNo(bool value)

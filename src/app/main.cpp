@@ -60,8 +60,8 @@ int main(int argc, char *argv[])
     controller.saveInBackground = true;
     controller.loadLayout(controller.strings());
     AppDelegate delegate(&controller);
-    delegate.setWindow(controller.windowMain);
-    controller.windowMain->shouldClose = [&delegate] {
+    delegate.setWindow(controller.mainWindow());
+    controller.mainWindow()->shouldClose = [&delegate] {
         if (!delegate.applicationShouldTerminateAfterLastWindowClosed())
             return false;
         QCoreApplication::exit(0);

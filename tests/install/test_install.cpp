@@ -4,7 +4,7 @@
 #include "app/AppController.h"
 #include "support/Controls.h"
 #include "text/StringTable.h"
-#include "ui/MainLayout.h"
+#include "ui/MainWindow.h"
 
 #include <gtest/gtest.h>
 
