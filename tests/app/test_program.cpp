@@ -57,6 +57,22 @@ protected:
         return true;
     }
 
+    // The settings are written before the diary is read: a program is past
+    // its start-up once its main thread waits in the event loop. Where the
+    // kernel does not say what a thread waits in, a moment is allowed.
+    static void waitForEventLoop(const QProcess &p)
+    {
+        const QString wchan = QStringLiteral("/proc/%1/wchan").arg(p.processId());
+        auto waitsIn = [&wchan] {
+            QFile f(wchan);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        if (const QByteArray first = waitsIn(); first.isEmpty() || first == "0")
+            QThread::msleep(1000);
+        else
+            waitFor([&] { return waitsIn().contains("poll"); });
+    }
+
     static int endWith(QProcess &p, int signalNumber)
     {
         ::kill(static_cast<pid_t>(p.processId()), signalNumber);
@@ -158,6 +174,7 @@ TEST_F(ProgramTest, AnEndingThatCannotWriteTheDiaryKeepsItInARecoveryFileAndEnds
 
     auto program = launch();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << program->readAllStandardError().toStdString();
+    waitForEventLoop(*program); // the diary is read: it must not be moved before
     blockTheDiary();
     EXPECT_EQ(endWith(*program, SIGTERM), 0) << "nothing is asked";
     QStringList kept = recoveryFiles();
