@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
@@ -132,17 +133,7 @@ void AppController::awakeFromNib()
     selectPopupItemByTitle(m_window->popupMeasurements(), settings.kindTitle);
 
     fileOpen();
-
-    // Cards an earlier ending could not write to the diary are told of once.
-    QStringList recovered = Recovery::takeUntold(recoveryFolder);
-    if (!recovered.isEmpty()) {
-        for (QString &file : recovered)
-            file = QDir::toNativeSeparators(file);
-        Dialogs::current().runAlert(m_window, text("ALERT_RECOVERED"),
-                                    m_strings.text(QStringLiteral("ALERT_RECOVERED_INFO"))
-                                        .arg(recovered.join(QLatin1Char('\n'))),
-                                    {});
-    }
+    WaysOut(*m_diary, m_strings, m_window).tellRecovered(recoveryFolder);
 }
 
 void AppController::connectSignals()
@@ -376,19 +367,15 @@ void AppController::updateCommandStates()
 void AppController::toolbar(QAction *sender)
 {
     using namespace Commands;
-    switch (tagOf(sender)) {
-    case ToolbarAdd: cardAdd(); break;
-    case ToolbarEdit: cardEdit(); break;
-    case ToolbarRemove: cardRemove(); break;
-    case ToolbarExport: exportDB(); break;
-    case ToolbarImport: fileOpenToImport(); break;
-    case ToolbarStatistics: viewPanel(m_window->statisticsPanel(), m_window->statisticsItem()); break;
-    case ToolbarPeriod:
-    case ToolbarKind: filtraDatiSecondoParametriPopupButton(); break;
-    case ToolbarNote: viewPanel(m_window->notePanel(), m_window->noteItem()); break;
-    case ToolbarTrends: viewPanel(m_window->trendsWindow(), m_window->trendsItem()); break;
-    default: break;
-    }
+    const int tag = tagOf(sender);
+    if (tag == ToolbarPeriod || tag == ToolbarKind)
+        return filtraDatiSecondoParametriPopupButton();
+    static const QHash<int, int> asMenu{{ToolbarAdd, MenuNew},           {ToolbarEdit, MenuEdit},
+                                        {ToolbarRemove, MenuRemove},     {ToolbarExport, MenuExport},
+                                        {ToolbarImport, MenuImport},     {ToolbarStatistics, MenuStatistics},
+                                        {ToolbarNote, MenuNote},         {ToolbarTrends, MenuTrends}};
+    if (const auto it = asMenu.find(tag); it != asMenu.end())
+        run(*it, sender);
 }
 
 void AppController::menuView(QAction *sender)
@@ -397,15 +384,20 @@ void AppController::menuView(QAction *sender)
     const int tag = tagOf(sender);
     if (const int kind = kindIndexForMenuTag(tag); kind >= 0) {
         m_window->popupMeasurements()->setCurrentIndex(kind);
-        filtraDatiSecondoParametriPopupButton();
-        return;
+        return filtraDatiSecondoParametriPopupButton();
     }
     if (const int period = periodIndexForMenuTag(tag); period >= 0) {
         m_window->popupPeriod()->setCurrentIndex(period);
-        filtraDatiSecondoParametriPopupButton();
-        return;
+        return filtraDatiSecondoParametriPopupButton();
     }
-    switch (tag) {
+    run(tag, sender);
+}
+
+// The command of a menu tag, whichever item asked for it.
+void AppController::run(int menuTag, QAction *sender)
+{
+    using namespace Commands;
+    switch (menuTag) {
     case MenuNew: cardAdd(); break;
     case MenuEdit: cardEdit(); break;
     case MenuRemove: cardRemove(); break;

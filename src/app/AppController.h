@@ -166,6 +166,7 @@ private:
     void diaryChanged(const CardRef &focus);
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
+    void run(int menuTag, QAction *sender);
     FileCommands fileCommands();
     DiaryFileAlerts fileAlerts();
 

@@ -105,3 +105,16 @@ void WaysOut::saveWithoutAsking(const QString &recoveryFolder, CardList &lastRec
     std::fprintf(stderr, "orvane: %s could not be written (%s); the cards are kept in %s\n", qPrintable(diary),
                  qPrintable(error), qPrintable(QDir::toNativeSeparators(kept)));
 }
+
+void WaysOut::tellRecovered(const QString &recoveryFolder)
+{
+    QStringList recovered = Recovery::takeUntold(recoveryFolder);
+    if (recovered.isEmpty())
+        return;
+    for (QString &file : recovered)
+        file = QDir::toNativeSeparators(file);
+    Dialogs::current().runAlert(m_window, text("ALERT_RECOVERED"),
+                                m_strings.text(QStringLiteral("ALERT_RECOVERED_INFO"))
+                                    .arg(recovered.join(QLatin1Char('\n'))),
+                                {});
+}

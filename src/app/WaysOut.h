@@ -36,6 +36,9 @@ public:
     // says where. Nothing modal.
     void saveWithoutAsking(const QString &recoveryFolder, CardList &lastRecovered);
 
+    // Tells, once, of the recovery files in folder that no start has told of.
+    void tellRecovered(const QString &recoveryFolder);
+
 private:
     bool writeDiary(QString *whyNot);
     QString text(const char *key) const;
