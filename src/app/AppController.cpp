@@ -339,8 +339,7 @@ Commands::State AppController::commandState() const
 bool AppController::validateToolbarItem(QAction *item)
 {
     const Commands::State state = commandState();
-    m_window->popupPeriod()->setEnabled(Commands::popupsEnabled(state));
-    m_window->popupMeasurements()->setEnabled(Commands::popupsEnabled(state));
+    m_window->enablePopups(Commands::popupsEnabled(state));
     return Commands::validateToolbarItem(tagOf(item), state);
 }
 
@@ -351,17 +350,9 @@ bool AppController::validateMenuItem(QAction *item) const
 
 void AppController::updateCommandStates()
 {
-    if (!m_cards)
-        return;
-    for (QAction *item : m_window->toolbarItems()) {
-        // The pop-ups' own items stay enabled: disabling them would disable
-        // the pop-ups, which have a rule of their own.
-        const bool enabled = validateToolbarItem(item);
-        if (item != m_window->popupPeriodItem() && item != m_window->popupMeasurementsItem())
-            item->setEnabled(enabled);
-    }
-    for (QAction *item : m_window->menuItems())
-        item->setEnabled(validateMenuItem(item));
+    if (m_cards)
+        m_window->enableItems([this](QAction *item) { return validateToolbarItem(item); },
+                              [this](QAction *item) { return validateMenuItem(item); });
 }
 
 void AppController::toolbar(QAction *sender)

@@ -332,3 +332,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     QMainWindow::closeEvent(event);
 }
+
+void MainWindow::enableItems(const std::function<bool(QAction *)> &toolbarValidator,
+                             const std::function<bool(QAction *)> &menuValidator)
+{
+    for (QAction *item : toolbarItems()) {
+        const bool enabled = toolbarValidator(item);
+        if (item != m_popupPeriodItem && item != m_popupMeasurementsItem)
+            item->setEnabled(enabled);
+    }
+    for (QAction *item : menuItems())
+        item->setEnabled(menuValidator(item));
+}
+
+void MainWindow::enablePopups(bool enabled)
+{
+    popupPeriod()->setEnabled(enabled);
+    popupMeasurements()->setEnabled(enabled);
+}

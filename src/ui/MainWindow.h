@@ -68,6 +68,12 @@ public:
     // Edit > Undo and Redo, named after the change they take back or make
     // again; the undo stack keeps their text and state.
     void addUndoItems(QUndoStack &undo, const QString &undoText, const QString &redoText);
+    // Every toolbar and menu item enabled as its validator says. The pop-ups'
+    // own toolbar items stay enabled: disabling them would disable the
+    // pop-ups, which have a rule of their own (enablePopups).
+    void enableItems(const std::function<bool(QAction *)> &toolbarValidator,
+                     const std::function<bool(QAction *)> &menuValidator);
+    void enablePopups(bool enabled);
     // Rows and columns as high and wide as the model's texts need.
     void fitTableColumns(const DiaryTableModel &model);
 
