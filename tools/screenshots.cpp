@@ -191,9 +191,14 @@ int main(int argc, char **argv)
         ok &= save(required<QDialog>("windowEdit"), out + QStringLiteral("/edit-sheet.png"));
     }
     {
+        // An Italian desktop: its texts, and its dates and numbers.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
         const StringTable strings = StringTable::forLanguage(QStringLiteral("it"));
         auto controller = open(strings, home.path(), now);
         ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-it.png"));
+        controller.reset();
+        QLocale::setDefault(before);
     }
     {
         // The trends window and the report, from the fuller diary.
