@@ -112,10 +112,7 @@ void AppController::awakeFromNib()
     m_window->addUndoItems(m_undo, text("MENU_ITEM_UNDO"), text("MENU_ITEM_REDO"));
     connectSignals();
 
-    for (const QString &key : StringTable::periodKeys())
-        m_window->popupPeriod()->addItem(m_strings.text(key));
-    for (const QString &key : StringTable::kindKeys())
-        m_window->popupMeasurements()->addItem(m_strings.text(key));
+    m_window->fillPopups(StringTable::periodKeys(), StringTable::kindKeys());
 
     QToolBar *toolBar = m_window->toolBar();
     toolBar->setVisible(settings.toolbarVisible);
@@ -129,8 +126,8 @@ void AppController::awakeFromNib()
     trends->onUnitChanged = [this](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
     m_panels->restore(Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{}));
 
-    selectPopupItemByTitle(m_window->popupPeriod(), settings.periodTitle);
-    selectPopupItemByTitle(m_window->popupMeasurements(), settings.kindTitle);
+    MainWindow::selectPopupItem(m_window->popupPeriod(), m_strings.text(settings.periodTitle));
+    MainWindow::selectPopupItem(m_window->popupMeasurements(), m_strings.text(settings.kindTitle));
 
     fileOpen();
     WaysOut(*m_diary, m_strings, m_window).tellRecovered(recoveryFolder);
@@ -138,31 +135,13 @@ void AppController::awakeFromNib()
 
 void AppController::connectSignals()
 {
-    QTableView *table = m_window->table();
-    connect(table, &QAbstractItemView::doubleClicked, this, [this] { myDoubleClickAction(); });
-    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { tableViewSelectionDidChange(); });
-    for (QAction *item : m_window->toolbarItems())
-        connect(item, &QAction::triggered, this, [this, item] { toolbar(item); });
-    QAction *menuQuit = m_window->quitItem();
-    for (QAction *item : m_window->menuItems()) {
-        if (item != menuQuit)
-            connect(item, &QAction::triggered, this, [this, item] { menuView(item); });
-    }
-    connect(menuQuit, &QAction::triggered, this, [this] { quitApplicationWithAllert(); });
-    m_sheets->takeQuitKey(menuQuit);
-    // Only the user's own picks run the filter; start-up and the menus
-    // select items themselves and filter once.
-    connect(m_window->popupPeriod(), &QComboBox::activated, this, [this] { toolbar(m_window->popupPeriodItem()); });
-    connect(m_window->popupMeasurements(), &QComboBox::activated, this,
-            [this] { toolbar(m_window->popupMeasurementsItem()); });
-}
-
-void AppController::selectPopupItemByTitle(QComboBox *popup, const QString &title)
-{
-    // A title from an older string table matches no item: show everything.
-    const int index = popup->findText(m_strings.text(title), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    popup->setCurrentIndex(index >= 0 ? index : 0);
+    connect(m_window, &MainWindow::rowDoubleClicked, this, [this] { myDoubleClickAction(); });
+    connect(m_window, &MainWindow::selectionChanged, this, [this] { tableViewSelectionDidChange(); });
+    connect(m_window, &MainWindow::toolbarItemTriggered, this, [this](QAction *item) { toolbar(item); });
+    connect(m_window, &MainWindow::menuItemTriggered, this, [this](QAction *item) { menuView(item); });
+    connect(m_window, &MainWindow::quitTriggered, this, [this] { quitApplicationWithAllert(); });
+    m_window->tellUserActions();
+    m_sheets->takeQuitKey(m_window->quitItem());
 }
 
 // ---------------------------------------------------------------------------

@@ -159,7 +159,6 @@ private:
     QString text(const char *key) const;
     double currentInstant() const;
     CardRef selectedCard() const;
-    void selectPopupItemByTitle(QComboBox *popup, const QString &title);
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
     // The window follows every change of the diary.

@@ -350,3 +350,33 @@ void MainWindow::enablePopups(bool enabled)
     popupPeriod()->setEnabled(enabled);
     popupMeasurements()->setEnabled(enabled);
 }
+
+void MainWindow::fillPopups(const QStringList &periodKeys, const QStringList &kindKeys)
+{
+    for (const QString &key : periodKeys)
+        m_popupPeriod->addItem(m_strings.text(key));
+    for (const QString &key : kindKeys)
+        m_popupMeasurements->addItem(m_strings.text(key));
+}
+
+void MainWindow::selectPopupItem(QComboBox *popup, const QString &title)
+{
+    const int index = popup->findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    popup->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void MainWindow::tellUserActions()
+{
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &MainWindow::rowDoubleClicked);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::selectionChanged);
+    for (QAction *item : toolbarItems())
+        connect(item, &QAction::triggered, this, [this, item] { emit toolbarItemTriggered(item); });
+    for (QAction *item : menuItems()) {
+        if (item != m_menuQuit)
+            connect(item, &QAction::triggered, this, [this, item] { emit menuItemTriggered(item); });
+    }
+    connect(m_menuQuit, &QAction::triggered, this, &MainWindow::quitTriggered);
+    connect(m_popupPeriod, &QComboBox::activated, this, [this] { emit toolbarItemTriggered(m_popupPeriodItem); });
+    connect(m_popupMeasurements, &QComboBox::activated, this,
+            [this] { emit toolbarItemTriggered(m_popupMeasurementsItem); });
+}

@@ -74,8 +74,26 @@ public:
     void enableItems(const std::function<bool(QAction *)> &toolbarValidator,
                      const std::function<bool(QAction *)> &menuValidator);
     void enablePopups(bool enabled);
+
+    // The pop-ups' items, by key, and the one whose text is title's (the
+    // first when none is: a title from an older string table shows all).
+    void fillPopups(const QStringList &periodKeys, const QStringList &kindKeys);
+    static void selectPopupItem(QComboBox *popup, const QString &title);
+
+    // Tells what the user does with the window's controls, once start-up
+    // asks for it (the pop-ups only for the user's own picks: start-up and
+    // the menus select items themselves).
+    void tellUserActions();
+
     // Rows and columns as high and wide as the model's texts need.
     void fitTableColumns(const DiaryTableModel &model);
+
+signals:
+    void toolbarItemTriggered(QAction *item);
+    void menuItemTriggered(QAction *item);
+    void quitTriggered();
+    void rowDoubleClicked();
+    void selectionChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
