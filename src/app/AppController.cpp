@@ -18,16 +18,10 @@
 #include "ui/TrendsWindow.h"
 #include "view/DiaryCommands.h"
 #include "view/DiaryTableModel.h"
-#include "view/Statistics.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QHash>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QTableView>
 #include <QToolBar>
 
 AppController::AppController(const StringTable &strings, QObject *parent)
