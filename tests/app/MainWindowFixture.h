@@ -171,6 +171,14 @@ protected:
     void setSaveInBackground(bool background) { controller->saveInBackground = background; }
     void setExitProgram(std::function<void(int)> exit) { controller->exitProgram = std::move(exit); }
 
+    // The three panels with their View menu items, in the order they stack.
+    static std::vector<std::pair<QWidget *, QAction *>> panelsAndItems()
+    {
+        return {{control<QWidget>("windowStatistics"), control<QAction>("menuStatistics")},
+                {control<QWidget>("windowNote"), control<QAction>("menuNote")},
+                {control<QWidget>("windowTrends"), control<QAction>("menuTrends")}};
+    }
+
     // A change the window has not seen and the file does not hold yet, as
     // after a change whose save is still to come.
     void addUnsaved(CardRef card)

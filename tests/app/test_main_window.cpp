@@ -203,10 +203,7 @@ TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
     start();
     const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
     const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
-    const std::pair<QWidget *, QAction *> panels[] = {
-        {control<QWidget>("windowStatistics"), control<QAction>("menuStatistics")},
-        {control<QWidget>("windowNote"), control<QAction>("menuNote")},
-        {control<QWidget>("windowTrends"), control<QAction>("menuTrends")}};
+    const auto panels = panelsAndItems();
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
         item->trigger();

@@ -263,10 +263,7 @@ TEST_F(PreferencesTest, RestoredPanelsComeUpBesideTheMainWindowAndAboveItWhereTh
     QWidget *main = control<QMainWindow>("windowMain");
     const QRect screen = main->screen()->availableGeometry();
     EXPECT_EQ(placeOf(main), QRect(10, 20, 300, 200));
-    const std::pair<QWidget *, QAction *> panels[] = {
-        {control<QWidget>("windowStatistics"), control<QAction>("menuStatistics")},
-        {control<QWidget>("windowNote"), control<QAction>("menuNote")},
-        {control<QWidget>("windowTrends"), control<QAction>("menuTrends")}};
+    const auto panels = panelsAndItems();
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
         EXPECT_TRUE(panel->isVisible());
