@@ -6,6 +6,7 @@
 #include "app/Panels.h"
 #include "app/Preferences.h"
 #include "app/Recovery.h"
+#include "app/RememberedView.h"
 #include "app/Sheets.h"
 #include "app/WaysOut.h"
 #include "model/Diary.h"
@@ -108,20 +109,11 @@ void AppController::awakeFromNib()
 
     m_window->fillPopups(StringTable::periodKeys(), StringTable::kindKeys());
 
-    QToolBar *toolBar = m_window->toolBar();
-    toolBar->setVisible(settings.toolbarVisible);
+    // A first run writes the settings of the toolbar as the defaults show it.
+    m_window->toolBar()->setVisible(settings.toolbarVisible);
     loadingPreference();
-    toolBar->setVisible(settings.toolbarVisible);
-    m_window->toolbarLook().applyDisplayMode(settings.toolbarDisplayMode);
-    m_window->toolbarLook().applySizeMode(settings.toolbarSizeMode);
+    remembered().apply(preferencesPath);
     changeToolbarMenuItemStatus(m_window->showToolbarItem());
-    TrendsWindow *trends = m_window->trendsWindow();
-    trends->setUnit(Trends::unitFromKey(settings.glycemiaUnit));
-    trends->onUnitChanged = [this](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
-    m_panels->restore(Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{}));
-
-    MainWindow::selectPopupItem(m_window->popupPeriod(), m_strings.text(settings.periodTitle));
-    MainWindow::selectPopupItem(m_window->popupMeasurements(), m_strings.text(settings.kindTitle));
 
     fileOpen();
     WaysOut(*m_diary, m_strings, m_window).tellRecovered(recoveryFolder);
@@ -143,32 +135,17 @@ void AppController::connectSignals()
 
 void AppController::loadingPreference()
 {
-    const std::optional<Preferences::Domain> domain = Preferences::read(preferencesPath);
-    if (!domain) {
-        updatePreference();
-        return;
-    }
-    // An absent title matches no item: the pop-up shows everything.
-    settings = Preferences::viewSettings(*domain);
+    remembered().read(preferencesPath);
 }
 
 void AppController::updatePreference()
 {
-    namespace P = Preferences;
-    settings.toolbarDisplayMode = m_window->toolbarLook().displayMode();
-    settings.toolbarSizeMode = m_window->toolbarLook().sizeMode();
-    settings.statisticsVisible = m_window->statisticsPanel()->isVisible();
-    settings.noteVisible = m_window->notePanel()->isVisible();
-    settings.trendsVisible = m_window->trendsWindow()->isVisible();
-    settings.glycemiaUnit = Trends::unitKey(m_window->trendsWindow()->unit());
-    if (const P::Domain places = m_panels->places(); !places.isEmpty())
-        P::write(P::placesPath(preferencesPath), places);
-    ViewSettings saved = settings;
-    // isHidden, not isVisible: the toolbar of a window being closed is shown.
-    saved.toolbarVisible = !m_window->toolBar()->isHidden();
-    saved.periodTitle = m_strings.keyForText(m_window->popupPeriod()->currentText());
-    saved.kindTitle = m_strings.keyForText(m_window->popupMeasurements()->currentText());
-    P::write(preferencesPath, P::domainOf(saved));
+    remembered().write(preferencesPath);
+}
+
+RememberedView AppController::remembered()
+{
+    return RememberedView(*m_window, *m_panels, m_strings, settings);
 }
 
 void AppController::quitApplicationWithAllert()

@@ -21,6 +21,7 @@
 
 class DiaryFileAlerts;
 class FileCommands;
+class RememberedView;
 class DiaryTableModel;
 class QComboBox;
 class StringTable;
@@ -166,6 +167,7 @@ private:
     void tellSaveFailed(const QString &path, const QString &error);
     void connectSignals();
     void run(int menuTag, QAction *sender);
+    RememberedView remembered();
     FileCommands fileCommands();
     DiaryFileAlerts fileAlerts();
 
