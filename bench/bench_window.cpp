@@ -34,7 +34,7 @@ QString g_diaryPath;
 std::unique_ptr<AppController> openWindow(double now)
 {
     auto controller = std::make_unique<AppController>(StringTable::shared());
-    controller->diaryPath = g_diaryPath;
+    controller->setDiaryPath(g_diaryPath);
     controller->preferencesPath = g_diaryPath + QStringLiteral(".conf");
     // As the program runs: the window is ready before the file is written.
     controller->saveInBackground = true;

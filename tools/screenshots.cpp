@@ -144,7 +144,7 @@ bool save(QWidget *widget, const QString &path)
 std::unique_ptr<AppController> open(const StringTable &strings, const QString &home, double now)
 {
     auto controller = std::make_unique<AppController>(strings);
-    controller->diaryPath = home + QStringLiteral("/Orvane.orv");
+    controller->setDiaryPath(home + QStringLiteral("/Orvane.orv"));
     controller->preferencesPath = home + QStringLiteral("/OrvanePreferenze.conf");
     controller->zone = kZone;
     controller->clock = [now] { return now; };

@@ -27,9 +27,8 @@
 
 AppController::AppController(const StringTable &strings, QObject *parent)
     : QObject(parent)
-    , diaryPath(DiaryFile::diaryPath())
     , m_strings(strings)
-    , m_diary(std::make_unique<Diary>(diaryPath))
+    , m_diary(std::make_unique<Diary>(DiaryFile::diaryPath()))
 {
     // The last hundred changes can be undone: an import keeps the diary it
     // replaced, so the history is bounded rather than the session's.
@@ -173,7 +172,7 @@ void AppController::quitApplicationWithAllert()
 void AppController::fileOpen()
 {
     m_undo.clear();
-    fileAlerts().open(diaryPath);
+    fileAlerts().open();
     filtraDatiSecondoParametriPopupButton();
 }
 
@@ -192,19 +191,17 @@ void AppController::diaryChanged(const CardRef &focus)
 
 bool AppController::writeDiary()
 {
-    return fileAlerts().write(diaryPath, saveInBackground);
+    return fileAlerts().write(saveInBackground);
 }
 
 AppController::LastSave AppController::saveBeforeQuitting()
 {
-    m_diary->setPath(diaryPath);
     // The table follows the diary, sorted by the save, before anything is asked.
     return WaysOut(*m_diary, m_strings, m_window).saveBeforeQuitting([this] { filtraDatiSecondoParametriPopupButton(); });
 }
 
 void AppController::saveWithoutAsking()
 {
-    m_diary->setPath(diaryPath);
     WaysOut(*m_diary, m_strings, m_window).saveWithoutAsking(recoveryFolder, m_recovered);
     filtraDatiSecondoParametriPopupButton(); // the session may go on
 }
@@ -394,7 +391,6 @@ void AppController::fileOpenToImport()
 
 FileCommands AppController::fileCommands()
 {
-    m_diary->setPath(diaryPath);
     return FileCommands(*m_diary, m_undo, m_strings, m_window, zone, currentInstant());
 }
 

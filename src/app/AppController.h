@@ -51,9 +51,10 @@ public:
     // The diary file
     void fileSave();
     void fileOpen();
-    // Where the diary lives; the Documents folder of the home directory
-    // unless set otherwise.
-    QString diaryPath;
+    // Where the diary lives: the Documents folder of the home directory
+    // unless set otherwise before start-up.
+    const QString &diaryPath() const { return m_diary->path(); }
+    void setDiaryPath(const QString &path) { m_diary->setPath(path); }
     // Saves encode and write the file on a thread of their own (the window
     // is ready again at once; a failure is told when it comes). Off unless
     // set: a save then returns once the file is written.

@@ -14,9 +14,9 @@ DiaryFileAlerts::DiaryFileAlerts(Diary &diary, const StringTable &strings, QWidg
 {
 }
 
-void DiaryFileAlerts::open(const QString &path)
+void DiaryFileAlerts::open()
 {
-    m_diary.setPath(path);
+    const QString &path = m_diary.path();
     const DiaryFile::OpenResult result = m_diary.open();
     using Status = DiaryFile::OpenResult::Status;
     if (result.status == Status::KeptAside)
@@ -25,9 +25,9 @@ void DiaryFileAlerts::open(const QString &path)
         tellAboutFile("ALERT_DIARY_BLOCKED", "ALERT_DIARY_BLOCKED_INFO", path, result.error);
 }
 
-bool DiaryFileAlerts::write(const QString &path, bool inBackground)
+bool DiaryFileAlerts::write(bool inBackground)
 {
-    m_diary.setPath(path);
+    const QString &path = m_diary.path();
     if (!m_diary.isWritable()) {
         m_diary.save(); // sorted all the same
         tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_BLOCKED_INFO", path, QString());
@@ -45,10 +45,10 @@ void DiaryFileAlerts::tellSaveFailed(const QString &path, const QString &error) 
     tellAboutFile("ALERT_SAVE_FAILED", "ALERT_SAVE_FAILED_INFO", path, error);
 }
 
-void DiaryFileAlerts::tellAboutFile(const char *message, const char *info, const QString &path,
-                                    const QString &reason) const
+void DiaryFileAlerts::tellAboutFile(const StringTable &strings, QWidget *window, const char *message,
+                                    const char *info, const QString &path, const QString &reason)
 {
-    Dialogs::current().runAlert(m_window, m_strings.text(QString::fromLatin1(message)),
-                                m_strings.text(QString::fromLatin1(info)).arg(QDir::toNativeSeparators(path), reason),
+    Dialogs::current().runAlert(window, strings.text(QString::fromLatin1(message)),
+                                strings.text(QString::fromLatin1(info)).arg(QDir::toNativeSeparators(path), reason),
                                 {});
 }

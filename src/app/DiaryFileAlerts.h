@@ -13,15 +13,22 @@ class DiaryFileAlerts
 public:
     DiaryFileAlerts(Diary &diary, const StringTable &strings, QWidget *window);
 
-    void open(const QString &path);
+    void open();
     // Writes the diary as it stands, sorted; false when it fails.
-    bool write(const QString &path, bool inBackground);
+    bool write(bool inBackground);
     void tellSaveFailed(const QString &path, const QString &error) const;
 
+    // An alert whose text says what happened to a file: the message key's
+    // text, and the info key's with "%1" the file and "%2" the reason. Every
+    // alert about a file the program reads or writes is told this way.
+    static void tellAboutFile(const StringTable &strings, QWidget *window, const char *message, const char *info,
+                              const QString &path, const QString &reason);
+
 private:
-    // An alert whose text says what happened to a file: "%1" the file, "%2"
-    // the reason.
-    void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason) const;
+    void tellAboutFile(const char *message, const char *info, const QString &path, const QString &reason) const
+    {
+        tellAboutFile(m_strings, m_window, message, info, path, reason);
+    }
 
     Diary &m_diary;
     const StringTable &m_strings;

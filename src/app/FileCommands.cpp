@@ -1,5 +1,7 @@
 #include "app/FileCommands.h"
 
+#include "app/DiaryFileAlerts.h"
+
 #include "interchange/Interchange.h"
 #include "model/Diary.h"
 #include "model/DiaryFile.h"
@@ -37,13 +39,6 @@ FileCommands::FileCommands(Diary &diary, QUndoStack &undo, const StringTable &st
 QString FileCommands::text(const char *key) const
 {
     return m_strings.text(QString::fromLatin1(key));
-}
-
-void FileCommands::tellFailure(const char *failure, const QString &path, const QString &error) const
-{
-    const QString info = QString::fromLatin1(failure) + QStringLiteral("_INFO");
-    Dialogs::current().runAlert(m_window, text(failure),
-                                m_strings.text(info).arg(QDir::toNativeSeparators(path), error), {});
 }
 
 bool FileCommands::isNotTheDiary(const QString &path, const char *failure) const
@@ -99,7 +94,8 @@ void FileCommands::exportDiary(ZRExport::Kind kind)
         result = Interchange::exportDiary(m_diary.cards(), kind, path, m_zone);
     }
     if (!result.ok)
-        tellFailure("ALERT_EXPORT_FAILED", path, result.error);
+        DiaryFileAlerts::tellAboutFile(m_strings, m_window, "ALERT_EXPORT_FAILED", "ALERT_EXPORT_FAILED_INFO", path,
+                                       result.error);
 }
 
 void FileCommands::exportReport(const CardList &view, Trends::Unit unit, const QString &title)
@@ -127,5 +123,6 @@ void FileCommands::exportReport(const CardList &view, Trends::Unit unit, const Q
         written = TrendsReport::write(path, view, options, m_strings, &error);
     }
     if (!written)
-        tellFailure("ALERT_REPORT_FAILED", path, error);
+        DiaryFileAlerts::tellAboutFile(m_strings, m_window, "ALERT_REPORT_FAILED", "ALERT_REPORT_FAILED_INFO", path,
+                                       error);
 }

@@ -34,7 +34,6 @@ private:
     QString text(const char *key) const;
     // False, with the user told, when path is the diary's own file.
     bool isNotTheDiary(const QString &path, const char *failure) const;
-    void tellFailure(const char *failure, const QString &path, const QString &error) const;
 
     Diary &m_diary;
     QUndoStack &m_undo;

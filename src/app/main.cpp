@@ -45,8 +45,7 @@ int main(int argc, char *argv[])
     // One program per diary: a second would overwrite the first one's
     // changes.
     AppController controller(strings);
-    controller.diaryPath = diaryPath;
-    controller.diary().setPath(diaryPath);
+    controller.setDiaryPath(diaryPath);
     if (controller.diary().lock() == DiaryLock::Status::InUse) {
         const qint64 pid = controller.diary().lockHolder();
         std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n",

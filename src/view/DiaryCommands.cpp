@@ -5,55 +5,33 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <functional>
 #include <utility>
 
 namespace {
 
 // A change the Diary has made already: the stack's first redo, which comes
-// as it is pushed, has nothing left to do.
-class ChangeCommand : public QUndoCommand
+// as it is pushed, has nothing left to do. The change is given as the two
+// steps that take the diary back and forth.
+class MadeCommand : public QUndoCommand
 {
 public:
-    ChangeCommand(Diary &diary, Diary::Change change, const QString &text)
+    MadeCommand(const QString &text, std::function<void()> back, std::function<void()> forth)
         : QUndoCommand(text)
-        , m_diary(diary)
-        , m_change(std::move(change))
+        , m_back(std::move(back))
+        , m_forth(std::move(forth))
     {
     }
-    void undo() override { m_diary.revert(m_change); }
+    void undo() override { m_back(); }
     void redo() override
     {
         if (!std::exchange(m_firstRedo, false))
-            m_diary.apply(m_change);
+            m_forth();
     }
 
 private:
-    Diary &m_diary;
-    Diary::Change m_change;
-    bool m_firstRedo = true;
-};
-
-class ImportCommand : public QUndoCommand
-{
-public:
-    ImportCommand(Diary &diary, CardList before, CardList after, const QString &text)
-        : QUndoCommand(text)
-        , m_diary(diary)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
-    void undo() override { m_diary.replaceAll(m_before); }
-    void redo() override
-    {
-        if (!std::exchange(m_firstRedo, false))
-            m_diary.replaceAll(m_after);
-    }
-
-private:
-    Diary &m_diary;
-    CardList m_before;
-    CardList m_after;
+    std::function<void()> m_back;
+    std::function<void()> m_forth;
     bool m_firstRedo = true;
 };
 
@@ -69,7 +47,9 @@ QString name(const StringTable &strings, const char *verb, const Diary::Change &
 Diary::Result push(QUndoStack &stack, Diary &diary, Diary::Result result, const QString &text)
 {
     if (result.done())
-        stack.push(new ChangeCommand(diary, result.change, text));
+        stack.push(new MadeCommand(
+            text, [&diary, change = result.change] { diary.revert(change); },
+            [&diary, change = result.change] { diary.apply(change); }));
     return result;
 }
 
@@ -106,9 +86,10 @@ Diary::Result setNote(QUndoStack &stack, Diary &diary, const StringTable &string
 void importCards(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary, bool replaced)
 {
     CardList before = diary.replaceAll(newDiary);
-    auto *command = new ImportCommand(diary, std::move(before), std::move(newDiary),
-                                      strings.text(replaced ? QStringLiteral("UNDO_IMPORT_REPLACE") : QStringLiteral("UNDO_IMPORT")));
-    stack.push(command);
+    stack.push(new MadeCommand(
+        strings.text(replaced ? QStringLiteral("UNDO_IMPORT_REPLACE") : QStringLiteral("UNDO_IMPORT")),
+        [&diary, before = std::move(before)] { diary.replaceAll(before); },
+        [&diary, after = std::move(newDiary)] { diary.replaceAll(after); }));
 }
 
 } // namespace DiaryCommands

@@ -166,7 +166,7 @@ protected:
     const CardList &diaryCards() const { return controller->arrayArchive(); }
     const CardList &cardsInView() const { return controller->arrayArchiveFiltered(); }
     DiaryTableModel *tableModel() const { return controller->tableModel(); }
-    void setDiaryPath(const QString &diary) { controller->diaryPath = diary; }
+    void setDiaryPath(const QString &diary) { controller->setDiaryPath(diary); }
     void setClock(std::function<double()> clock) { controller->clock = std::move(clock); }
     void setSaveInBackground(bool background) { controller->saveInBackground = background; }
     void setExitProgram(std::function<void(int)> exit) { controller->exitProgram = std::move(exit); }
