@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 
 #include "app/CardsInView.h"
+#include "app/CommandStates.h"
 #include "app/DiaryFileAlerts.h"
 #include "app/FileCommands.h"
 #include "app/Panels.h"
@@ -22,7 +23,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QHash>
 #include <QToolBar>
 
 AppController::AppController(const StringTable &strings, QObject *parent)
@@ -58,21 +58,6 @@ QString AppController::text(const char *key) const
 double AppController::currentInstant() const
 {
     return clock ? clock() : CardDates::now();
-}
-
-CardRef AppController::selectedCard() const
-{
-    return m_cards ? m_cards->selectedCard() : nullptr;
-}
-
-const CardList &AppController::arrayArchiveFiltered() const
-{
-    return m_cards ? m_cards->cards() : m_diary->cards();
-}
-
-DiaryTableModel *AppController::tableModel() const
-{
-    return m_cards ? &m_cards->model() : nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -211,11 +196,6 @@ void AppController::tellSaveFailed(const QString &path, const QString &error)
     fileAlerts().tellSaveFailed(path, error);
 }
 
-void AppController::waitForSave()
-{
-    m_diary->waitForSave();
-}
-
 void AppController::fileSave()
 {
     writeDiary();
@@ -234,16 +214,6 @@ void AppController::filtraDatiSecondoParametriPopupButton()
 // ---------------------------------------------------------------------------
 // The table and the note panel
 
-int AppController::numberOfRowsInTableView() const
-{
-    return int(arrayArchiveFiltered().size());
-}
-
-int AppController::selectedRow() const
-{
-    return m_cards ? m_cards->selectedRow() : -1;
-}
-
 void AppController::tableViewSelectionDidChange()
 {
     refreshwindowNoteTextViewNote();
@@ -256,9 +226,6 @@ void AppController::myDoubleClickAction()
         return;
     cardEdit();
 }
-
-// ---------------------------------------------------------------------------
-// Statistics
 
 // ---------------------------------------------------------------------------
 // Trends
@@ -275,45 +242,32 @@ void AppController::exportReport()
 
 Commands::State AppController::commandState() const
 {
-    Commands::State state;
-    state.rowSelected = selectedRow() >= 0;
-    state.diaryCount = int(m_diary->cards().size());
-    state.viewCount = int(arrayArchiveFiltered().size());
-    state.editSheetVisible = m_sheets && m_sheets->editSheetVisible();
-    return state;
+    return commandStates().state();
 }
 
 bool AppController::validateToolbarItem(QAction *item)
 {
-    const Commands::State state = commandState();
-    m_window->enablePopups(Commands::popupsEnabled(state));
-    return Commands::validateToolbarItem(tagOf(item), state);
+    return commandStates().validateToolbarItem(item);
 }
 
 bool AppController::validateMenuItem(QAction *item) const
 {
-    return Commands::validateMenuItem(tagOf(item), item->text(), commandState());
+    return commandStates().validateMenuItem(item);
 }
 
 void AppController::updateCommandStates()
 {
     if (m_cards)
-        m_window->enableItems([this](QAction *item) { return validateToolbarItem(item); },
-                              [this](QAction *item) { return validateMenuItem(item); });
+        commandStates().update();
 }
 
 void AppController::toolbar(QAction *sender)
 {
-    using namespace Commands;
     const int tag = tagOf(sender);
-    if (tag == ToolbarPeriod || tag == ToolbarKind)
+    if (tag == Commands::ToolbarPeriod || tag == Commands::ToolbarKind)
         return filtraDatiSecondoParametriPopupButton();
-    static const QHash<int, int> asMenu{{ToolbarAdd, MenuNew},           {ToolbarEdit, MenuEdit},
-                                        {ToolbarRemove, MenuRemove},     {ToolbarExport, MenuExport},
-                                        {ToolbarImport, MenuImport},     {ToolbarStatistics, MenuStatistics},
-                                        {ToolbarNote, MenuNote},         {ToolbarTrends, MenuTrends}};
-    if (const auto it = asMenu.find(tag); it != asMenu.end())
-        run(*it, sender);
+    if (const int menuTag = Commands::menuTagForToolbarTag(tag); menuTag >= 0)
+        run(menuTag, sender);
 }
 
 void AppController::menuView(QAction *sender)
@@ -360,29 +314,14 @@ void AppController::changeToolbarMenuItemStatus(QAction *)
         text(m_window->toolBar()->isHidden() ? "MENU_TOOLBAR_SHOW" : "MENU_TOOLBAR_HIDE"));
 }
 
-void AppController::cardAdd()
-{
-    inizializeGUIwindowsEditWhitGlycemicCard(nullptr);
-}
-
 void AppController::cardEdit()
 {
     if (const CardRef card = selectedCard())
         inizializeGUIwindowsEditWhitGlycemicCard(card);
 }
 
-void AppController::cardRemove()
-{
-    measurementRemove();
-}
-
 // ---------------------------------------------------------------------------
 // The sheets
-
-void AppController::inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card)
-{
-    m_sheets->inizializeGUIwindowsEditWhitGlycemicCard(card);
-}
 
 void AppController::fileOpenToImport()
 {
@@ -397,4 +336,9 @@ FileCommands AppController::fileCommands()
 DiaryFileAlerts AppController::fileAlerts()
 {
     return DiaryFileAlerts(*m_diary, m_strings, m_window);
+}
+
+CommandStates AppController::commandStates() const
+{
+    return CommandStates(*m_window, *m_diary, m_cards.get(), m_sheets.get());
 }

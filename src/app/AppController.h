@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class CommandStates;
 class DiaryFileAlerts;
 class FileCommands;
 class RememberedView;
@@ -60,7 +61,7 @@ public:
     // set: a save then returns once the file is written.
     bool saveInBackground = false;
     // Returns once every save asked for is on disk (or has failed).
-    void waitForSave();
+    void waitForSave() { m_diary->waitForSave(); }
 
     // Remembered view settings
     void loadingPreference();
@@ -94,13 +95,13 @@ public:
     void filtraDatiSecondoParametriPopupButton();
 
     // The table and the note panel
-    int numberOfRowsInTableView() const;
+    int numberOfRowsInTableView() const { return int(arrayArchiveFiltered().size()); }
     void tableViewSelectionDidChange();
     void refreshwindowNoteTextViewNote() { m_cards->refreshNote(); }
     void myDoubleClickAction();
     void refreshRecordCount() { m_cards->refreshRecordCount(); }
-    int selectedRow() const;
-    DiaryTableModel *tableModel() const;
+    int selectedRow() const { return m_cards ? m_cards->selectedRow() : -1; }
+    DiaryTableModel *tableModel() const { return m_cards ? &m_cards->model() : nullptr; }
 
     // Statistics
     void calculatesStatistics() { m_cards->calculatesStatistics(); }
@@ -118,12 +119,15 @@ public:
     bool validateMenuItem(QAction *item) const;
     void viewPanel(QWidget *panel, QAction * /*menuAssociated*/) { m_panels->toggle(panel); }
     void changeToolbarMenuItemStatus(QAction *menuItem);
-    void cardAdd();
+    void cardAdd() { inizializeGUIwindowsEditWhitGlycemicCard(nullptr); }
     void cardEdit();
-    void cardRemove();
+    void cardRemove() { measurementRemove(); }
 
     // The edit sheet
-    void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card);
+    void inizializeGUIwindowsEditWhitGlycemicCard(const CardRef &card)
+    {
+        m_sheets->inizializeGUIwindowsEditWhitGlycemicCard(card);
+    }
     void windowEditButtonCancel() { m_sheets->windowEditButtonCancel(); }
     void windowEditButtonAction() { m_sheets->windowEditButtonAction(); }
 
@@ -148,7 +152,7 @@ public:
     // Every change to the diary, for Edit > Undo and Redo.
     QUndoStack &undoStack() { return m_undo; }
     // The cards in view: the diary itself when neither pop-up narrows it.
-    const CardList &arrayArchiveFiltered() const;
+    const CardList &arrayArchiveFiltered() const { return m_cards ? m_cards->cards() : m_diary->cards(); }
 
     // The reference instant of the filter (seconds since 2001) and the time
     // zone of its calendar days; the clock and the system zone unless set.
@@ -160,7 +164,7 @@ public:
 private:
     QString text(const char *key) const;
     double currentInstant() const;
-    CardRef selectedCard() const;
+    CardRef selectedCard() const { return m_cards ? m_cards->selectedCard() : nullptr; }
     // Writes the diary as it stands, sorted; tells the user when it fails.
     bool writeDiary();
     // The window follows every change of the diary.
@@ -171,6 +175,7 @@ private:
     RememberedView remembered();
     FileCommands fileCommands();
     DiaryFileAlerts fileAlerts();
+    CommandStates commandStates() const;
 
     const StringTable &m_strings;
     MainWindow *m_window = nullptr; // owned; it owns every control and panel

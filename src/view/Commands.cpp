@@ -67,4 +67,19 @@ int periodIndexForMenuTag(int tag)
     return tag >= MenuPeriodEveryday && tag <= MenuPeriodLast100 ? tag - MenuPeriodEveryday : -1;
 }
 
+int menuTagForToolbarTag(int tag)
+{
+    switch (tag) {
+    case ToolbarAdd: return MenuNew;
+    case ToolbarEdit: return MenuEdit;
+    case ToolbarRemove: return MenuRemove;
+    case ToolbarExport: return MenuExport;
+    case ToolbarImport: return MenuImport;
+    case ToolbarStatistics: return MenuStatistics;
+    case ToolbarNote: return MenuNote;
+    case ToolbarTrends: return MenuTrends;
+    default: return -1;
+    }
+}
+
 } // namespace Commands

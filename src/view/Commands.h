@@ -60,5 +60,7 @@ bool validateMenuItem(int tag, const QString &title, const State &state);
 int kindIndexForMenuTag(int tag);
 // The period index (0 to 9) a period menu item picks, or -1.
 int periodIndexForMenuTag(int tag);
+// The menu command a toolbar item runs, or -1 (the pop-ups run none).
+int menuTagForToolbarTag(int tag);
 
 } // namespace Commands
