@@ -13,6 +13,7 @@
 #include "edit/EditSheet.h"
 #include "interchange/Interchange.h"
 #include "interchange/ZRImportCsv.h"
+#include "model/Diary.h"
 #include "support/UserActions.h"
 
 #include <QCheckBox>
@@ -78,9 +79,8 @@ std::string described(const ZRGlycemicCard &card)
 }
 
 // ---------------------------------------------------------------------------
-// What the diary must hold, by the cards' contents: identifiers are left
-// out, since an edit gives a card a fresh one and a CSV import renumbers
-// every card.
+// The diary's contents whatever their order, identifiers aside, for the
+// history of undo and redo.
 
 uint64_t mix(uint64_t h, uint64_t v)
 {
@@ -109,69 +109,72 @@ bool sameContent(const ZRGlycemicCard &a, const ZRGlycemicCard &b)
     return a == other;
 }
 
-// The cards the diary must hold, by content, each as often as it is held.
+// The diary the core's own rules make of the commands given to the program,
+// kept apart from it: the program must hold exactly these cards, identifiers
+// and dates included, and the file it writes exactly what it holds.
 class ExpectedDiary
 {
 public:
     void assign(const CardList &cards)
     {
-        m_entries.clear();
+        CardList copies;
+        copies.reserve(cards.size());
         for (const CardRef &c : cards)
-            add(*c);
+            copies.push_back(std::make_shared<ZRGlycemicCard>(*c));
+        m_diary.replaceAll(std::move(copies));
     }
-    void add(const ZRGlycemicCard &card)
+    const CardList &cards() const { return m_diary.cards(); }
+
+    void add(const ZRGlycemicCard &card, double now) { expectDone(m_diary.add(card, now), card); }
+    void edit(const ZRGlycemicCard &old, const ZRGlycemicCard &card, double now)
     {
-        Entry &entry = m_entries[contentHash(card)];
-        if (entry.count > 0 && !sameContent(entry.card, card))
-            ADD_FAILURE() << "two contents of one hash:\n" << described(entry.card) << described(card);
-        entry.card = card;
-        ++entry.count;
+        expectDone(m_diary.edit(held(old), card, now), old);
     }
-    // False when the diary holds no card of that content.
-    bool remove(const ZRGlycemicCard &card)
-    {
-        const auto it = m_entries.find(contentHash(card));
-        if (it == m_entries.end() || !sameContent(it->second.card, card))
-            return false;
-        if (--it->second.count == 0)
-            m_entries.erase(it);
-        return true;
-    }
-    std::vector<ZRGlycemicCard> cards() const
-    {
-        std::vector<ZRGlycemicCard> out;
-        for (const auto &[hash, entry] : m_entries)
-            out.insert(out.end(), entry.count, entry.card);
-        return out;
-    }
-    // Empty when the cards hold the same contents, each as many times;
-    // otherwise the first that differs.
+    void remove(const ZRGlycemicCard &card) { expectDone(m_diary.remove(held(card)), card); }
+    void setNote(const ZRGlycemicCard &card, const QString &note) { expectDone(m_diary.setNote(held(card), note), card); }
+    void replaceAll(const CardList &cards) { assign(cards); }
+
+    // Empty when the cards are these, each once; otherwise the first that
+    // differs.
     std::string differences(const CardList &cards) const
     {
-        std::unordered_map<uint64_t, std::pair<size_t, const ZRGlycemicCard *>> held;
-        for (const CardRef &c : cards) {
-            auto &[count, card] = held[contentHash(*c)];
-            ++count;
-            card = c.get();
+        std::unordered_map<uint64_t, const ZRGlycemicCard *> held;
+        for (const CardRef &c : cards)
+            if (!held.emplace(c->idCard(), c.get()).second)
+                return "identifier " + std::to_string(c->idCard()) + " held twice";
+        for (const CardRef &c : m_diary.cards()) {
+            const auto it = held.find(c->idCard());
+            if (it == held.end())
+                return "expected but not held:\n" + described(*c);
+            if (!(*it->second == *c))
+                return "expected:\n" + described(*c) + "held:\n" + described(*it->second);
         }
-        for (const auto &[hash, entry] : m_entries) {
-            const auto it = held.find(hash);
-            if (it == held.end() || it->second.first != entry.count || !sameContent(entry.card, *it->second.second))
-                return "expected " + std::to_string(entry.count) + "x, held "
-                       + std::to_string(it == held.end() ? 0 : it->second.first) + "x:\n" + described(entry.card);
-        }
-        for (const auto &[hash, h] : held)
-            if (!m_entries.count(hash))
-                return "held but not expected:\n" + described(*h.second);
+        if (cards.size() != m_diary.cards().size())
+            return std::to_string(cards.size()) + " cards held, " + std::to_string(m_diary.cards().size())
+                   + " expected";
         return {};
     }
 
 private:
-    struct Entry {
-        ZRGlycemicCard card;
-        size_t count = 0;
-    };
-    std::unordered_map<uint64_t, Entry> m_entries;
+    CardRef held(const ZRGlycemicCard &card) const
+    {
+        for (const CardRef &c : m_diary.cards())
+            if (c->idCard() == card.idCard())
+                return c;
+        ADD_FAILURE() << "the rules' diary holds no card " << card.idCard() << ":\n" << described(card);
+        return nullptr;
+    }
+    // Each change is saved, and a save puts the diary in its order.
+    void expectDone(const Diary::Result &result, const ZRGlycemicCard &card)
+    {
+        EXPECT_TRUE(result.done()) << "the rules refuse (" << int(result.refusal) << "):\n" << described(card);
+        CardList sorted = m_diary.cards();
+        ZRImport::sortForMeasuramentDateArray(&sorted);
+        m_diary.replaceAll(std::move(sorted));
+    }
+
+    // Never saved: the path names nothing.
+    Diary m_diary{QString()};
 };
 
 // The card as the default CSV layout gives it back: whole seconds, every
@@ -239,7 +242,7 @@ protected:
     void checkProgramHoldsTheExpectedDiary()
     {
         const std::string diff = expected.differences(diaryCards());
-        ASSERT_TRUE(diff.empty()) << "the diary the program holds (identifiers aside):\n" << diff;
+        ASSERT_TRUE(diff.empty()) << "the diary the program holds:\n" << diff;
         // The table shows cards of the diary itself, never of a list a
         // command left behind.
         const CardList &diary = diaryCards();
@@ -378,7 +381,7 @@ protected:
         }
         click(control<QPushButton>("windowEditButtonAction"));
         ASSERT_FALSE(sheet->isVisible()) << "the sheet refused:\n" << described(want);
-        expected.add(want);
+        expected.add(want, now);
         saved = true;
     }
 
@@ -427,8 +430,7 @@ protected:
                                                : want.glycemiaValue() > 0.0f;
         if (storable) {
             ASSERT_FALSE(sheet->isVisible()) << "the sheet refused:\n" << described(want);
-            ASSERT_TRUE(expected.remove(*old)) << "the card edited was not expected:\n" << described(*old);
-            expected.add(want);
+            expected.edit(*old, want, now);
             saved = true;
         } else {
             // A card that came in with no value is kept until one is typed.
@@ -452,10 +454,7 @@ protected:
             return; // a note of several lines
         const QString notes = note().replace(QLatin1Char('\n'), QLatin1Char(' ')) + QStringLiteral(" #%1").arg(commandNumber);
         ASSERT_TRUE(model->setData(cell, notes, Qt::EditRole));
-        ZRGlycemicCard want = *old;
-        want.setNotes(notes);
-        ASSERT_TRUE(expected.remove(*old));
-        expected.add(want);
+        expected.setNote(*old, notes);
         saved = true;
     }
 
@@ -478,7 +477,7 @@ protected:
             ASSERT_FALSE(sheet->isVisible());
         } else if (chance(0.85)) {
             click(control<QPushButton>("windowDeleteButtonRemove"));
-            ASSERT_TRUE(expected.remove(*card)) << "the card removed was not expected:\n" << described(*card);
+            expected.remove(*card);
             saved = true;
         } else {
             click(control<QPushButton>("windowDeleteButtonCancel"));
@@ -520,8 +519,8 @@ protected:
     {
         std::vector<ZRGlycemicCard> incoming = newCsvCards(1 + below(8));
         if (replace) {
-            for (const ZRGlycemicCard &c : expected.cards())
-                incoming.push_back(asWritten(c));
+            for (const CardRef &c : expected.cards())
+                incoming.push_back(asWritten(*c));
             std::shuffle(incoming.begin(), incoming.end(), rng);
         }
         CardList list;
@@ -543,11 +542,14 @@ protected:
             ASSERT_TRUE(clickToolbar("csvImport"));
         else
             control<QAction>("menuImport")->trigger();
+        // The rules' diary takes the same file the same way; every card of it
+        // is new to the diary.
+        const size_t before = replace ? 0 : expected.cards().size();
+        const Interchange::ImportResult rules = Interchange::importFile(file, expected.cards(), replace, kRome, now);
         QFile::remove(file);
-        if (replace)
-            expected = {};
-        for (const ZRGlycemicCard &c : incoming)
-            expected.add(c);
+        ASSERT_TRUE(rules.imported()) << rules.message.toStdString();
+        ASSERT_EQ(rules.newDiary.size(), before + incoming.size());
+        expected.replaceAll(rules.newDiary);
         saved = true;
     }
 
@@ -744,7 +746,7 @@ TEST_F(LongUseTest, RandomCommandsOnALargeDiaryKeepTheFileAndTheProgramInStep)
     const std::optional<CardList> last = DiaryFile::read(path, nullptr);
     ASSERT_TRUE(last.has_value());
     const std::string diff = expected.differences(*last);
-    EXPECT_TRUE(diff.empty()) << "the file the run left (identifiers aside):\n" << diff;
+    EXPECT_TRUE(diff.empty()) << "the file the run left:\n" << diff;
 
     std::cout << "long use: commands of each kind:";
     for (const auto &[kind, n] : counts)
