@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-charts-dev libqt6opengl6-dev libgl-dev libqt6sql6-sqlite
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
   python3 xvfb xauth
   desktop-file-utils appstream clang-format

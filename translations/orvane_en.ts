@@ -567,10 +567,6 @@
         <translation>Nothing was imported.</translation>
     </message>
     <message>
-        <source>IMPORT_NOT_IMPORTABLE</source>
-        <translation>Only .csv and .orv files can be imported.</translation>
-    </message>
-    <message>
         <extracomment>%1 the system's reason.</extracomment>
         <source>IMPORT_UNREADABLE</source>
         <translation>The file cannot be read (%1).</translation>

@@ -567,10 +567,6 @@
         <translation>Non è stato importato nulla.</translation>
     </message>
     <message>
-        <source>IMPORT_NOT_IMPORTABLE</source>
-        <translation>Si possono importare solo file .csv e .orv.</translation>
-    </message>
-    <message>
         <extracomment>%1 the system's reason.</extracomment>
         <source>IMPORT_UNREADABLE</source>
         <translation>Il file non può essere letto (%1).</translation>

@@ -84,18 +84,6 @@ std::optional<QByteArray> readBounded(const QString &path, qint64 limit, QString
 
 } // namespace
 
-FileKind fileKindForPath(const QString &path)
-{
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QStringView extension = dot < 0 ? QStringView(name) : QStringView(name).sliced(dot + 1);
-    if (extension == QLatin1String("csv"))
-        return FileKind::Csv;
-    if (extension == QLatin1String("orv"))
-        return FileKind::Diary;
-    return FileKind::Other;
-}
-
 QString ImportResult::warning() const
 {
     return notImported > 0 ? ZRImport::notImportedMessage(notImported) : QString();
@@ -155,18 +143,28 @@ ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, 
     return accepted(std::move(joined), added, 0);
 }
 
+FileSource sourceOfFile(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    if (file.peek(8) == QByteArrayLiteral("bplist00"))
+        return {FileSource::Kind::Diary};
+    const ForeignFormat::Format format = ForeignFormat::detect(file);
+    if (format != ForeignFormat::Format::Unknown)
+        return {FileSource::Kind::Foreign, format};
+    return {};
+}
+
 ImportResult importFile(const QString &path, const CardList &diary, bool replace, const QTimeZone &zone,
                         double now)
 {
-    const FileKind kind = fileKindForPath(path);
-    if (kind == FileKind::Other)
-        return refused(diary, Outcome::NotImportable, "IMPORT_NOT_IMPORTABLE",
-                       "only .csv and .orv files can be imported.");
     QString why;
-    if (kind == FileKind::Diary) {
-        if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-            return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0,
-                           QStringLiteral("it is not a file"));
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0,
+                       QStringLiteral("it is not a file"));
+    // What the file is comes from its content, never its name.
+    if (sourceOfFile(path).kind == FileSource::Kind::Diary) {
         const std::optional<CardList> cards = DiaryFile::read(path, &why);
         if (!cards)
             return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interchange/ZRExport.h"
+#include "interchange/foreign/ForeignFormat.h"
 #include "model/ZRGlycemicCard.h"
 
 #include <QByteArray>
@@ -12,9 +13,15 @@
 // results say what happened and carry the texts to tell.
 namespace Interchange {
 
-// What a file is taken for, by its extension (exactly "csv" or "orv").
-enum class FileKind { Csv, Diary, Other };
-FileKind fileKindForPath(const QString &path);
+// What a file holds, from its content: a diary file, one of the files of
+// other programs the import reads, or else (also when it cannot be opened)
+// a CSV file in one of the diary's layouts or nothing the import reads.
+struct FileSource {
+    enum class Kind { OwnCsv, Diary, Foreign };
+    Kind kind = Kind::OwnCsv;
+    ForeignFormat::Format format = ForeignFormat::Format::Unknown;
+};
+FileSource sourceOfFile(const QString &path);
 
 struct ImportResult {
     enum class Outcome {
@@ -23,7 +30,6 @@ struct ImportResult {
         Unreadable,      // the file could not be read (or is not a diary file)
         NotUtf8,         // a CSV file that is not UTF-8 text
         NotRecognised,   // a CSV file in neither layout
-        NotImportable,   // neither a .csv nor an .orv file
     };
     Outcome outcome = Outcome::Unreadable;
     // Imported: the new diary, newest measurement first. Otherwise the diary
@@ -45,8 +51,9 @@ struct ImportResult {
     QString warning() const;
 };
 
-// The import command once its questions are answered: the file to import
-// and whether its cards replace the diary (true) or join it. CSV cards are
+// The import command of a diary file or one of the diary's CSV layouts
+// (told apart by content) once its questions are answered: the file to
+// import and whether its cards replace the diary (true) or join it. CSV cards are
 // appended and the whole diary renumbered; a diary file's cards keep their
 // identifiers and, when joining, only those the diary does not know are
 // taken (dates of the diary after now, the moment of the import, do not

@@ -176,8 +176,10 @@ TEST_F(ImportFile, NothingImportedLeavesTheDiaryAsItWas)
         {"rejected.csv", header + "1;;;;;;;;;;1;1\r1;a;;b;;;;;;;1;1\r", Outcome::NothingImported},
         {"garbage.orv", "bplist00 but not really", Outcome::Unreadable},
         {"empty.orv", KeyedArchive::encodeDiary({}), Outcome::NothingImported},
-        {"notes.txt", header, Outcome::NotImportable}, {"upper.CSV", header, Outcome::NotImportable},
-        {"csv", header, Outcome::NothingImported}, // the whole name is the extension
+        // What a file is comes from its content, whatever its name.
+        {"notes.txt", header, Outcome::NothingImported}, {"upper.CSV", header, Outcome::NothingImported},
+        {"diary.csv", KeyedArchive::encodeDiary({}), Outcome::NothingImported},
+        {"csv", header, Outcome::NothingImported},
         {"absent.csv", {}, Outcome::Unreadable}, {"absent.orv", {}, Outcome::Unreadable},
         {"pipe.csv", {}, Outcome::Unreadable}, {"folder.csv", {}, Outcome::Unreadable},
         {"folder.orv", {}, Outcome::Unreadable}};

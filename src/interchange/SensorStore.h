@@ -1,0 +1,65 @@
+#pragma once
+
+#include "interchange/foreign/ForeignFormat.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The continuous sensor readings, kept apart from the diary's cards in an
+// SQLite database beside the diary file ("Orvane.orv" has
+// "Orvane.sensors.sqlite"): one reading per second, in whole mg/dL. The
+// file is made by the first import that brings readings; until something
+// asks for readings nothing is opened. Every change is one transaction: a
+// change that fails leaves the file as it was.
+class SensorStore
+{
+public:
+    using Reading = ForeignFormat::SensorReading;
+
+    // The store that goes with the diary file at diaryPath.
+    static QString pathForDiary(const QString &diaryPath);
+
+    explicit SensorStore(QString path);
+    ~SensorStore();
+    SensorStore(const SensorStore &) = delete;
+    SensorStore &operator=(const SensorStore &) = delete;
+
+    const QString &path() const { return m_path; }
+    bool exists() const;
+    // Why the last operation failed, with the file's path.
+    const QString &error() const { return m_error; }
+
+    // The instants (seconds since 1970) of the readings held in [from, to],
+    // oldest first; empty when there is no store yet. nullopt (error() says
+    // why) when the file cannot be read.
+    std::optional<std::vector<int64_t>> instantsBetween(int64_t from, int64_t to);
+    // The readings held in [from, to], oldest first; the same failures.
+    std::optional<std::vector<Reading>> readings(int64_t from = INT64_MIN, int64_t to = INT64_MAX);
+    std::optional<int64_t> count();
+
+    // Adds readings, none of whose instants the store holds (nor two of
+    // them one instant), in one transaction that stays open until commit()
+    // or rollback(): the caller writes what goes with them meanwhile. The
+    // file is made when missing. False (error() says why, nothing changed)
+    // when it cannot be written.
+    bool beginAdding(const std::vector<Reading> &readings);
+    bool commit();
+    void rollback();
+    // Removes the readings at these instants, in one transaction (taking an
+    // import back).
+    bool remove(const std::vector<int64_t> &instants);
+
+private:
+    bool open(bool create);
+    bool fail(const QString &what);
+    void close();
+
+    QString m_path;
+    QString m_connection;
+    QString m_error;
+    bool m_inTransaction = false;
+    bool m_created = false; // by the change under way
+};
