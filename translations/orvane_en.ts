@@ -919,5 +919,94 @@ Import the file (File ▸ Import…) to bring them back into the diary.</transla
         <source>FILTER_CSV</source>
         <translation>CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>BUTTON_IMPORT</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <extracomment>Shown while a file is read. %1 the file's name.</extracomment>
+        <source>IMPORT_READING</source>
+        <translation>Reading “%1”…</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_SUMMARY</source>
+        <translation>Import from %1?</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_SUMMARY_NOTHING_NEW</source>
+        <translation>Everything in this %1 file is already in the diary.</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 dates.</extracomment>
+        <source>IMPORT_SUMMARY_SPAN</source>
+        <translation>From %1 to %2.</translation>
+    </message>
+    <message>
+        <source>IMPORT_SUMMARY_NEW</source>
+        <translation>New: %1 measurements, %2 insulin doses, %3 sensor readings.</translation>
+    </message>
+    <message>
+        <source>IMPORT_SUMMARY_KNOWN</source>
+        <translation>Already in the diary: %1 cards, %2 sensor readings.</translation>
+    </message>
+    <message>
+        <extracomment>%1 a list such as "88 carbohydrates, 2 notes".</extracomment>
+        <source>IMPORT_SUMMARY_SKIPPED</source>
+        <translation>Left out: %1.</translation>
+    </message>
+    <message>
+        <extracomment>Followed by the first lines with their numbers.</extracomment>
+        <source>IMPORT_SUMMARY_NOT_UNDERSTOOD</source>
+        <translation>Not understood: %1 records. The first:</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_BINARY</source>
+        <translation>The file is not text.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_UNKNOWN</source>
+        <translation>The file is in none of the layouts the program reads.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_FOREIGN_UNSUPPORTED</source>
+        <translation>This version of %1 files is not read.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_TRUNCATED</source>
+        <translation>The file stops in the middle of a record.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_JUNK</source>
+        <translation>After its header the file holds nothing that can be read.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_BAD_DATE</source>
+        <translation>The file holds a date or time that does not exist.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_TOO_LONG</source>
+        <translation>A line of the file is too long.</translation>
+    </message>
+    <message>
+        <extracomment>%1 a size such as "1 GiB".</extracomment>
+        <source>IMPORT_FOREIGN_TOO_LARGE</source>
+        <translation>The file is larger than %1.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_NOTHING</source>
+        <translation>Nothing in the file could be read as measurements, doses or sensor readings.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_WRITE_FAILED</source>
+        <translation>The diary or the sensor readings could not be written: nothing was imported.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>IMPORT_FOREIGN_WRITE_FAILED_INFO</source>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 </TS>

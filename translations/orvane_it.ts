@@ -919,5 +919,94 @@ Importa il file (Archivio ▸ Importa…) per riportarle nell'archivio.</transla
         <source>FILTER_CSV</source>
         <translation>CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>BUTTON_IMPORT</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <extracomment>Shown while a file is read. %1 the file's name.</extracomment>
+        <source>IMPORT_READING</source>
+        <translation>Lettura di “%1”…</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_SUMMARY</source>
+        <translation>Importare da %1?</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_SUMMARY_NOTHING_NEW</source>
+        <translation>Tutto ciò che c'è in questo file di %1 è già nel diario.</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 dates.</extracomment>
+        <source>IMPORT_SUMMARY_SPAN</source>
+        <translation>Dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>IMPORT_SUMMARY_NEW</source>
+        <translation>Nuovi: %1 misurazioni, %2 dosi di insulina, %3 letture del sensore.</translation>
+    </message>
+    <message>
+        <source>IMPORT_SUMMARY_KNOWN</source>
+        <translation>Già nel diario: %1 schede, %2 letture del sensore.</translation>
+    </message>
+    <message>
+        <extracomment>%1 a list such as "88 carbohydrates, 2 notes".</extracomment>
+        <source>IMPORT_SUMMARY_SKIPPED</source>
+        <translation>Tralasciati: %1.</translation>
+    </message>
+    <message>
+        <extracomment>Followed by the first lines with their numbers.</extracomment>
+        <source>IMPORT_SUMMARY_NOT_UNDERSTOOD</source>
+        <translation>Non compresi: %1 record. I primi:</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_BINARY</source>
+        <translation>Il file non è testo.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_UNKNOWN</source>
+        <translation>Il file non è in nessuno dei formati che il programma legge.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the program that wrote the file.</extracomment>
+        <source>IMPORT_FOREIGN_UNSUPPORTED</source>
+        <translation>Questa versione dei file di %1 non viene letta.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_TRUNCATED</source>
+        <translation>Il file si interrompe a metà di un record.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_JUNK</source>
+        <translation>Dopo l'intestazione il file non contiene nulla di leggibile.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_BAD_DATE</source>
+        <translation>Il file contiene una data o un'ora che non esiste.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_TOO_LONG</source>
+        <translation>Una riga del file è troppo lunga.</translation>
+    </message>
+    <message>
+        <extracomment>%1 a size such as "1 GiB".</extracomment>
+        <source>IMPORT_FOREIGN_TOO_LARGE</source>
+        <translation>Il file è più grande di %1.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_NOTHING</source>
+        <translation>Nel file non c'è nulla che si possa leggere come misurazioni, dosi o letture del sensore.</translation>
+    </message>
+    <message>
+        <source>IMPORT_FOREIGN_WRITE_FAILED</source>
+        <translation>Non è stato possibile scrivere il diario o le letture del sensore: non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the file, %2 the reason.</extracomment>
+        <source>IMPORT_FOREIGN_WRITE_FAILED_INFO</source>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 </TS>

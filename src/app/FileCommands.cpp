@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include "app/DiaryFileAlerts.h"
+#include "app/ImportForeign.h"
 
 #include "interchange/Interchange.h"
 #include "model/Diary.h"
@@ -53,10 +54,17 @@ bool FileCommands::isNotTheDiary(const QString &path, const char *failure) const
 
 void FileCommands::importFile()
 {
-    const QString path = Dialogs::current().openFile(m_window, text("PANEL_IMPORT"), QDir::homePath(),
-                                                     {QStringLiteral("csv"), QStringLiteral("orv")});
+    const QString path = Dialogs::current().openFile(
+        m_window, text("PANEL_IMPORT"), QDir::homePath(),
+        {QStringLiteral("csv"), QStringLiteral("orv"), QStringLiteral("json"), QStringLiteral("txt")});
     if (path.isEmpty())
         return;
+    // Another program's file is read first and told as a summary; the
+    // diary's own files are asked about as they always were.
+    if (Interchange::sourceOfFile(path).kind == Interchange::FileSource::Kind::Foreign) {
+        ImportForeign(m_diary, m_undo, m_strings, m_window, m_zone, m_now).run(path);
+        return;
+    }
     const bool replace = Dialogs::current().runAlert(m_window, text("ALLERT_TEXT_MESSAGE_IMPORT"), QString(),
                                                      {text("BUTTON_YES"), text("BUTTON_NO")})
                          == Dialogs::kFirstButton;

@@ -74,7 +74,7 @@ void SensorStore::close()
 
 bool SensorStore::fail(const QString &what)
 {
-    m_error = QStringLiteral("%1: %2").arg(m_path, what);
+    m_reason = what;
     return false;
 }
 
@@ -201,7 +201,7 @@ std::optional<int64_t> SensorStore::count()
 
 bool SensorStore::beginAdding(const std::vector<Reading> &readings)
 {
-    m_error.clear();
+    m_reason.clear();
     if (m_inTransaction)
         return fail(QStringLiteral("a change is already under way"));
     // A store opened to be read is opened again to be written.
@@ -278,7 +278,7 @@ void SensorStore::rollback()
 
 bool SensorStore::remove(const std::vector<int64_t> &instants)
 {
-    m_error.clear();
+    m_reason.clear();
     if (instants.empty())
         return true;
     if (m_inTransaction)

@@ -29,8 +29,9 @@ public:
 
     const QString &path() const { return m_path; }
     bool exists() const;
-    // Why the last operation failed, with the file's path.
-    const QString &error() const { return m_error; }
+    // Why the last operation failed, with the file's path; and without it.
+    QString error() const { return QStringLiteral("%1: %2").arg(m_path, m_reason); }
+    const QString &reason() const { return m_reason; }
 
     // The instants (seconds since 1970) of the readings held in [from, to],
     // oldest first; empty when there is no store yet. nullopt (error() says
@@ -59,7 +60,7 @@ private:
 
     QString m_path;
     QString m_connection;
-    QString m_error;
+    QString m_reason;
     bool m_inTransaction = false;
     bool m_created = false; // by the change under way
 };

@@ -3,7 +3,10 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 Dialogs *g_installed = nullptr;
@@ -62,4 +65,42 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &title, const QString
                             const QString &suggestedName, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, title, startFolder + QLatin1Char('/') + suggestedName, filter);
+}
+
+Dialogs::Progress::~Progress() = default;
+
+namespace {
+
+class QtProgress : public Dialogs::Progress
+{
+public:
+    QtProgress(QWidget *parent, const QString &text, const QString &cancelText, qint64 total)
+        : m_dialog(text, cancelText, 0, kSteps, parent)
+        , m_total(std::max<qint64>(1, total))
+    {
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(400);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+    bool advance(qint64 done) override
+    {
+        // A modal progress dialog handles the events, Cancel among them, as
+        // its value is set.
+        m_dialog.setValue(int(std::clamp<qint64>(done * kSteps / m_total, 0, kSteps - 1)));
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    static constexpr int kSteps = 1000;
+    QProgressDialog m_dialog;
+    qint64 m_total;
+};
+
+} // namespace
+
+std::unique_ptr<Dialogs::Progress> QtDialogs::showProgress(QWidget *parent, const QString &text,
+                                                           const QString &cancelText, qint64 total)
+{
+    return std::make_unique<QtProgress>(parent, text, cancelText, total);
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QWidget;
 
 // Every modal question the program asks goes through here: alerts, the open
@@ -37,6 +39,18 @@ public:
     virtual QString saveFile(QWidget *parent, const QString &title, const QString &startFolder,
                              const QString &suggestedName, const QString &filter) = 0;
 
+    // Long work under way: shows how far it has come (once it has taken a
+    // moment) with a Cancel button, until the object goes.
+    class Progress
+    {
+    public:
+        virtual ~Progress();
+        // done of the total given; false once the user has cancelled.
+        virtual bool advance(qint64 done) = 0;
+    };
+    virtual std::unique_ptr<Progress> showProgress(QWidget *parent, const QString &text, const QString &cancelText,
+                                                   qint64 total) = 0;
+
     // The dialogs in use; the Qt dialogs unless others were installed.
     static Dialogs &current();
     // Installs dialogs (not owned); nullptr puts the Qt dialogs back.
@@ -53,4 +67,6 @@ public:
                      const QStringList &extensions) override;
     QString saveFile(QWidget *parent, const QString &title, const QString &startFolder, const QString &suggestedName,
                      const QString &filter) override;
+    std::unique_ptr<Progress> showProgress(QWidget *parent, const QString &text, const QString &cancelText,
+                                           qint64 total) override;
 };

@@ -1,11 +1,13 @@
 #include "view/DiaryCommands.h"
 
+#include "interchange/SensorStore.h"
 #include "text/StringTable.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -90,6 +92,37 @@ void importCards(QUndoStack &stack, Diary &diary, const StringTable &strings, Ca
         strings.text(replaced ? QStringLiteral("UNDO_IMPORT_REPLACE") : QStringLiteral("UNDO_IMPORT")),
         [&diary, before = std::move(before)] { diary.replaceAll(before); },
         [&diary, after = std::move(newDiary)] { diary.replaceAll(after); }));
+}
+
+void importForeign(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary,
+                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings)
+{
+    const bool cards = newDiary.size() != diary.cards().size();
+    if (!cards && readings.empty())
+        return;
+    CardList before = cards ? diary.replaceAll(newDiary) : CardList();
+    auto shared = std::make_shared<const std::vector<ForeignFormat::SensorReading>>(std::move(readings));
+    auto back = [&diary, cards, before = std::move(before), storePath, shared] {
+        if (!shared->empty()) {
+            std::vector<int64_t> instants;
+            instants.reserve(shared->size());
+            for (const ForeignFormat::SensorReading &r : *shared)
+                instants.push_back(r.time);
+            SensorStore(storePath).remove(instants);
+        }
+        if (cards)
+            diary.replaceAll(before);
+    };
+    auto forth = [&diary, cards, after = std::move(newDiary), storePath, shared] {
+        if (!shared->empty()) {
+            SensorStore store(storePath);
+            if (store.beginAdding(*shared))
+                store.commit();
+        }
+        if (cards)
+            diary.replaceAll(after);
+    };
+    stack.push(new MadeCommand(strings.text(QStringLiteral("UNDO_IMPORT")), std::move(back), std::move(forth)));
 }
 
 } // namespace DiaryCommands

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "interchange/foreign/ForeignFormat.h"
 #include "model/Diary.h"
 
 #include <QString>
+
+#include <vector>
 
 class QUndoStack;
 class StringTable;
@@ -25,5 +28,10 @@ Diary::Result setNote(QUndoStack &stack, Diary &diary, const StringTable &string
                       const QString &note);
 // The diary replaced by what an import made of it.
 void importCards(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary, bool replaced);
+// An import of another program's file, already written: the diary (when
+// cards came in) replaced by newDiary, and the readings added to the store
+// at storePath. Undo takes both back; redo brings both again.
+void importForeign(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary,
+                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings);
 
 } // namespace DiaryCommands

@@ -403,7 +403,8 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
     control<QAction>("csvImport")->trigger();
     EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_IMPORT")));
-    EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv")}));
+    EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv"), QStringLiteral("json"),
+                                                    QStringLiteral("txt")}));
     ASSERT_EQ(dialogs.alerts.size(), 1);
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
     EXPECT_EQ(dialogs.alerts[0].buttons,

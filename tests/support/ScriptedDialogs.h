@@ -9,6 +9,16 @@
 // asked. Installed for as long as it lives.
 class ScriptedDialogs : public Dialogs
 {
+    class ScriptedProgress : public Progress
+    {
+    public:
+        explicit ScriptedProgress(int cancelAfter) : m_left(cancelAfter) {}
+        bool advance(qint64) override { return m_left < 0 || m_left-- > 0; }
+
+    private:
+        int m_left;
+    };
+
 public:
     struct Alert {
         QString message;
@@ -27,6 +37,10 @@ public:
 
     QList<Alert> alerts;
     int panelsShown = 0;
+    // The texts of the progress shown, and how many steps of progress go by
+    // before the user cancels (-1: never).
+    QStringList progressTexts;
+    int cancelProgressAfter = -1;
     // What the last panel was opened with.
     QString panelTitle;
     QString panelFilter;
@@ -48,6 +62,11 @@ public:
         panelFolder = folder;
         panelExtensions = extensions;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+    std::unique_ptr<Progress> showProgress(QWidget *, const QString &text, const QString &, qint64) override
+    {
+        progressTexts << text;
+        return std::make_unique<ScriptedProgress>(cancelProgressAfter);
     }
     QString saveFile(QWidget *, const QString &title, const QString &folder, const QString &suggestedName,
                      const QString &filter) override

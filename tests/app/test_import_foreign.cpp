@@ -1,0 +1,206 @@
+// The import command given other programs' files: what it reads is told
+// before anything changes, then the diary and the sensor store beside it
+// change together, and Edit > Undo takes the whole import back.
+#include "app/MainWindowFixture.h"
+#include "interchange/SensorStore.h"
+#include "interchange/foreign/ForeignFormat.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSamples = QStringLiteral(ORVANE_TESTS_DIR "/data/formats/");
+
+// The counts a sample's expected file gives for a first import.
+struct FirstImport {
+    int cardsAdded = -1, sensorAdded = -1;
+};
+
+FirstImport firstImportOf(const QString &stem)
+{
+    const QString text = QString::fromUtf8(testsupport::readFile(kSamples + stem + QStringLiteral(".expected.md")));
+    static const QRegularExpression counts(QStringLiteral("first time: `cardsAdded` (\\d+).*?`sensorAdded` (\\d+)"));
+    const QRegularExpressionMatch m = counts.match(text);
+    return m.hasMatch() ? FirstImport{m.captured(1).toInt(), m.captured(2).toInt()} : FirstImport{};
+}
+
+class ImportForeignTest : public MainWindowTest
+{
+protected:
+    QString storePath() const { return SensorStore::pathForDiary(path); }
+    QByteArray storeBytes() const { return QFileInfo::exists(storePath()) ? testsupport::readFile(storePath()) : "none"; }
+    QByteArray diaryBytes() const { return testsupport::readFile(path); }
+    int64_t storeCount() const { return SensorStore(storePath()).count().value_or(-1); }
+
+    // File > Import of the file, the summary answered with its first
+    // button (Import) or its second (Cancel).
+    void import(const QString &file, bool answerImport = true)
+    {
+        dialogs.fileAnswers << file;
+        dialogs.alertAnswers << (answerImport ? Dialogs::kFirstButton : Dialogs::kFirstButton + 1);
+        control<QAction>("menuImport")->trigger();
+        controller->waitForSave();
+    }
+
+    // What the reader makes of the file by itself.
+    ForeignFormat::ReadResult readDirectly(const QString &file) const
+    {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        ForeignFormat::ReadOptions options;
+        options.zone = kRome;
+        options.importTime = rome("2026-03-11T23:45:00");
+        return ForeignFormat::read(f, options);
+    }
+};
+
+class EverySample : public ImportForeignTest, public testing::WithParamInterface<const char *>
+{
+};
+
+// Each sample: the summary first, then exactly the reader's cards in the
+// diary (fresh identifiers, created at the moment of the import) and its
+// readings in the store; the same file again adds nothing; undo and redo
+// take the whole import back and bring it again.
+TEST_P(EverySample, IsToldThenImportedOnceAndUndoneWhole)
+{
+    const QString stem = QString::fromLatin1(GetParam());
+    const QString csv = kSamples + stem + QStringLiteral(".csv");
+    const QString file = QFileInfo::exists(csv) ? csv : kSamples + stem + QStringLiteral(".json");
+    const FirstImport expected = firstImportOf(stem);
+    ASSERT_GE(expected.cardsAdded, 0) << "no counts in the expected file";
+    writeDiary({});
+    start();
+    const QByteArray emptyDiary = diaryBytes();
+
+    import(file);
+    const ForeignFormat::ReadResult direct = readDirectly(file);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message,
+              QStringLiteral("Import from %1?").arg(ForeignFormat::formatName(direct.format)));
+    EXPECT_EQ(dialogs.alerts[0].buttons, (QStringList{QStringLiteral("Import"), QStringLiteral("Cancel")}));
+    EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(QStringLiteral("sensor readings")));
+    EXPECT_EQ(dialogs.progressTexts.size(), 1);
+
+    ASSERT_EQ(int(diaryCards().size()), expected.cardsAdded);
+    ASSERT_EQ(diaryCards().size(), direct.cards.size());
+    for (const CardRef &c : diaryCards()) {
+        EXPECT_NE(c->idCard(), 0u);
+        EXPECT_EQ(c->dateCreation(), rome("2026-03-11T23:45:00"));
+        const bool fromTheFile = std::any_of(direct.cards.begin(), direct.cards.end(), [&](const CardRef &d) {
+            ZRGlycemicCard copy = *d;
+            copy.setIdCard(c->idCard());
+            return copy == *c;
+        });
+        EXPECT_TRUE(fromTheFile) << testsupport::expectedText({c}).toStdString();
+    }
+    EXPECT_EQ(storeCount(), expected.sensorAdded);
+    if (expected.sensorAdded > 0) {
+        EXPECT_EQ(*SensorStore(storePath()).readings(), direct.readings);
+    }
+    const QByteArray diaryAfter = diaryBytes(), storeAfter = storeBytes();
+    EXPECT_EQ(DiaryFile::read(path, nullptr)->size(), diaryCards().size());
+
+    // Again: told that everything is known, with one button, nothing written.
+    dialogs.alerts.clear();
+    import(file);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_TRUE(dialogs.alerts[0].message.startsWith(QStringLiteral("Everything in this")));
+    EXPECT_TRUE(dialogs.alerts[0].buttons.isEmpty());
+    EXPECT_EQ(diaryBytes(), diaryAfter);
+    EXPECT_EQ(storeBytes(), storeAfter);
+    dialogs.alertAnswers.clear();
+
+    // Undo takes the cards and the readings back; redo brings them again.
+    QAction *undo = control<QAction>("menuUndo");
+    ASSERT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo Import"));
+    undo->trigger();
+    controller->waitForSave();
+    EXPECT_TRUE(diaryCards().empty());
+    EXPECT_EQ(diaryBytes(), emptyDiary);
+    EXPECT_EQ(storeCount(), 0);
+    control<QAction>("menuRedo")->trigger();
+    controller->waitForSave();
+    EXPECT_EQ(int(diaryCards().size()), expected.cardsAdded);
+    EXPECT_EQ(storeCount(), expected.sensorAdded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, EverySample,
+                         testing::Values("carelink_eu_780g", "carelink_us_paradigm", "clarity_2025_quoted_dst",
+                                         "clarity_de_semicolon", "clarity_unquoted_spring", "diaguard_backup",
+                                         "libreview_mgdl_monthfirst_12h", "libreview_mmol_dayfirst",
+                                         "libreview_mmol_uk_resaved", "mysugr", "nightscout_entries",
+                                         "nightscout_treatments", "tidepool", "xdrip_sidiary"),
+                         [](const testing::TestParamInfo<const char *> &sample) { return std::string(sample.param); });
+
+// Whatever stops the import before it is written leaves the diary file and
+// the store as they were (no store made where there was none), and the
+// program's diary too.
+TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
+{
+    const QString clarity = kSamples + QStringLiteral("clarity_unquoted_spring.csv");
+    const QByteArray good = testsupport::readFile(clarity);
+    const QString broken = home.filePath(QStringLiteral("broken.csv"));
+    // A good header and then a record cut off in its quotes.
+    const qsizetype cut = good.indexOf('\n', good.indexOf("EGV"));
+    ASSERT_TRUE(testsupport::writeFile(broken, good.left(cut) + "\n\"12\",\"2025-03-30T0"));
+    const QString unknown = home.filePath(QStringLiteral("unknown.csv"));
+    ASSERT_TRUE(testsupport::writeFile(unknown, "when,what\n2025-01-01,7\n"));
+
+    writeDiary(weekOfCards());
+    start();
+    const QByteArray diaryBefore = diaryBytes();
+    const size_t cardsBefore = diaryCards().size();
+
+    struct Case {
+        const char *what;
+        QString file;
+        bool answerImport;
+        int cancelProgressAfter;
+        int alerts;
+    };
+    const Case cases[] = {
+        {"the summary cancelled", clarity, false, -1, 1},
+        {"the reading cancelled", clarity, true, 0, 0},
+        {"a truncated record", broken, true, -1, 1},
+        // Taken for the diary's own CSV: asked to join or replace, then told.
+        {"a layout of nobody's", unknown, true, -1, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.alerts.clear();
+        dialogs.cancelProgressAfter = c.cancelProgressAfter;
+        import(c.file, c.answerImport);
+        dialogs.alertAnswers.clear();
+        ASSERT_EQ(dialogs.alerts.size(), c.alerts);
+        if (c.alerts > 0 && c.answerImport) {
+            EXPECT_EQ(dialogs.alerts.last().message, QStringLiteral("Nothing was imported."));
+        }
+        EXPECT_EQ(diaryCards().size(), cardsBefore);
+        EXPECT_EQ(diaryBytes(), diaryBefore);
+        EXPECT_FALSE(QFileInfo::exists(storePath()));
+        EXPECT_FALSE(control<QAction>("menuUndo")->isEnabled());
+    }
+    dialogs.cancelProgressAfter = -1;
+    // The reason names the line.
+    dialogs.alerts.clear();
+    import(broken);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, QStringLiteral("Nothing was imported."));
+    EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(QStringLiteral("line "))) << dialogs.alerts[0].informativeText.toStdString();
+
+    // A store that cannot be written: the diary is not written either.
+    ASSERT_TRUE(QDir().mkpath(storePath()));
+    dialogs.alerts.clear();
+    import(clarity);
+    ASSERT_EQ(dialogs.alerts.size(), 2);
+    EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("IMPORT_FOREIGN_WRITE_FAILED")));
+    EXPECT_EQ(diaryCards().size(), cardsBefore);
+    EXPECT_EQ(diaryBytes(), diaryBefore);
+}
+
+} // namespace
