@@ -1,7 +1,6 @@
 #include "app/FileCommands.h"
 
 #include "app/DiaryFileAlerts.h"
-#include "app/ImportForeign.h"
 
 #include "interchange/Interchange.h"
 #include "model/Diary.h"
@@ -62,7 +61,7 @@ void FileCommands::importFile()
     // Another program's file is read first and told as a summary; the
     // diary's own files are asked about as they always were.
     if (Interchange::sourceOfFile(path).kind == Interchange::FileSource::Kind::Foreign) {
-        ImportForeign(m_diary, m_undo, m_strings, m_window, m_zone, m_now).run(path);
+        importForeign(path);
         return;
     }
     const bool replace = Dialogs::current().runAlert(m_window, text("ALLERT_TEXT_MESSAGE_IMPORT"), QString(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interchange/ForeignImport.h"
 #include "interchange/ZRExport.h"
 #include "model/ZRGlycemicCard.h"
 #include "view/Trends.h"
@@ -7,7 +8,10 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <optional>
+
 class Diary;
+class SensorStore;
 class QUndoStack;
 class QWidget;
 class StringTable;
@@ -32,6 +36,10 @@ public:
 
 private:
     QString text(const char *key) const;
+    // Another program's file: read, told as a summary, then written.
+    void importForeign(const QString &path);
+    std::optional<ForeignFormat::ReadResult> readForeign(const QString &path);
+    void writeForeign(ForeignImport::Plan &plan, SensorStore &store);
     // False, with the user told, when path is the diary's own file.
     bool isNotTheDiary(const QString &path, const char *failure) const;
 

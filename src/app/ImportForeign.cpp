@@ -1,4 +1,8 @@
-#include "app/ImportForeign.h"
+// The import of another program's file (a meter's, a sensor's, another
+// diary's): read with progress and a way to cancel, told as a summary before
+// anything changes, then written as one change of the diary and the sensor
+// store beside it, which Edit > Undo takes back whole.
+#include "app/FileCommands.h"
 
 #include "app/DiaryFileAlerts.h"
 #include "interchange/ForeignImport.h"
@@ -14,37 +18,28 @@
 #include <QFileInfo>
 #include <QLocale>
 
-ImportForeign::ImportForeign(Diary &diary, QUndoStack &undo, const StringTable &strings, QWidget *window,
-                             const QTimeZone &zone, double now)
-    : m_diary(diary)
-    , m_undo(undo)
-    , m_strings(strings)
-    , m_window(window)
-    , m_zone(zone)
-    , m_now(now)
+namespace {
+
+void tellNothing(QWidget *window, const StringTable &strings, const QString &why)
 {
+    Dialogs::current().runAlert(window, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")), why, {});
 }
 
-QString ImportForeign::text(const char *key) const
-{
-    return m_strings.text(QString::fromLatin1(key));
-}
+} // namespace
 
-void ImportForeign::tellNothing(const QString &why) const
-{
-    Dialogs::current().runAlert(m_window, text("ALERT_IMPORT_NOTHING"), why, {});
-}
-
-void ImportForeign::run(const QString &path)
+// Reads the file with progress and Cancel; nullopt, with the user told why
+// unless they cancelled, when it gives nothing.
+std::optional<ForeignFormat::ReadResult> FileCommands::readForeign(const QString &path)
 {
     QFile file(path);
     if (file.size() > Interchange::kLargestForeign) {
-        tellNothing(text("IMPORT_FOREIGN_TOO_LARGE").arg(QLocale().formattedDataSize(Interchange::kLargestForeign)));
-        return;
+        tellNothing(m_window, m_strings,
+                    text("IMPORT_FOREIGN_TOO_LARGE").arg(QLocale().formattedDataSize(Interchange::kLargestForeign)));
+        return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        tellNothing(text("IMPORT_UNREADABLE").arg(file.errorString()));
-        return;
+        tellNothing(m_window, m_strings, text("IMPORT_UNREADABLE").arg(file.errorString()));
+        return std::nullopt;
     }
     ForeignFormat::ReadOptions options;
     options.zone = m_zone;
@@ -53,17 +48,23 @@ void ImportForeign::run(const QString &path)
         m_window, text("IMPORT_READING").arg(QFileInfo(path).fileName()), text("ALLERT_BUTTON_CANCEL"), file.size());
     options.progress = [&progress](qint64 done) { return progress->advance(done); };
     ForeignFormat::ReadResult read = ForeignFormat::read(file, options);
-    file.close();
     if (read.failure == ForeignFormat::Failure::Cancelled)
-        return; // nothing changed, as the user asked
+        return std::nullopt; // nothing changed, as the user asked
     if (!read.ok() || (read.cards.empty() && read.readings.empty() && read.knownReadings == 0)) {
-        tellNothing(ImportSummary::whyNothing(read, m_strings));
-        return;
+        tellNothing(m_window, m_strings, ImportSummary::whyNothing(read, m_strings));
+        return std::nullopt;
     }
+    return read;
+}
 
+void FileCommands::importForeign(const QString &path)
+{
+    std::optional<ForeignFormat::ReadResult> read = readForeign(path);
+    if (!read)
+        return;
     m_diary.waitForSave();
     SensorStore store(SensorStore::pathForDiary(m_diary.path()));
-    std::optional<ForeignImport::Plan> plan = ForeignImport::plan(std::move(read), m_diary.cards(), store, nullptr);
+    std::optional<ForeignImport::Plan> plan = ForeignImport::plan(std::move(*read), m_diary.cards(), store, nullptr);
     if (!plan) {
         DiaryFileAlerts::tellAboutFile(m_strings, m_window, "IMPORT_FOREIGN_WRITE_FAILED",
                                        "IMPORT_FOREIGN_WRITE_FAILED_INFO", store.path(), store.reason());
@@ -76,14 +77,17 @@ void ImportForeign::run(const QString &path)
     }
     if (Dialogs::current().runAlert(m_window, summary.message, summary.informativeText,
                                     {text("BUTTON_IMPORT"), text("ALLERT_BUTTON_CANCEL")})
-        != Dialogs::kFirstButton)
-        return;
+        == Dialogs::kFirstButton)
+        writeForeign(*plan, store);
+}
 
-    // The diary and the store change together or not at all.
-    const CardList newDiary = ForeignImport::joined(m_diary.cards(), plan->newCards);
+// The diary and the store change together or not at all.
+void FileCommands::writeForeign(ForeignImport::Plan &plan, SensorStore &store)
+{
+    const CardList newDiary = ForeignImport::joined(m_diary.cards(), plan.newCards);
     QString failedPath = store.path();
     QString reason;
-    const bool written = ForeignImport::apply(*plan, store, [&](bool joined, QString *error) {
+    const bool written = ForeignImport::apply(plan, store, [&](bool joined, QString *error) {
         if (!m_diary.isWritable()) {
             if (error)
                 *error = text("SAVE_BLOCKED_REASON");
@@ -106,5 +110,5 @@ void ImportForeign::run(const QString &path)
                                        "IMPORT_FOREIGN_WRITE_FAILED_INFO", failedPath, reason);
         return;
     }
-    DiaryCommands::importForeign(m_undo, m_diary, m_strings, newDiary, store.path(), std::move(plan->newReadings));
+    DiaryCommands::importForeign(m_undo, m_diary, m_strings, newDiary, store.path(), std::move(plan.newReadings));
 }
