@@ -13,17 +13,19 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 
-namespace {
-// The wait cursor while a long read or write runs.
-struct Busy {
-    Busy() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~Busy() { QGuiApplication::restoreOverrideCursor(); }
-};
-} // namespace
+FileCommands::Busy::Busy()
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+FileCommands::Busy::~Busy()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
 FileCommands::FileCommands(Diary &diary, QUndoStack &undo, const StringTable &strings, QWidget *window,
                            const QTimeZone &zone, double now)

@@ -22,6 +22,14 @@ class StringTable;
 class FileCommands
 {
 public:
+    // The wait cursor while a long read or write runs.
+    struct Busy {
+        Busy();
+        ~Busy();
+        Busy(const Busy &) = delete;
+        Busy &operator=(const Busy &) = delete;
+    };
+
     FileCommands(Diary &diary, QUndoStack &undo, const StringTable &strings, QWidget *window, const QTimeZone &zone,
                  double now);
 

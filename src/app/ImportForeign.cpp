@@ -62,9 +62,13 @@ void FileCommands::importForeign(const QString &path)
     std::optional<ForeignFormat::ReadResult> read = readForeign(path);
     if (!read)
         return;
-    m_diary.waitForSave();
     SensorStore store(SensorStore::pathForDiary(m_diary.path()));
-    std::optional<ForeignImport::Plan> plan = ForeignImport::plan(std::move(*read), m_diary.cards(), store, nullptr);
+    std::optional<ForeignImport::Plan> plan;
+    {
+        const Busy busy;
+        m_diary.waitForSave();
+        plan = ForeignImport::plan(std::move(*read), m_diary.cards(), store, nullptr);
+    }
     if (!plan) {
         DiaryFileAlerts::tellAboutFile(m_strings, m_window, "IMPORT_FOREIGN_WRITE_FAILED",
                                        "IMPORT_FOREIGN_WRITE_FAILED_INFO", store.path(), store.reason());
@@ -84,6 +88,7 @@ void FileCommands::importForeign(const QString &path)
 // The diary and the store change together or not at all.
 void FileCommands::writeForeign(ForeignImport::Plan &plan, SensorStore &store)
 {
+    std::optional<Busy> busy(std::in_place);
     const CardList newDiary = ForeignImport::joined(m_diary.cards(), plan.newCards);
     QString failedPath = store.path();
     QString reason;
@@ -103,6 +108,7 @@ void FileCommands::writeForeign(ForeignImport::Plan &plan, SensorStore &store)
         }
         return saved.ok;
     }, &reason);
+    busy.reset();
     if (!written) {
         if (failedPath == store.path())
             reason = store.reason();
