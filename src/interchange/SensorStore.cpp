@@ -57,7 +57,7 @@ SensorStore::~SensorStore()
 
 bool SensorStore::exists() const
 {
-    return QFileInfo(m_path).isFile();
+    return QFileInfo::exists(m_path);
 }
 
 void SensorStore::close()
@@ -80,8 +80,11 @@ bool SensorStore::fail(const QString &what)
 
 bool SensorStore::open(bool create)
 {
-    if (!m_connection.isEmpty())
-        return true;
+    if (!m_connection.isEmpty()) {
+        if (QSqlDatabase::database(m_connection, false).isOpen())
+            return true;
+        close(); // closed by the change that made the file, taken back
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return fail(QStringLiteral("the SQLite driver of Qt is not installed"));
     const QFileInfo info(m_path);
@@ -105,6 +108,7 @@ bool SensorStore::open(bool create)
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         const QString why = q.lastError().text();
         q = QSqlQuery();
+        db = QSqlDatabase(); // no handle left when the connection goes
         close();
         return fail(QStringLiteral("not a sensor store (%1)").arg(why));
     }
@@ -112,6 +116,7 @@ bool SensorStore::open(bool create)
     q.finish();
     if (version > kLayoutVersion) {
         q = QSqlQuery();
+        db = QSqlDatabase(); // no handle left when the connection goes
         close();
         return fail(QStringLiteral("the store was written by a later version of the program"));
     }
@@ -126,6 +131,7 @@ bool SensorStore::open(bool create)
             if (!q.exec(QString::fromLatin1(statement))) {
                 const QString why = q.lastError().text();
                 q = QSqlQuery();
+                db = QSqlDatabase(); // no handle left when the connection goes
                 close();
                 return fail(why);
             }
@@ -271,7 +277,9 @@ void SensorStore::rollback()
     m_inTransaction = false;
     // A store the change made goes with it.
     if (std::exchange(m_created, false)) {
-        close();
+        // The caller may hold queries still: the connection is closed here
+        // and let go by the next close().
+        QSqlDatabase::database(m_connection, false).close();
         QFile::remove(m_path);
     }
 }

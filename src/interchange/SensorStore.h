@@ -28,6 +28,8 @@ public:
     SensorStore &operator=(const SensorStore &) = delete;
 
     const QString &path() const { return m_path; }
+    // Something is at the path (which every operation refuses unless it is
+    // the store's file).
     bool exists() const;
     // Why the last operation failed, with the file's path.
     const QString &error() const { return m_error; }
