@@ -8,8 +8,11 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
 #include <QVariant>
 
+#include <cerrno>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -309,4 +312,29 @@ bool SensorStore::remove(const std::vector<int64_t> &instants)
         }
     }
     return commit();
+}
+
+bool SensorStore::copyTo(const QString &path)
+{
+    m_error.clear();
+    if (m_inTransaction)
+        return fail(QStringLiteral("a change is already under way"));
+    if (!open(false))
+        return false;
+    // VACUUM INTO writes a snapshot into a file that is missing or empty.
+    const QFileInfo target(path);
+    QTemporaryFile part(target.dir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!part.open())
+        return fail(QStringLiteral("copying to %1: %2").arg(path, part.errorString()));
+    part.close();
+    part.setPermissions(QFileInfo(m_path).permissions());
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(part.fileName());
+    if (!q.exec())
+        return fail(QStringLiteral("copying to %1: %2").arg(path, q.lastError().text()));
+    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QStringLiteral("copying to %1: %2").arg(path, qt_error_string(errno)));
+    part.setAutoRemove(false);
+    return true;
 }

@@ -53,6 +53,10 @@ public:
     // Removes the readings at these instants, in one transaction (taking an
     // import back).
     bool remove(const std::vector<int64_t> &instants);
+    // Writes the store, as one consistent state even while another process
+    // changes it, to path (a backup): into a new file beside path that then
+    // takes its place. False (error() says why, path untouched) on failure.
+    bool copyTo(const QString &path);
 
 private:
     bool open(bool create);

@@ -175,9 +175,24 @@ TEST_F(Store, RefusesWhatIsNoStoreOfItsOwn)
         EXPECT_TRUE(store.error().contains(QLatin1String(why))) << store.error().toStdString();
         EXPECT_FALSE(store.instantsBetween(0, 10));
         EXPECT_FALSE(store.beginAdding(readings({3})));
+        EXPECT_FALSE(store.copyTo(dir.filePath(QStringLiteral("copy.sqlite"))));
         EXPECT_EQ(readFile(file), before);
         EXPECT_TRUE(QFileInfo::exists(file));
     }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("copy.sqlite"))));
+}
+
+TEST_F(Store, CopiesItselfWhole)
+{
+    fill(readings({1, 2, 3}));
+    const QString copy = dir.filePath(QStringLiteral("backup.sensors.sqlite"));
+    ASSERT_TRUE(testsupport::writeFile(copy, "an older backup"));
+    SensorStore store(path);
+    ASSERT_TRUE(store.copyTo(copy)) << store.error().toStdString();
+    EXPECT_EQ(SensorStore(copy).readings(), store.readings());
+    // Nowhere to write: nothing is left behind.
+    EXPECT_FALSE(store.copyTo(dir.filePath(QStringLiteral("gone/backup.sqlite"))));
+    EXPECT_EQ(files(), (QStringList{"Orvane.sensors.sqlite", "backup.sensors.sqlite"}));
 }
 
 // What the diary already holds: a card of the same kind, measured in the
