@@ -73,6 +73,9 @@ ImportResult importDiaryCards(const CardList &fileCards, const CardList &diary, 
 
 // The largest CSV file taken: a lifetime diary is about 20 MB of CSV.
 inline constexpr qint64 kLargestCsv = qint64(64) << 20;
+// The largest file of another program taken: years of readings every
+// minute are some hundreds of MB; anything larger is refused unread.
+inline constexpr qint64 kLargestForeign = qint64(1) << 30;
 
 struct ExportResult {
     bool ok = false;
