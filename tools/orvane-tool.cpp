@@ -1,7 +1,9 @@
 // orvane-tool: the diary from the command line, on the same core as the
 // program itself.
 
+#include "interchange/ForeignImport.h"
 #include "interchange/Interchange.h"
+#include "interchange/SensorStore.h"
 #include "model/DiaryFile.h"
 #include "model/DiaryLock.h"
 #include "report/TrendsReport.h"
@@ -13,8 +15,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QStringList>
 #include <QTimeZone>
@@ -33,7 +38,8 @@ int usage()
                "       orvane-tool copy IN OUT\n"
                "       orvane-tool stats [--diary FILE] [--period N] [--kind N] [--now INSTANT]\n"
                "       orvane-tool export --format orv|csv|realstudio [--diary FILE] OUT\n"
-               "       orvane-tool import [--replace] [--diary FILE] FILE\n"
+               "       orvane-tool import [--replace] [--diary FILE] [--json] FILE\n"
+               "       orvane-tool sensor [--diary FILE]\n"
                "       orvane-tool report [--diary FILE] [--period N] [--kind N] [--unit mg/dL|mmol/L]\n"
                "                          [--now INSTANT] OUT.pdf\n",
                stderr);
@@ -147,6 +153,22 @@ QByteArray cardJson(const ZRGlycemicCard &c)
     return out;
 }
 
+// Standard output in blocks of about 1 MiB: a long listing is never held
+// whole.
+void writeWhenFull(QByteArray &out)
+{
+    if (out.size() > (1 << 20)) {
+        std::fwrite(out.constData(), 1, out.size(), stdout);
+        out.clear();
+    }
+}
+
+int finishOutput(const QByteArray &out)
+{
+    std::fwrite(out.constData(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 int dump(const QStringList &args)
 {
     if (args.size() > 1)
@@ -161,15 +183,9 @@ int dump(const QStringList &args)
         return 1;
     }
     QByteArray out;
-    for (const CardRef &card : *cards) {
-        out += cardJson(*card);
-        if (out.size() > (1 << 20)) {
-            std::fwrite(out.constData(), 1, out.size(), stdout);
-            out.clear();
-        }
-    }
-    std::fwrite(out.constData(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    for (const CardRef &card : *cards)
+        writeWhenFull(out += cardJson(*card));
+    return finishOutput(out);
 }
 
 int copy(const QStringList &args)
@@ -188,6 +204,14 @@ int copy(const QStringList &args)
     const DiaryFile::SaveResult saved = DiaryFile::save(args[1], *cards);
     if (!saved.ok) {
         fail(QStringLiteral("%1: %2").arg(args[1], saved.error));
+        return 1;
+    }
+    // A diary's backup is the diary file and its sensor store.
+    SensorStore store(SensorStore::pathForDiary(args[0]));
+    if (!store.exists() || DiaryFile::sameFile(args[0], args[1]))
+        return 0;
+    if (!store.copyTo(SensorStore::pathForDiary(args[1]))) {
+        fail(QStringLiteral("%1 was copied, its sensor readings not: %2").arg(args[1], store.error()));
         return 1;
     }
     return 0;
@@ -409,11 +433,212 @@ int exportDiary(const QStringList &args)
     return 0;
 }
 
-// A CSV or diary file brought into the diary, which it replaces (--replace)
-// or joins; the diary is saved only when cards came in.
+// An import under way: the diary it goes into, as read, and how.
+struct ImportJob {
+    QString diaryPath;
+    CardList diary;
+    QString file;
+    bool replace = false;
+    bool json = false;
+};
+
+// "1 card", "2 cards".
+QString counted(size_t n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(qulonglong(n)).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// The import's summary as one line of JSON, its fields in a fixed order.
+QByteArray summaryJson(const QJsonObject &summary)
+{
+    static const char *const kFields[] = {"format",      "cardsAdded", "cardsKnown",    "sensorAdded",
+                                          "sensorKnown", "skipped",    "notUnderstood", "firstProblem"};
+    QByteArray out;
+    for (const char *field : kFields) {
+        const QJsonValue value = summary.value(QLatin1String(field));
+        out += (out.isEmpty() ? "{\"" : ",\"") + QByteArray(field) + "\":";
+        if (value.isString())
+            out += jsonString(value.toString());
+        else if (value.isObject())
+            out += QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+        else if (value.isDouble())
+            out += QByteArray::number(value.toInteger());
+        else
+            out += "null";
+    }
+    return out + "}\n";
+}
+
+void printSummary(const QJsonObject &summary)
+{
+    const QByteArray out = summaryJson(summary);
+    std::fwrite(out.constData(), 1, out.size(), stdout);
+}
+
+// "Dexcom Clarity: 4 cards added, 0 already known; 23 sensor readings added,
+// 0 already known; 13 records skipped, 0 not understood".
+QString summaryLine(const ForeignImport::Summary &s)
+{
+    QString line = QStringLiteral("%1: %2 added, %3 already known; %4 added, %5 already known; %6 skipped, %7 not "
+                                  "understood")
+                       .arg(ForeignFormat::formatName(s.format), counted(s.cardsAdded(), "card", "cards"))
+                       .arg(qulonglong(s.cardsKnown))
+                       .arg(counted(s.sensorAdded, "sensor reading", "sensor readings"))
+                       .arg(qulonglong(s.sensorKnown))
+                       .arg(counted(s.skippedTotal(), "record", "records"))
+                       .arg(qulonglong(s.notUnderstood));
+    if (!s.problems.isEmpty())
+        line += QStringLiteral(" (the first: %1)").arg(s.problems.first());
+    return line;
+}
+
+// Nothing in a file that was read is a card or a sensor reading: why, with
+// the first record that could not be read.
+QString nothingUnderstood(const ForeignImport::Summary &s)
+{
+    if (s.notUnderstood == 0)
+        return QStringLiteral("Nothing was imported: the %1 file holds no cards and no sensor readings.")
+            .arg(ForeignFormat::formatName(s.format));
+    return QStringLiteral("Nothing was imported: nothing in the %1 file could be read as a card or a sensor reading "
+                          "(%2 not understood; %3).")
+        .arg(ForeignFormat::formatName(s.format), counted(s.notUnderstood, "record", "records"), s.problems.value(0));
+}
+
+// The new cards into the diary file and the new readings into its store,
+// both or neither. False (told) when either cannot be written.
+bool applyForeign(const ImportJob &job, const ForeignImport::Plan &plan, SensorStore &store)
+{
+    // Should the store fail once the diary is written, the diary goes back
+    // to these bytes (or away, when there was none).
+    const bool existed = QFileInfo::exists(job.diaryPath);
+    QByteArray before;
+    if (existed && !plan.newCards.empty() && !plan.newReadings.empty()) {
+        QFile diary(job.diaryPath);
+        if (!diary.open(QIODevice::ReadOnly) || (before = diary.readAll()).size() != diary.size()) {
+            fail(QStringLiteral("%1: %2; nothing was imported").arg(job.diaryPath, diary.errorString()));
+            return false;
+        }
+    }
+    const auto writeDiary = [&](bool joined, QString *why) {
+        if (!joined)
+            return existed ? DiaryFile::writeAtomically(job.diaryPath, before).ok : QFile::remove(job.diaryPath);
+        CardList cards = ForeignImport::joined(job.replace ? CardList() : job.diary, plan.newCards);
+        const DiaryFile::SaveResult saved = DiaryFile::save(job.diaryPath, cards);
+        if (!saved.ok && why)
+            *why = QStringLiteral("%1: %2").arg(job.diaryPath, saved.error);
+        return saved.ok;
+    };
+    QString error;
+    if (!ForeignImport::apply(plan, store, writeDiary, &error)) {
+        fail(QStringLiteral("%1; nothing was imported").arg(error));
+        return false;
+    }
+    return true;
+}
+
+// Another program's export: its cards join the diary (or replace its
+// cards) and its sensor readings join the store beside it.
+int importForeign(const ImportJob &job)
+{
+    QFile in(job.file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("%1: Nothing was imported: the file cannot be read (%2).").arg(job.file, in.errorString()));
+        return 1;
+    }
+    ForeignFormat::ReadOptions options;
+    options.zone = QTimeZone::systemTimeZone();
+    options.importTime = CardDates::now();
+    ForeignFormat::ReadResult read = ForeignFormat::read(in, options);
+    in.close();
+    if (!read.ok()) {
+        fail(QStringLiteral("%1: Nothing was imported from this %2 file: %3.")
+                 .arg(job.file, ForeignFormat::formatName(read.format), read.error));
+        return 1;
+    }
+    // Replacing, the file's cards are the diary's: none of them is known.
+    SensorStore store(SensorStore::pathForDiary(job.diaryPath));
+    QString error;
+    const std::optional<ForeignImport::Plan> plan =
+        ForeignImport::plan(std::move(read), job.replace ? CardList() : job.diary, store, &error);
+    if (!plan) {
+        fail(QStringLiteral("%1; nothing was imported").arg(error));
+        return 1;
+    }
+    if (plan->summary.nothingUnderstood()) {
+        fail(QStringLiteral("%1: %2").arg(job.file, nothingUnderstood(plan->summary)));
+        return 1;
+    }
+    if (!applyForeign(job, *plan, store))
+        return 1;
+    if (job.json)
+        printSummary(ForeignImport::toJson(plan->summary));
+    else
+        std::printf("%s\n", qPrintable(summaryLine(plan->summary)));
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// A diary file or CSV in one of the diary's layouts, as the program's
+// import takes them.
+int importOwn(const ImportJob &job, bool diaryFile)
+{
+    Interchange::ImportResult result;
+    size_t fileCards = 0;
+    if (diaryFile) {
+        QString why;
+        const std::optional<CardList> cards = DiaryFile::read(job.file, &why);
+        if (!cards) {
+            fail(QStringLiteral("%1: Nothing was imported: the file cannot be read (%2).").arg(job.file, why));
+            return 1;
+        }
+        fileCards = cards->size();
+        result = Interchange::importDiaryCards(*cards, job.diary, job.replace);
+    } else {
+        result = Interchange::importFile(job.file, job.diary, job.replace);
+    }
+    // Records that could not be read are told whether or not any card came in.
+    if (!result.warning().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(result.warning()));
+    // A diary file's cards that do not join are those the diary holds.
+    const size_t known = diaryFile ? fileCards - result.added : 0;
+    if (!result.imported() && known == 0) {
+        const bool recognised = result.outcome != Interchange::ImportResult::Outcome::NotRecognised;
+        fail(QStringLiteral("%1: %2").arg(job.file, recognised ? result.message
+                                                                : QStringLiteral("Nothing was imported: the file is "
+                                                                                 "neither a diary file, nor CSV in one "
+                                                                                 "of the diary's layouts, nor the "
+                                                                                 "export of a program the import "
+                                                                                 "reads.")));
+        return 1;
+    }
+    if (result.imported()) {
+        const DiaryFile::SaveResult saved = DiaryFile::save(job.diaryPath, result.newDiary);
+        if (!saved.ok) {
+            fail(QStringLiteral("%1: %2").arg(job.diaryPath, saved.error));
+            return 1;
+        }
+    } else if (!job.json) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(job.file), qPrintable(result.message));
+    }
+    if (job.json) {
+        // The diary's own files are not told apart by kind of card.
+        ForeignImport::Summary summary;
+        summary.measurementsAdded = result.added;
+        summary.cardsKnown = known;
+        summary.notUnderstood = result.notImported;
+        QJsonObject json = ForeignImport::toJson(summary);
+        json.insert(QStringLiteral("format"), diaryFile ? QStringLiteral("Orvane diary file") : QStringLiteral("Orvane CSV"));
+        printSummary(json);
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+// A file brought into the diary, which it replaces (--replace) or joins;
+// what the file is comes from its content. The diary is saved only when
+// cards came in.
 int importIntoDiary(const QStringList &args)
 {
-    const Arguments a = parseArguments(args, {QStringLiteral("--diary")}, {QStringLiteral("--replace")});
+    const Arguments a =
+        parseArguments(args, {QStringLiteral("--diary")}, {QStringLiteral("--replace"), QStringLiteral("--json")});
     if (!a.error.isEmpty())
         return badArgumentOf("import", a.error);
     if (a.rest.size() != 1)
@@ -422,30 +647,62 @@ int importIntoDiary(const QStringList &args)
     const std::optional<QString> diaryArg = diaryArgument(a);
     if (!diaryArg)
         return 1;
-    const QString diaryPath = *diaryArg;
-    DiaryLock lock(diaryPath);
-    if (!lockForWriting(lock, diaryPath))
+    ImportJob job;
+    job.diaryPath = *diaryArg;
+    job.file = a.rest.first();
+    job.replace = a.flags.contains(QStringLiteral("--replace"));
+    job.json = a.flags.contains(QStringLiteral("--json"));
+    DiaryLock lock(job.diaryPath);
+    if (!lockForWriting(lock, job.diaryPath))
         return 1;
     // No diary yet: the import makes it.
-    const std::optional<CardList> diary = readDiary(diaryPath, true);
+    std::optional<CardList> diary = readDiary(job.diaryPath, true);
     if (!diary)
         return 1;
-    const QString file = a.rest.first();
-    Interchange::ImportResult result =
-        Interchange::importFile(file, *diary, a.flags.contains(QStringLiteral("--replace")));
-    // Records that could not be read are told whether or not any card came in.
-    if (!result.warning().isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(result.warning()));
-    if (!result.imported()) {
-        fail(QStringLiteral("%1: %2").arg(file, result.message));
+    job.diary = std::move(*diary);
+    const QFileInfo info(job.file);
+    if (info.isFile() && (info.size() == 0 || info.size() > Interchange::kLargestForeign)) {
+        fail(QStringLiteral("%1: Nothing was imported: %2")
+                 .arg(job.file, info.size() == 0 ? QStringLiteral("the file is empty.")
+                                                 : QStringLiteral("the file is larger than %1 GiB, more than any "
+                                                                  "the import reads.")
+                                                       .arg(Interchange::kLargestForeign >> 30)));
         return 1;
     }
-    const DiaryFile::SaveResult saved = DiaryFile::save(diaryPath, result.newDiary);
-    if (!saved.ok) {
-        fail(QStringLiteral("%1: %2").arg(diaryPath, saved.error));
+    const Interchange::FileSource source = Interchange::sourceOfFile(job.file);
+    if (source.kind == Interchange::FileSource::Kind::Foreign)
+        return importForeign(job);
+    return importOwn(job, source.kind == Interchange::FileSource::Kind::Diary);
+}
+
+// The sensor readings of the diary's store, one JSON object a line, oldest
+// first; none while there is no store.
+int sensor(const QStringList &args)
+{
+    const Arguments a = parseArguments(args, {QStringLiteral("--diary")}, {});
+    if (!a.error.isEmpty())
+        return badArgumentOf("sensor", a.error);
+    if (!a.rest.isEmpty())
+        return badArgumentOf("sensor", QStringLiteral("unexpected argument %1").arg(a.rest.first()));
+    const std::optional<QString> diaryPath = diaryArgument(a);
+    if (!diaryPath)
+        return 1;
+    SensorStore store(SensorStore::pathForDiary(*diaryPath));
+    const std::optional<std::vector<SensorStore::Reading>> readings = store.readings();
+    if (!readings) {
+        fail(store.error());
         return 1;
     }
-    return 0;
+    QByteArray out;
+    for (const SensorStore::Reading &r : *readings) {
+        const char *flag = r.flag == ForeignFormat::SensorFlag::Low    ? "\"low\""
+                           : r.flag == ForeignFormat::SensorFlag::High ? "\"high\""
+                                                                       : "null";
+        writeWhenFull(out += "{\"time\":" + QByteArray::number(qint64(r.time)) + ",\"mgdl\":"
+                             + QByteArray::number(r.mgdl) + ",\"flag\":" + flag + ",\"source\":"
+                             + jsonString(r.source) + "}\n");
+    }
+    return finishOutput(out);
 }
 
 // The report for the care team of the cards the filter keeps, as a PDF.
@@ -545,6 +802,8 @@ int main(int argc, char *argv[])
         return exportDiary(args);
     if (command == QLatin1String("import"))
         return importIntoDiary(args);
+    if (command == QLatin1String("sensor"))
+        return sensor(args);
     if (command == QLatin1String("report"))
         return report(args);
     return usage();

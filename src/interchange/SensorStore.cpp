@@ -8,8 +8,11 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
 #include <QVariant>
 
+#include <cerrno>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -57,7 +60,7 @@ SensorStore::~SensorStore()
 
 bool SensorStore::exists() const
 {
-    return QFileInfo(m_path).isFile();
+    return QFileInfo::exists(m_path);
 }
 
 void SensorStore::close()
@@ -80,8 +83,11 @@ bool SensorStore::fail(const QString &what)
 
 bool SensorStore::open(bool create)
 {
-    if (!m_connection.isEmpty())
-        return true;
+    if (!m_connection.isEmpty()) {
+        if (QSqlDatabase::database(m_connection, false).isOpen())
+            return true;
+        close(); // closed by the change that made the file, taken back
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return fail(QStringLiteral("the SQLite driver of Qt is not installed"));
     const QFileInfo info(m_path);
@@ -105,6 +111,7 @@ bool SensorStore::open(bool create)
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         const QString why = q.lastError().text();
         q = QSqlQuery();
+        db = QSqlDatabase(); // no handle left when the connection goes
         close();
         return fail(QStringLiteral("not a sensor store (%1)").arg(why));
     }
@@ -112,6 +119,7 @@ bool SensorStore::open(bool create)
     q.finish();
     if (version > kLayoutVersion) {
         q = QSqlQuery();
+        db = QSqlDatabase(); // no handle left when the connection goes
         close();
         return fail(QStringLiteral("the store was written by a later version of the program"));
     }
@@ -126,6 +134,7 @@ bool SensorStore::open(bool create)
             if (!q.exec(QString::fromLatin1(statement))) {
                 const QString why = q.lastError().text();
                 q = QSqlQuery();
+                db = QSqlDatabase(); // no handle left when the connection goes
                 close();
                 return fail(why);
             }
@@ -271,7 +280,9 @@ void SensorStore::rollback()
     m_inTransaction = false;
     // A store the change made goes with it.
     if (std::exchange(m_created, false)) {
-        close();
+        // The caller may hold queries still: the connection is closed here
+        // and let go by the next close().
+        QSqlDatabase::database(m_connection, false).close();
         QFile::remove(m_path);
     }
 }
@@ -301,4 +312,29 @@ bool SensorStore::remove(const std::vector<int64_t> &instants)
         }
     }
     return commit();
+}
+
+bool SensorStore::copyTo(const QString &path)
+{
+    m_error.clear();
+    if (m_inTransaction)
+        return fail(QStringLiteral("a change is already under way"));
+    if (!open(false))
+        return false;
+    // VACUUM INTO writes a snapshot into a file that is missing or empty.
+    const QFileInfo target(path);
+    QTemporaryFile part(target.dir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!part.open())
+        return fail(QStringLiteral("copying to %1: %2").arg(path, part.errorString()));
+    part.close();
+    part.setPermissions(QFileInfo(m_path).permissions());
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(part.fileName());
+    if (!q.exec())
+        return fail(QStringLiteral("copying to %1: %2").arg(path, q.lastError().text()));
+    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(QStringLiteral("copying to %1: %2").arg(path, qt_error_string(errno)));
+    part.setAutoRemove(false);
+    return true;
 }

@@ -28,6 +28,8 @@ public:
     SensorStore &operator=(const SensorStore &) = delete;
 
     const QString &path() const { return m_path; }
+    // Something is at the path (which every operation refuses unless it is
+    // the store's file).
     bool exists() const;
     // Why the last operation failed, with the file's path; and without it.
     QString error() const { return QStringLiteral("%1: %2").arg(m_path, m_reason); }
@@ -52,6 +54,10 @@ public:
     // Removes the readings at these instants, in one transaction (taking an
     // import back).
     bool remove(const std::vector<int64_t> &instants);
+    // Writes the store, as one consistent state even while another process
+    // changes it, to path (a backup): into a new file beside path that then
+    // takes its place. False (error() says why, path untouched) on failure.
+    bool copyTo(const QString &path);
 
 private:
     bool open(bool create);

@@ -1,21 +1,18 @@
 #include "interchange/foreign/ForeignFormat.h"
+#include "support/FormatSamples.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <functional>
 
 using namespace ForeignFormat;
+using formatsamples::cardRow;
+using formatsamples::show;
 
 namespace {
 
-const QString kSamples = QStringLiteral(ORVANE_TESTS_DIR "/data/formats/");
 constexpr double kImportTime = 800000000.0;
 
 ReadResult readBytes(const QByteArray &bytes, std::function<bool(qint64)> progress = {}, qint64 blockSize = 256 << 10)
@@ -33,98 +30,7 @@ ReadResult readBytes(const QByteArray &bytes, std::function<bool(qint64)> progre
 
 QByteArray sample(const QString &name)
 {
-    QFile file(kSamples + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A card as the expected files list it, and as the result gives it.
-using CardRow = std::tuple<qint64, bool, double, QString, QString, QString>;
-using ReadingRow = std::tuple<qint64, int, SensorFlag>;
-
-CardRow cardRow(const CardRef &c)
-{
-    return {qint64(*c->dateMeasurement() + CardDates::kUnixToReferenceSeconds), c->isTherapy(),
-            c->isTherapy() ? c->unitValue() : c->glycemiaValue(), c->nameInsulin().value_or("?"),
-            c->nameMeal().value_or("?"), c->notes().value_or("?")};
-}
-
-// What a sample's .expected.md says: the counts, every card, and the
-// readings listed in runs that follow each other in the result (a "…" row
-// between runs); the first run starts the readings and the last ends them.
-struct Expected {
-    std::map<QString, QString> counts;
-    std::vector<CardRow> cards;
-    std::vector<std::vector<ReadingRow>> runs;
-};
-
-QString unquoted(const QString &cell)
-{
-    return cell == u"\"\"" ? QString() : QJsonDocument::fromJson(("[" + cell + "]").toUtf8()).array().at(0).toString(cell);
-}
-
-Expected expectedOf(const QString &name)
-{
-    Expected e;
-    QString section;
-    for (const QString &line : QString::fromUtf8(sample(name)).split(u'\n')) {
-        if (line.startsWith(u"## ")) {
-            section = line.mid(3);
-            e.runs.emplace_back();
-            continue;
-        }
-        QStringList cells = line.split(u'|');
-        if (cells.size() < 3)
-            continue;
-        cells = cells.mid(1, cells.size() - 2);
-        for (QString &cell : cells)
-            cell = cell.trimmed();
-        // Wide enough for what is read of it: a row of the card table has
-        // seven cells, of the readings four, of the counts two.
-        const qsizetype needed = section == u"Cards" ? 7 : section.startsWith(u"Sensor readings") ? 4 : 2;
-        if (cells.size() < needed || cells[0].startsWith(u"---") || cells[1] == u"unix" || cells[0] == u"kind")
-            continue;
-        if (section == u"Counts") {
-            e.counts[cells[0]] = cells[1];
-        } else if (section == u"Cards") {
-            e.cards.emplace_back(cells[1].toLongLong(), cells[2] == u"therapy", cells[3].toDouble(),
-                                 unquoted(cells[4]), unquoted(cells[5]), unquoted(cells[6]));
-        } else if (cells[0] == u"…") {
-            e.runs.emplace_back();
-        } else if (section.startsWith(u"Sensor readings")) {
-            const SensorFlag flag = cells[3] == u"low" ? SensorFlag::Low : cells[3] == u"high" ? SensorFlag::High
-                                                                                              : SensorFlag::None;
-            e.runs.back().emplace_back(cells[1].toLongLong(), cells[2].toInt(), flag);
-        }
-    }
-    std::erase_if(e.runs, [](const auto &run) { return run.empty(); });
-    return e;
-}
-
-// "alert 4, bolus wizard (delivery on its own row) 3" → 7.
-size_t kindTotal(QString text)
-{
-    text.remove(QRegularExpression(QStringLiteral("\\([^)]*\\)")));
-    size_t total = 0;
-    for (const QString &kind : text.split(u','))
-        total += kind.trimmed().section(u' ', -1).toULongLong();
-    return total;
-}
-
-bool sameCard(const CardRow &a, const CardRow &b)
-{
-    return std::get<0>(a) == std::get<0>(b) && std::get<1>(a) == std::get<1>(b)
-           && std::abs(std::get<2>(a) - std::get<2>(b)) < 0.01 && std::get<3>(a) == std::get<3>(b)
-           && std::get<4>(a) == std::get<4>(b) && std::get<5>(a) == std::get<5>(b);
-}
-
-std::string show(const CardRow &c)
-{
-    return QStringLiteral("%1 %2 %3 %4 %5 \"%6\"")
-        .arg(std::get<0>(c))
-        .arg(std::get<1>(c) ? "therapy" : "measurement")
-        .arg(std::get<2>(c))
-        .arg(std::get<3>(c), std::get<4>(c), std::get<5>(c))
-        .toStdString();
+    return formatsamples::sample(name);
 }
 
 // Everything a result holds, for comparing two readings of one file.
@@ -133,7 +39,7 @@ std::string summary(const ReadResult &r)
     QStringList lines = {r.error, QString::number(r.knownReadings), QString::number(r.notUnderstood)};
     lines += r.problems;
     for (const CardRef &c : r.cards)
-        lines.append(QString::fromStdString(show(cardRow(c))));
+        lines.append(QString::fromStdString(show(cardRow(*c))));
     for (const SensorReading &s : r.readings)
         lines.append(QStringLiteral("%1 %2 %3 %4").arg(s.time).arg(s.mgdl).arg(int(s.flag)).arg(s.source));
     for (const auto &[kind, count] : r.skipped)
@@ -160,13 +66,12 @@ TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
         {"xdrip_sidiary", Format::XDripSiDiary},
     };
     // A sample added without a row here fails.
-    EXPECT_EQ(QDir(kSamples).entryList({QStringLiteral("*.expected.md")}).size(), qsizetype(std::size(samples)));
+    EXPECT_EQ(formatsamples::stems().size(), qsizetype(std::size(samples)));
 
     for (const auto &[name, format] : samples) {
         SCOPED_TRACE(name);
         const QString stem = QString::fromLatin1(name);
-        const QString file = QDir(kSamples).entryList({stem + QStringLiteral(".csv"), stem + QStringLiteral(".json")}).value(0);
-        const QByteArray bytes = sample(file);
+        const QByteArray bytes = sample(formatsamples::dataFile(stem));
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
@@ -178,43 +83,29 @@ TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
         EXPECT_EQ(r.format, format);
         // Block boundaries anywhere change nothing.
         EXPECT_EQ(summary(readBytes(bytes, {}, 1)), summary(r));
-        const Expected e = expectedOf(stem + QStringLiteral(".expected.md"));
-        const auto count = [&](const char *kind) { return e.counts.at(QString::fromLatin1(kind)); };
+        const formatsamples::Expected e = formatsamples::expectedOf(stem);
 
         const auto isTherapy = [](const CardRef &c) { return c->isTherapy(); };
-        EXPECT_EQ(QString::number(std::count_if(r.cards.begin(), r.cards.end(), isTherapy)), count("therapy cards"));
+        EXPECT_EQ(QString::number(std::count_if(r.cards.begin(), r.cards.end(), isTherapy)), e.count("therapy cards"));
         EXPECT_EQ(QString::number(std::count_if(r.cards.begin(), r.cards.end(), std::not_fn(isTherapy))),
-                  count("measurement cards"));
-        const auto flagged = [&](SensorFlag flag) {
-            return std::count_if(r.readings.begin(), r.readings.end(), [&](const auto &s) { return s.flag == flag; });
-        };
-        EXPECT_EQ(QStringLiteral("%1 (flag low: %2, flag high: %3)")
-                      .arg(r.readings.size())
-                      .arg(flagged(SensorFlag::Low))
-                      .arg(flagged(SensorFlag::High)),
-                  count("sensor readings"));
-        EXPECT_EQ(r.skippedTotal(), kindTotal(count("records giving nothing (by kind)")));
-        EXPECT_EQ(QString::number(r.notUnderstood), count("not understood"));
+                  e.count("measurement cards"));
+        EXPECT_EQ(r.skippedTotal(), e.skippedTotal());
+        EXPECT_EQ(QString::number(r.notUnderstood), e.count("not understood"));
         EXPECT_EQ(r.knownReadings, 0u);
 
         // Every card, whatever the order of equal times.
-        std::vector<CardRow> got;
+        std::vector<formatsamples::CardRow> got;
         for (const CardRef &c : r.cards) {
-            got.push_back(cardRow(c));
+            got.push_back(cardRow(*c));
             EXPECT_EQ(std::tuple(c->idCard(), c->dateCreation(), c->dateEditing(), c->isProtect(), c->isPreMeal()),
                       std::tuple(uint64_t(0), CardDate(kImportTime), CardDate(), false, false));
         }
         EXPECT_TRUE(std::is_sorted(got.begin(), got.end(),
                                    [](const auto &a, const auto &b) { return std::get<0>(a) < std::get<0>(b); }));
-        std::vector<CardRow> want = e.cards;
-        std::sort(got.begin(), got.end());
-        std::sort(want.begin(), want.end());
-        ASSERT_EQ(got.size(), want.size());
-        for (size_t i = 0; i < got.size(); ++i)
-            EXPECT_TRUE(sameCard(got[i], want[i])) << show(got[i]) << " is not " << show(want[i]);
+        EXPECT_EQ(formatsamples::cardsDiffer(got, e.cards), "");
 
         // The listed readings, each run where it belongs.
-        std::vector<ReadingRow> readings;
+        std::vector<formatsamples::ReadingRow> readings;
         for (const SensorReading &s : r.readings) {
             readings.emplace_back(s.time, s.mgdl, s.flag);
             EXPECT_FALSE(s.source.isEmpty());
@@ -222,17 +113,8 @@ TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
         EXPECT_TRUE(std::adjacent_find(r.readings.begin(), r.readings.end(),
                                        [](const auto &a, const auto &b) { return a.time >= b.time; })
                     == r.readings.end());
-        auto from = readings.begin();
-        for (size_t i = 0; i < e.runs.size(); ++i) {
-            const auto &run = e.runs[i];
-            const auto at = i == 0 ? readings.begin() : std::search(from, readings.end(), run.begin(), run.end());
-            EXPECT_TRUE(readings.end() - at >= qsizetype(run.size()) && std::equal(run.begin(), run.end(), at))
-                << "run " << i << " from " << std::get<0>(run.front());
-            from = at == readings.end() ? at : at + qsizetype(run.size());
-            if (i + 1 == e.runs.size() && !readings.empty()) {
-                EXPECT_EQ(std::get<0>(run.back()), std::get<0>(readings.back()));
-            }
-        }
+        EXPECT_EQ(formatsamples::readingsCount(readings), e.count("sensor readings"));
+        EXPECT_EQ(formatsamples::runsMissing(readings, e), "");
     }
 }
 

@@ -1,7 +1,9 @@
 #include "interchange/CsvLayouts.h"
+#include "interchange/SensorStore.h"
 #include "interchange/ZRExport.h"
 #include "model/DiaryFile.h"
 #include "model/ZRImport.h"
+#include "support/FormatSamples.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -10,14 +12,20 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <set>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -61,6 +69,89 @@ CardList readDiary(const QString &file)
     return DiaryFile::read(file, nullptr).value_or(CardList());
 }
 
+using formatsamples::CardRow;
+using formatsamples::ReadingRow;
+using ForeignFormat::SensorFlag;
+
+QString sampleFile(const QString &stem)
+{
+    return formatsamples::folder() + formatsamples::dataFile(stem);
+}
+
+// The diary's cards as the expected files list them; every card has an
+// identifier of its own.
+std::vector<CardRow> cardRows(const QString &diary)
+{
+    std::vector<CardRow> rows;
+    std::set<uint64_t> ids;
+    for (const CardRef &c : readDiary(diary)) {
+        rows.push_back(formatsamples::cardRow(*c));
+        ids.insert(c->idCard());
+    }
+    EXPECT_EQ(ids.size(), rows.size());
+    return rows;
+}
+
+// The readings of the diary's store as `sensor` lists them, each line
+// checked for its form; its output in *out.
+std::vector<ReadingRow> sensorRows(const QString &diary, QByteArray *out = nullptr)
+{
+    const ToolRun r = tool({"sensor", "--diary", diary});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    std::vector<ReadingRow> rows;
+    for (const QByteArray &line : r.out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        const QString flag = o.value(u"flag").toString();
+        EXPECT_EQ(o.keys(), QStringList({"flag", "mgdl", "source", "time"})) << line.toStdString();
+        EXPECT_TRUE(o.value(u"flag").isNull() || flag == u"low" || flag == u"high") << line.toStdString();
+        EXPECT_FALSE(o.value(u"source").toString().isEmpty());
+        rows.emplace_back(o.value(u"time").toInteger(), int(o.value(u"mgdl").toInteger()),
+                          flag == u"low" ? SensorFlag::Low : flag == u"high" ? SensorFlag::High : SensorFlag::None);
+    }
+    if (out)
+        *out = r.out;
+    return rows;
+}
+
+// The summary that import --json prints, checked against the status and
+// the counts stated ("cardsAdded" → 4, "status" → 0).
+QJsonObject importSummary(const ToolRun &r, const std::map<QString, qint64> &stated)
+{
+    EXPECT_EQ(r.status, stated.at(QStringLiteral("status"))) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("{\"format\":\"") && r.out.endsWith("}\n") && r.out.count('\n') == 1)
+        << r.out.toStdString();
+    const QJsonObject summary = QJsonDocument::fromJson(r.out).object();
+    for (const auto &[name, count] : stated) {
+        if (name != u"status") {
+            EXPECT_EQ(summary.value(name).toInteger(-1), count) << name.toStdString();
+        }
+    }
+    return summary;
+}
+
+size_t skippedTotal(const QJsonObject &summary)
+{
+    size_t total = 0;
+    for (const QJsonValue &n : summary.value(u"skipped").toObject())
+        total += size_t(n.toInteger());
+    return total;
+}
+
+// A store of a later version of the program (its layout number is 2).
+void makeLaterStore(const QString &path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("later"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE reading(time INTEGER PRIMARY KEY)"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 2"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("later"));
+}
+
 // A diary of three cards, the same cards as CSV, a CSV file of nothing but
 // its header and a file that is no diary, in a scratch folder.
 class Tool : public ::testing::Test
@@ -76,6 +167,7 @@ protected:
         ASSERT_TRUE(testsupport::writeFile(path("cards.csv"), ZRExport::exportFormatCSVFromArray(readDiary(diary))));
         ASSERT_TRUE(testsupport::writeFile(path("header.csv"), CsvLayouts::returnPropertyNameListDefault().toUtf8()));
         ASSERT_TRUE(testsupport::writeFile(path("bad.orv"), "not a diary"));
+        ASSERT_TRUE(testsupport::writeFile(path("bad.sensors.sqlite"), "not a sensor store"));
     }
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     // Every file and folder of the scratch folder, each file with a digest
@@ -115,7 +207,8 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
     const std::tuple<int, QStringList, QList<QStringList>> groups[] = {
         {1, {}, {{"dump", kBroken}, {"copy", kBroken, d}, {"copy", kFixture, d + "/x.orv"},
                  {"stats", "--diary", kBroken}, {"stats", "--diary", absent},
-                 {"report", "--diary", kBroken, path("broken.pdf")}, {"report", "--diary", d, path("gone/r.pdf")}}},
+                 {"report", "--diary", kBroken, path("broken.pdf")}, {"report", "--diary", d, path("gone/r.pdf")},
+                 {"sensor", "--diary", path("bad.orv")}}},
         // Nowhere to write, no diary to read, a file that brings nothing (even
         // when replacing), a diary that cannot be read and so is never written.
         {1, {"export", "--format", "csv", "--diary"}, {{d, cards + "/x.csv"}, {absent, cards}}},
@@ -133,7 +226,8 @@ TEST_F(Tool, RefusesWithoutWritingAnything)
                          {"--format=csv", "a.csv", "b.csv"}, {"--format=csv", "--diary", "out.csv"},
                          {"--format=csv", "--replace", "a.csv"}}},
         {2, {"import"}, {{}, {"a.csv", "b.csv"}, {"--replace=yes", "a.csv"}, {"--diary=", "a.csv"},
-                         {"--format", "csv", "a.csv"}}},
+                         {"--format", "csv", "a.csv"}, {"--json=1", "a.csv"}}},
+        {2, {"sensor"}, {{"extra"}, {"--diary"}, {"--diary", d, "--json"}}},
         {2, {"report", "--diary", d}, {{}, {"--unit", "mmol", path("u.pdf")}, {"--kind", "3", path("k.pdf")},
                                        {"a.pdf", "b.pdf"}, {"--now", "today", path("n.pdf")}}}};
     const std::string before = contents();
@@ -354,6 +448,268 @@ TEST_F(Tool, WritesTheReportOfTheViewWithoutADisplay)
                            {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(readFile(path("r.pdf")).startsWith("%PDF-"));
+}
+
+// Every sample of another program, imported into an empty diary, gives the
+// cards and the readings its expected file lists and the counts it states;
+// imported again it adds nothing and changes no byte.
+TEST_F(Tool, ImportsEachOtherProgramsSampleOnce)
+{
+    const QStringList stems = formatsamples::stems();
+    ASSERT_EQ(stems.size(), 14);
+    for (const QString &stem : stems) {
+        SCOPED_TRACE(stem.toStdString());
+        const formatsamples::Expected e = formatsamples::expectedOf(stem);
+        const QString d = dir.filePath(stem + QStringLiteral(".orv"));
+        const QStringList import = {"import", "--json", "--diary", d, sampleFile(stem)};
+        const QJsonObject first = importSummary(tool(import, {"TZ=Europe/Rome"}), e.firstImport);
+        EXPECT_NE(first.value(u"format").toString(), "unknown");
+        EXPECT_EQ(skippedTotal(first), e.skippedTotal());
+        EXPECT_TRUE(first.value(u"firstProblem").isNull());
+        EXPECT_EQ(formatsamples::cardsDiffer(cardRows(d), e.cards), "");
+        const std::vector<ReadingRow> readings = sensorRows(d);
+        EXPECT_EQ(formatsamples::readingsCount(readings), e.count("sensor readings"));
+        EXPECT_EQ(formatsamples::runsMissing(readings, e), "");
+
+        const QString store = SensorStore::pathForDiary(d);
+        const QByteArray diaryBefore = readFile(d), storeBefore = readFile(store);
+        EXPECT_EQ(QFileInfo::exists(store), !readings.empty());
+        importSummary(tool(import, {"TZ=Europe/Rome"}), e.secondImport);
+        EXPECT_EQ(readFile(d), diaryBefore);
+        EXPECT_EQ(readFile(store), storeBefore);
+    }
+}
+
+// Two files that overlap bring their union: what the first brought is known
+// to the second.
+TEST_F(Tool, TwoOverlappingFilesBringTheirUnion)
+{
+    // A sample's records in two halves that share their middle third: the
+    // lines after a CSV file's header, the elements of a JSON array.
+    const auto halves = [](const QString &stem) {
+        const QByteArray bytes = formatsamples::sample(formatsamples::dataFile(stem));
+        std::pair<QByteArray, QByteArray> out;
+        if (bytes.startsWith('[')) {
+            const QJsonArray all = QJsonDocument::fromJson(bytes).array();
+            QJsonArray first, second;
+            for (qsizetype i = 0; i < all.size(); ++i) {
+                if (i < all.size() * 2 / 3)
+                    first.append(all[i]);
+                if (i >= all.size() / 3)
+                    second.append(all[i]);
+            }
+            return std::pair(QJsonDocument(first).toJson(), QJsonDocument(second).toJson());
+        }
+        QList<QByteArray> lines = bytes.trimmed().split('\n');
+        const QByteArray header = lines.takeFirst() + '\n';
+        const qsizetype n = lines.size();
+        return std::pair(header + lines.mid(0, n * 2 / 3).join('\n') + '\n',
+                         header + lines.mid(n / 3).join('\n') + '\n');
+    };
+    for (const char *stem : {"xdrip_sidiary", "mysugr", "nightscout_entries", "tidepool"}) {
+        SCOPED_TRACE(stem);
+        const auto [first, second] = halves(QString::fromLatin1(stem));
+        ASSERT_TRUE(testsupport::writeFile(path("first"), first) && testsupport::writeFile(path("second"), second));
+        const QTemporaryDir diaries;
+        const QString whole = diaries.filePath(QStringLiteral("whole.orv")),
+                      joined = diaries.filePath(QStringLiteral("joined.orv"));
+        ASSERT_EQ(tool({"import", "--diary", whole, sampleFile(QString::fromLatin1(stem))}).status, 0);
+        ASSERT_EQ(tool({"import", "--diary", joined, path("first")}).status, 0);
+        const ToolRun r = tool({"import", "--json", "--diary", joined, path("second")});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QJsonObject summary = QJsonDocument::fromJson(r.out).object();
+        EXPECT_GT(summary.value(u"cardsKnown").toInteger() + summary.value(u"sensorKnown").toInteger(), 0);
+        EXPECT_GT(summary.value(u"cardsAdded").toInteger() + summary.value(u"sensorAdded").toInteger(), 0);
+        EXPECT_EQ(formatsamples::cardsDiffer(cardRows(joined), cardRows(whole)), "");
+        QByteArray wholeReadings, joinedReadings;
+        sensorRows(whole, &wholeReadings);
+        sensorRows(joined, &joinedReadings);
+        EXPECT_EQ(joinedReadings, wholeReadings);
+    }
+}
+
+// A file that cannot be read, or that has nothing in it the diary takes,
+// is refused with the reason (and the line to blame): the diary and its
+// store stay as they were, and no store is made.
+TEST_F(Tool, RefusesBrokenFilesWithoutTouchingDiaryOrStore)
+{
+    QTemporaryDir inputs;
+    const auto input = [&](const char *name, const QByteArray &bytes) {
+        const QString file = inputs.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(testsupport::writeFile(file, bytes));
+        return file;
+    };
+    const QByteArray clarity = formatsamples::sample(QStringLiteral("clarity_unquoted_spring.csv"));
+    const QByteArray clarityHeader = clarity.left(clarity.indexOf('\n') + 1);
+    const QByteArray libreHead = formatsamples::sample(QStringLiteral("libreview_mmol_dayfirst.csv")).split('\n').mid(0, 2).join('\n') + '\n';
+    const QByteArray xdrip = "DAY;TIME;UDT_CGMS;BG_LEVEL;CH_GR;BOLUS;REMARK\n10.05.2025;16:00;112;;;;\n";
+    // Two gigabytes after a good header, in a file with a hole that costs
+    // no disk.
+    const QString huge = input("huge.csv", clarityHeader);
+    ASSERT_TRUE(QFile(huge).resize(qint64(2) << 30));
+    const std::pair<QString, const char *> cases[] = {
+        {input("cut.json", formatsamples::sample(QStringLiteral("nightscout_entries.json")).left(300)),
+         "line 3: the file ends inside the object that starts here"},
+        {input("cut.csv", xdrip + "10.05.2025;16:0"), "line 3: the file ends in the middle of this line"},
+        {input("junk.csv", libreHead + "this is not\na LibreView file\n"),
+         "line 3: nothing here reads as a record of LibreView"},
+        {input("feb30.csv", clarityHeader + "11,2025-02-30T20:05:00,Insulin,Fast-Acting,,,Android G6,,7.00,,,,\n"),
+         "line 2: no such date or time: 2025-02-30T20:05:00"},
+        {input("unread.csv", QByteArray(xdrip).replace("10.05.2025;16:00;112", "x;y;") + "10.05.2025;16:05;;;;;\n"),
+         "1 record not understood; line 2: \"x y\" is not a date and time"},
+        {input("nothing.csv", QByteArray(xdrip).replace("10.05.2025;16:00", "x;y")),
+         "line 2: nothing here reads as a record of xDrip+ SiDiary"},
+        {input("header.csv", clarityHeader), "the Dexcom Clarity file holds no cards and no sensor readings"},
+        {input("layout.csv", "Name,Value\nx,1\n"), "neither a diary file, nor CSV in one of the diary's layouts"},
+        {input("empty.csv", ""), "the file is empty"},
+        {input("image.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), "the file is not UTF-8 text"},
+        {huge, "the file is larger than 1 GiB"},
+        {inputs.path(), "it is not a file"},
+        {inputs.filePath(QStringLiteral("absent.csv")), "No such file"},
+    };
+    // Without a store, then with one.
+    for (const bool withStore : {false, true}) {
+        if (withStore) {
+            ASSERT_EQ(tool({"import", "--diary", diary, sampleFile(QStringLiteral("clarity_de_semicolon"))}).status, 0);
+        }
+        const std::string before = contents();
+        for (const auto &[file, says] : cases) {
+            SCOPED_TRACE(file.toStdString() + (withStore ? " with a store" : ""));
+            const ToolRun r = tool({"import", "--json", "--diary", diary, file});
+            EXPECT_EQ(r.status, 1);
+            EXPECT_TRUE(r.out.isEmpty());
+            EXPECT_EQ(r.err.count('\n'), 1);
+            EXPECT_TRUE(r.err.startsWith("orvane-tool: " + file.toUtf8() + ": Nothing was imported"))
+                << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(says)) << r.err.toStdString();
+        }
+        EXPECT_EQ(contents(), before);
+    }
+}
+
+// No limit on the size of files, and the tool run as a user other than
+// root.
+constexpr rlim_t kOtherUser = 0;
+
+// The diary and the store change together: a store that cannot be written
+// leaves the diary as it was, and a diary that cannot be written leaves the
+// store so.
+TEST_F(Tool, ChangesTheDiaryAndItsStoreTogether)
+{
+    const QString store = SensorStore::pathForDiary(diary), big = testsupport::fixturePath(QStringLiteral("big15000.orv"));
+    const struct {
+        const char *what;
+        std::function<void()> prepare;
+        rlim_t sizeLimit;
+        const char *says;
+    } cases[] = {
+        {"a folder where the store goes", [&] { ASSERT_TRUE(QDir().mkdir(store)); }, RLIM_INFINITY, "it is not a file"},
+        {"a file that is no store", [&] { ASSERT_TRUE(testsupport::writeFile(store, QByteArray(5000, 'x'))); },
+         RLIM_INFINITY, "not a sensor store"},
+        {"a store of a later version", [&] { makeLaterStore(store); }, RLIM_INFINITY, "a later version"},
+        // The limit on the size of a file a process writes, as a full disk.
+        {"no room for the store", [] {}, 8192, ""},
+        {"no room for the diary", [&] { ASSERT_TRUE(QFile::remove(diary) && QFile::copy(big, diary)); }, 1 << 20,
+         "the file is larger than the system allows"},
+        // Permissions, which hold for everyone but root: as root, the tool
+        // runs as another user.
+        {"a store that may not be written",
+         [&] {
+             ASSERT_EQ(tool({"import", "--diary", diary, sampleFile(QStringLiteral("clarity_de_semicolon"))}).status, 0);
+             ASSERT_TRUE(QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+             ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777))); // anyone may write
+         },
+         kOtherUser, "readonly"},
+        {"a folder that may not be written",
+         [&] {
+             ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                               | QFileDevice::ReadOther | QFileDevice::ExeOther));
+         },
+         kOtherUser, ""},
+    };
+    const QByteArray cards = readFile(diary);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(testsupport::writeFile(diary, cards));
+        c.prepare();
+        const std::string before = contents();
+        const ToolRun r = tool({"import", "--diary", diary, sampleFile(QStringLiteral("clarity_unquoted_spring"))}, {},
+                               [limit = c.sizeLimit] {
+                                   const bool other = limit == kOtherUser && geteuid() == 0;
+                                   if (other && (setgid(54321) != 0 || setuid(54321) != 0))
+                                       _exit(99);
+                                   std::signal(SIGXFSZ, SIG_IGN);
+                                   const rlim_t bytes = limit == kOtherUser ? RLIM_INFINITY : limit;
+                                   const rlimit size{bytes, bytes};
+                                   setrlimit(RLIMIT_FSIZE, &size);
+                               });
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1);
+        EXPECT_TRUE(r.err.contains(c.says) && r.err.endsWith("nothing was imported\n")) << r.err.toStdString();
+        EXPECT_EQ(contents(), before);
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                          | QFileDevice::ExeOwner));
+        QFile::setPermissions(store, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QDir(store).removeRecursively();
+        QFile::remove(store);
+    }
+}
+
+// Replacing takes the file's cards for the diary's; readings always join.
+// The diary's own files say what they did too.
+TEST_F(Tool, ReplacesTheCardsAndJoinsTheReadings)
+{
+    const ToolRun replaced = tool({"import", "--replace", "--diary", diary, sampleFile(QStringLiteral("clarity_unquoted_spring"))});
+    ASSERT_EQ(replaced.status, 0) << replaced.err.toStdString();
+    EXPECT_EQ(replaced.out, "Dexcom Clarity: 4 cards added, 0 already known; 23 sensor readings added, 0 already "
+                            "known; 13 records skipped, 0 not understood\n");
+    EXPECT_EQ(formatsamples::cardsDiffer(cardRows(diary),
+                                         formatsamples::expectedOf(QStringLiteral("clarity_unquoted_spring")).cards),
+              "");
+    // Replacing, nothing is known of the cards; a file without cards leaves
+    // them.
+    const std::tuple<QString, std::map<QString, qint64>, size_t> rows[] = {
+        {"clarity_unquoted_spring", {{"status", 0}, {"cardsAdded", 4}, {"cardsKnown", 0}, {"sensorKnown", 23}}, 4},
+        {"clarity_de_semicolon", {{"status", 0}, {"cardsAdded", 0}, {"sensorAdded", 30}}, 4},
+        {"mysugr", {{"status", 0}, {"cardsAdded", 16}, {"cardsKnown", 0}}, 16},
+    };
+    for (const auto &[stem, counts, cardsAfter] : rows) {
+        importSummary(tool({"import", "--replace", "--json", "--diary", diary, sampleFile(stem)}), counts);
+        EXPECT_EQ(readDiary(diary).size(), cardsAfter) << stem.toStdString();
+    }
+    EXPECT_EQ(sensorRows(diary).size(), 53u);
+
+    // The diary's CSV and diary files.
+    const QString other = path("other.orv");
+    const QByteArray csvSummary = "{\"format\":\"Orvane CSV\",\"cardsAdded\":3,\"cardsKnown\":0,\"sensorAdded\":0,"
+                                  "\"sensorKnown\":0,\"skipped\":{},\"notUnderstood\":0,\"firstProblem\":null}\n";
+    EXPECT_EQ(tool({"import", "--json", "--diary", other, path("cards.csv")}).out, csvSummary);
+    const QString copy = path("copy.orv");
+    importSummary(tool({"import", "--json", "--diary", copy, kFixture}), {{"status", 0}, {"cardsAdded", 6}});
+    const QByteArray before = readFile(copy);
+    const QJsonObject again = importSummary(tool({"import", "--json", "--diary", copy, kFixture}),
+                                            {{"status", 0}, {"cardsAdded", 0}, {"cardsKnown", 6}});
+    EXPECT_EQ(again.value(u"format").toString(), "Orvane diary file");
+    EXPECT_EQ(readFile(copy), before);
+}
+
+// A diary's backup is its file and its store.
+TEST_F(Tool, CopiesTheSensorStoreWithTheDiary)
+{
+    ASSERT_EQ(tool({"import", "--diary", diary, sampleFile(QStringLiteral("tidepool"))}).status, 0);
+    const QString copy = path("backup/copy.orv");
+    ASSERT_EQ(tool({"copy", diary, copy}).status, 0);
+    QByteArray original, copied;
+    EXPECT_EQ(sensorRows(diary, &original).size(), 32u);
+    sensorRows(copy, &copied);
+    EXPECT_EQ(copied, original);
+    // Over an older backup, and from a diary without a store.
+    ASSERT_EQ(tool({"copy", diary, copy}).status, 0);
+    sensorRows(copy, &copied);
+    EXPECT_EQ(copied, original);
+    ASSERT_EQ(tool({"copy", kFixture, path("plain.orv")}).status, 0);
+    EXPECT_FALSE(QFileInfo::exists(SensorStore::pathForDiary(path("plain.orv"))));
 }
 
 } // namespace
