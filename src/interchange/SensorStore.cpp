@@ -316,7 +316,7 @@ bool SensorStore::remove(const std::vector<int64_t> &instants)
 
 bool SensorStore::copyTo(const QString &path)
 {
-    m_error.clear();
+    m_reason.clear();
     if (m_inTransaction)
         return fail(QStringLiteral("a change is already under way"));
     if (!open(false))

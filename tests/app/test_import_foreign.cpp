@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace {
 
@@ -193,14 +195,40 @@ TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
     EXPECT_EQ(dialogs.alerts[0].message, QStringLiteral("Nothing was imported."));
     EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(QStringLiteral("line "))) << dialogs.alerts[0].informativeText.toStdString();
 
-    // A store that cannot be written: the diary is not written either.
+    // A store that cannot be read is told before anything is asked.
     ASSERT_TRUE(QDir().mkpath(storePath()));
     dialogs.alerts.clear();
     import(clarity);
+    ASSERT_EQ(dialogs.alerts.size(), 1);
+    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("IMPORT_FOREIGN_WRITE_FAILED")));
+    EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(storePath()));
+    ASSERT_TRUE(QDir(storePath()).removeRecursively());
+
+    // A store another program is writing: the readings cannot be added after
+    // the summary, and the cards are not written either.
+    {
+        SensorStore store(storePath());
+        ASSERT_TRUE(store.beginAdding({{946684800, 100, ForeignFormat::SensorFlag::None, QStringLiteral("x")}}));
+        ASSERT_TRUE(store.commit());
+    }
+    const QByteArray storeBefore = storeBytes();
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(storePath());
+        ASSERT_TRUE(holder.open());
+        QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        dialogs.alerts.clear();
+        import(clarity);
+        QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("IMPORT_FOREIGN_WRITE_FAILED")));
     EXPECT_EQ(diaryCards().size(), cardsBefore);
     EXPECT_EQ(diaryBytes(), diaryBefore);
+    EXPECT_EQ(storeBytes(), storeBefore);
+    EXPECT_FALSE(control<QAction>("menuUndo")->isEnabled());
 }
 
 } // namespace
