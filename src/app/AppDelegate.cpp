@@ -4,6 +4,7 @@
 #include "ui/Dialogs.h"
 #include "text/StringTable.h"
 
+#include <QApplication>
 #include <QMainWindow>
 
 AppDelegate::AppDelegate(AppController *controller, QObject *parent)
@@ -14,11 +15,28 @@ AppDelegate::AppDelegate(AppController *controller, QObject *parent)
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    m_launched = true;
     if (!m_window)
         return;
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void AppDelegate::bringWindowForward()
+{
+    if (m_launched && m_window) {
+        // A maximised window stays maximised.
+        m_window->setWindowState((m_window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+    }
+    // A question the program is asking, at start-up too, comes in front.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 bool AppDelegate::applicationShouldTerminateAfterLastWindowClosed()

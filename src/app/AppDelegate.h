@@ -19,6 +19,11 @@ public:
     void setWindow(QMainWindow *window) { m_window = window; }
 
     void applicationDidFinishLaunching();
+    // Brings the window to the front, out of the dock when minimised, for
+    // another start on the same diary, and the question being asked if one
+    // is. Before start-up is over the window is left: it comes up in front
+    // when start-up is over.
+    void bringWindowForward();
     // Asks the quit question, then saves the diary and the view settings;
     // true when the program is to end.
     bool applicationShouldTerminateAfterLastWindowClosed();
@@ -30,4 +35,5 @@ public:
 
 private:
     QPointer<QMainWindow> m_window;
+    bool m_launched = false;
 };

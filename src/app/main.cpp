@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 #include "app/AppDelegate.h"
+#include "app/RunningInstance.h"
 #include "app/TerminationSignals.h"
 #include "model/DiaryFile.h"
 #include "model/DiaryLock.h"
@@ -11,6 +12,28 @@
 #include <QDir>
 
 #include <cstdio>
+
+namespace {
+
+// A second start on a diary that is open: the program that has it comes
+// forward and this one ends without a word. Only when none answers (it is
+// stuck, or the lock is another program's) is the user told. The diary is
+// not touched either way.
+int startOnDiaryInUse(const Diary &diary, const StringTable &strings)
+{
+    if (RunningInstance(diary.path()).askToComeForward())
+        return 0;
+    const qint64 pid = diary.lockHolder();
+    const QString path = QDir::toNativeSeparators(diary.path());
+    std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n", qPrintable(path),
+                 static_cast<long long>(pid));
+    Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_DIARY_IN_USE")),
+                                strings.text(QStringLiteral("ALERT_DIARY_IN_USE_INFO")).arg(QString::number(pid), path),
+                                {});
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -46,16 +69,15 @@ int main(int argc, char *argv[])
     // changes.
     AppController controller(strings);
     controller.setDiaryPath(diaryPath);
-    if (controller.diary().lock() == DiaryLock::Status::InUse) {
-        const qint64 pid = controller.diary().lockHolder();
-        std::fprintf(stderr, "orvane: %s is already open in another Orvane (process %lld)\n",
-                     qPrintable(QDir::toNativeSeparators(diaryPath)), static_cast<long long>(pid));
-        Dialogs::current().runAlert(nullptr, strings.text(QStringLiteral("ALERT_DIARY_IN_USE")),
-                                    strings.text(QStringLiteral("ALERT_DIARY_IN_USE_INFO"))
-                                        .arg(QString::number(pid), QDir::toNativeSeparators(diaryPath)),
-                                    {});
-        return 1;
-    }
+    const DiaryLock::Status lock = controller.diary().lock();
+    if (lock == DiaryLock::Status::InUse)
+        return startOnDiaryInUse(controller.diary(), strings);
+    // Listening from the moment the lock is held: a second start finds this
+    // program however far its start-up has come.
+    RunningInstance instance(diaryPath);
+    if (lock == DiaryLock::Status::Locked && !instance.listen())
+        std::fprintf(stderr, "orvane: another start on this diary cannot reach this program: %s\n",
+                     qPrintable(instance.name()));
     controller.saveInBackground = true;
     controller.loadLayout(controller.strings());
     AppDelegate delegate(&controller);
@@ -67,6 +89,10 @@ int main(int argc, char *argv[])
         return true;
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
+    QObject::connect(&instance, &RunningInstance::comeForwardAsked, &delegate, [&delegate] {
+        delegate.bringWindowForward();
+        std::fputs("orvane: another start on this diary brought this window forward\n", stderr);
+    });
     // A log-out asks for everything to be saved, then may end the program
     // without a word.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller, [&controller] {

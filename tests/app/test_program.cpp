@@ -1,7 +1,8 @@
 // The real program, started as the desktop starts it (offscreen, a fresh
 // home folder): it saves when the session ends it, and keeps to one program
-// per diary.
+// per diary, a second start bringing the first forward.
 #include "model/DiaryFile.h"
+#include "model/DiaryLock.h"
 #include "model/KeyedArchive.h"
 #include "support/TestSupport.h"
 
@@ -80,6 +81,38 @@ protected:
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
+    // A second start on the diary ends at once without a word, and the
+    // program running brings its window forward.
+    void startAgainAndSeeItForward(QProcess &running)
+    {
+        // It answers from its event loop.
+        waitForEventLoop(running);
+        auto second = launch();
+        ASSERT_TRUE(second->waitForFinished(30000)) << "an alert would wait for the user";
+        EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second->exitCode(), 0);
+        EXPECT_FALSE(second->readAllStandardError().contains("orvane:"));
+        QByteArray said;
+        EXPECT_TRUE(waitFor([&] {
+            running.waitForReadyRead(100);
+            said += running.readAllStandardError();
+            return said.contains("brought this window forward");
+        })) << said.toStdString();
+        EXPECT_EQ(running.state(), QProcess::Running);
+    }
+
+    // A second start that nobody answers for says why, and waits for the
+    // user to read it.
+    void startAgainAndSeeItRefused()
+    {
+        auto second = launch();
+        ASSERT_TRUE(waitFor([&] {
+            second->waitForReadyRead(100);
+            return second->readAllStandardError().contains("already open");
+        }));
+        EXPECT_EQ(endWith(*second, SIGTERM), 1);
+    }
+
     // Three cards out of order: a save puts them newest first.
     void writeUnsortedDiary()
     {
@@ -117,24 +150,18 @@ TEST_F(ProgramTest, TheSessionEndingSavesTheDiaryAndTheSettings)
     EXPECT_FALSE(QFile::exists(diary + QStringLiteral(".lock")));
 }
 
-TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNothing)
+TEST_F(ProgramTest, ASecondStartBringsTheFirstForwardAndACrashedOneBlocksNothing)
 {
     writeUnsortedDiary();
     auto first = launch();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); }));
     const QByteArray whileOpen = testsupport::readFile(diary);
 
-    // The second says why, and waits for the user to read it; it never
-    // touches the diary.
-    auto second = launch();
-    ASSERT_TRUE(waitFor([&] {
-        second->waitForReadyRead(100);
-        return second->readAllStandardError().contains("already open");
-    }));
-    EXPECT_EQ(endWith(*second, SIGTERM), 1);
+    // The second never touches the diary.
+    startAgainAndSeeItForward(*first);
     // Nor does the tool write it: the program's next save would undo it.
     QProcess tool;
-    tool.setProcessEnvironment(second->processEnvironment());
+    tool.setProcessEnvironment(first->processEnvironment());
     tool.start(QStringLiteral(ORVANE_TOOL), {QStringLiteral("import"), testsupport::fixturePath(QStringLiteral("diary.orv"))});
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 1);
@@ -142,9 +169,10 @@ TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNot
     EXPECT_EQ(testsupport::readFile(diary), whileOpen);
     EXPECT_EQ(first->state(), QProcess::Running);
 
-    // A program killed outright leaves its lock behind, with its number in
-    // it or, killed as it made the file, empty; the next one starts all the
-    // same, and a hang-up ends it as a termination does.
+    // A program killed outright leaves its lock and its socket behind, the
+    // lock with its number in it or, killed as it made the file, empty; the
+    // next one starts all the same and is found by a second start, and a
+    // hang-up ends it as a termination does.
     const QString lock = diary + QStringLiteral(".lock");
     std::unique_ptr<QProcess> last = std::move(first);
     for (const bool emptied : {false, true}) {
@@ -155,9 +183,34 @@ TEST_F(ProgramTest, ASecondProgramOnTheSameDiaryIsRefusedAndACrashedOneBlocksNot
         ASSERT_TRUE(QFile::remove(prefs));
         last = launch();
         ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << last->readAllStandardError().toStdString();
+        startAgainAndSeeItForward(*last);
     }
     EXPECT_EQ(endWith(*last, SIGHUP), 0);
     EXPECT_FALSE(last->readAllStandardError().contains("already open"));
+}
+
+TEST_F(ProgramTest, ASecondStartThatNobodyAnswersForIsRefused)
+{
+    writeUnsortedDiary();
+    auto first = launch();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); }));
+    QByteArray before = testsupport::readFile(diary);
+
+    // A program that is stuck: the second start waits a moment for it, then
+    // tells the user. The question left behind troubles nobody.
+    ::kill(static_cast<pid_t>(first->processId()), SIGSTOP);
+    startAgainAndSeeItRefused();
+    ::kill(static_cast<pid_t>(first->processId()), SIGCONT);
+    EXPECT_EQ(testsupport::readFile(diary), before);
+    startAgainAndSeeItForward(*first);
+    EXPECT_EQ(endWith(*first, SIGTERM), 0);
+
+    // A lock that no program holds: orvane-tool's, or this test's.
+    before = testsupport::readFile(diary);
+    DiaryLock lock(diary);
+    ASSERT_EQ(lock.tryLock(), DiaryLock::Status::Locked);
+    startAgainAndSeeItRefused();
+    EXPECT_EQ(testsupport::readFile(diary), before);
 }
 
 TEST_F(ProgramTest, AnEndingThatCannotWriteTheDiaryKeepsItInARecoveryFileAndEnds)
