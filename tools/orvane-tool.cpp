@@ -9,6 +9,7 @@
 #include "report/TrendsReport.h"
 #include "text/StringTable.h"
 #include "text/ValueFormatter.h"
+#include "view/Consensus.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
 
@@ -41,7 +42,11 @@ int usage()
                "       orvane-tool import [--replace] [--diary FILE] [--json] FILE\n"
                "       orvane-tool sensor [--diary FILE]\n"
                "       orvane-tool report [--diary FILE] [--period N] [--kind N] [--unit mg/dL|mmol/L]\n"
-               "                          [--now INSTANT] OUT.pdf\n",
+               "                          [--now INSTANT] OUT.pdf\n"
+               "       orvane-tool agp [--diary FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--json]\n"
+               "           consensus figures of the sensor readings of local days: by default the 14\n"
+               "           ending on the newest reading's day, or 14 from --from or to --to alone;\n"
+               "           status 1 when the period holds no sensor reading\n",
                stderr);
     return 2;
 }
@@ -770,6 +775,122 @@ int report(const QStringList &args)
     return 0;
 }
 
+// A calendar day written YYYY-MM-DD; none when it is not one.
+std::optional<QDate> parseDay(const QString &text)
+{
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    return text.size() == 10 && day.isValid() ? std::optional(day) : std::nullopt;
+}
+
+// The period of agp: --from and --to, either alone meaning 14 days from or
+// to it, or by default the 14 days ending on the day of the newest reading.
+// Sets *status and returns nothing when there is no period to take.
+std::optional<std::pair<QDate, QDate>> agpPeriod(const Arguments &a, SensorStore &store, const QTimeZone &zone,
+                                                 int *status)
+{
+    std::optional<QDate> days[2];
+    const QString names[2] = {QStringLiteral("--from"), QStringLiteral("--to")};
+    for (int i = 0; i < 2; ++i) {
+        if (!a.values.contains(names[i]))
+            continue;
+        days[i] = parseDay(a.values.value(names[i]));
+        if (!days[i]) {
+            *status = badArgumentOf("agp", QStringLiteral("%1 wants a date YYYY-MM-DD, not \"%2\"")
+                                               .arg(names[i], a.values.value(names[i])));
+            return std::nullopt;
+        }
+    }
+    if (days[0] && days[1] && *days[0] > *days[1]) {
+        *status = badArgumentOf("agp", QStringLiteral("--from %1 is after --to %2")
+                                           .arg(days[0]->toString(Qt::ISODate), days[1]->toString(Qt::ISODate)));
+        return std::nullopt;
+    }
+    if (days[0] || days[1])
+        return std::pair(days[0].value_or(days[1] ? days[1]->addDays(-13) : QDate()),
+                         days[1].value_or(days[0] ? days[0]->addDays(13) : QDate()));
+    const std::optional<std::optional<int64_t>> newest = store.newest();
+    *status = 1;
+    if (!newest)
+        fail(store.error());
+    else if (!*newest)
+        fail(QStringLiteral("agp: no sensor readings in %1").arg(store.path()));
+    else
+        return Consensus::defaultPeriod(**newest, zone);
+    return std::nullopt;
+}
+
+// The figures as text, one a line: its name and value, fractions in the
+// locale's form with one decimal; then the profile, a line for each slot.
+QByteArray agpText(const Consensus::Figures &f)
+{
+    const QLocale locale;
+    const auto number = [&locale](double v) { return locale.toString(v, 'f', 1).toUtf8(); };
+    QByteArray out = "from " + f.from.toString(Qt::ISODate).toUtf8() + "\nto " + f.to.toString(Qt::ISODate).toUtf8()
+                     + '\n';
+    const std::pair<const char *, int64_t> counts[] = {{"days", f.days},
+                                                       {"daysWithData", f.daysWithData},
+                                                       {"readings", f.readings},
+                                                       {"intervalMinutes", f.intervalMinutes}};
+    for (const auto &[name, value] : counts)
+        out += QByteArray(name) + ' ' + QByteArray::number(qlonglong(value)) + '\n';
+    const std::pair<const char *, double> values[] = {
+        {"activePercent", f.activePercent}, {"mean", f.mean},   {"sd", f.sd},
+        {"cv", f.cv},                       {"gmiPercent", f.gmiPercent}, {"gmiMmolMol", f.gmiMmolMol},
+        {"veryLow", f.veryLow},             {"low", f.low},     {"inRange", f.inRange},
+        {"tightRange", f.tightRange},       {"high", f.high},   {"veryHigh", f.veryHigh}};
+    for (const auto &[name, value] : values)
+        out += QByteArray(name) + ' ' + number(value) + '\n';
+    const QByteArray none = StringTable::shared().text(QStringLiteral("NOT_DISPONBLE")).toUtf8();
+    for (const Consensus::Slot &slot : f.agp) {
+        out += "percentiles " + QTime(0, 0).addSecs(slot.minuteOfDay * 60).toString(QStringLiteral("HH:mm")).toUtf8();
+        if (!slot.percentiles)
+            out += ' ' + none;
+        else
+            for (const double p : *slot.percentiles)
+                out += ' ' + number(p);
+        out += '\n';
+    }
+    return out;
+}
+
+// The consensus figures of the sensor readings kept beside the diary, over
+// local days of the system's time zone.
+int agp(const QStringList &args)
+{
+    const Arguments a = parseArguments(args, {QStringLiteral("--diary"), QStringLiteral("--from"), QStringLiteral("--to")},
+                                       {QStringLiteral("--json")});
+    if (!a.error.isEmpty())
+        return badArgumentOf("agp", a.error);
+    if (!a.rest.isEmpty())
+        return badArgumentOf("agp", QStringLiteral("unexpected argument %1").arg(a.rest.first()));
+    const std::optional<QString> diaryPath = diaryArgument(a);
+    if (!diaryPath)
+        return 1;
+    SensorStore store(SensorStore::pathForDiary(*diaryPath));
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    int status = 0;
+    const std::optional<std::pair<QDate, QDate>> period = agpPeriod(a, store, zone, &status);
+    if (!period)
+        return status;
+    const auto [first, last] = Consensus::instantsOf(period->first, period->second, zone);
+    const std::optional<std::vector<SensorStore::Reading>> readings = store.readings(first, last);
+    if (!readings) {
+        fail(store.error());
+        return 1;
+    }
+    const Consensus::Figures figures = Consensus::figures(*readings, period->first, period->second, zone);
+    if (figures.readings == 0) {
+        fail(QStringLiteral("agp: no sensor readings in the period %1 to %2")
+                 .arg(period->first.toString(Qt::ISODate), period->second.toString(Qt::ISODate)));
+        return 1;
+    }
+    const QByteArray out = a.flags.contains(QStringLiteral("--json"))
+                               ? QJsonDocument(Consensus::toJson(figures)).toJson(QJsonDocument::Compact) + '\n'
+                               : agpText(figures);
+    std::fwrite(out.constData(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -806,5 +927,7 @@ int main(int argc, char *argv[])
         return sensor(args);
     if (command == QLatin1String("report"))
         return report(args);
+    if (command == QLatin1String("agp"))
+        return agp(args);
     return usage();
 }

@@ -194,18 +194,32 @@ std::optional<std::vector<SensorStore::Reading>> SensorStore::readings(int64_t f
     return out;
 }
 
-std::optional<int64_t> SensorStore::count()
+std::optional<QVariant> SensorStore::valueOf(const QString &query)
 {
     if (!exists())
-        return 0;
+        return QVariant();
     if (!open(false))
         return std::nullopt;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM reading")) || !q.next()) {
+    if (!q.exec(query) || !q.next()) {
         fail(q.lastError().text());
         return std::nullopt;
     }
-    return q.value(0).toLongLong();
+    return q.value(0);
+}
+
+std::optional<int64_t> SensorStore::count()
+{
+    const std::optional<QVariant> n = valueOf(QStringLiteral("SELECT count(*) FROM reading"));
+    return n ? std::optional<int64_t>(n->toLongLong()) : std::nullopt;
+}
+
+std::optional<std::optional<int64_t>> SensorStore::newest()
+{
+    const std::optional<QVariant> time = valueOf(QStringLiteral("SELECT max(time) FROM reading"));
+    if (!time)
+        return std::nullopt;
+    return time->isNull() ? std::optional<int64_t>() : std::optional<int64_t>(time->toLongLong());
 }
 
 bool SensorStore::beginAdding(const std::vector<Reading> &readings)

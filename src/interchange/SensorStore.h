@@ -3,6 +3,7 @@
 #include "interchange/foreign/ForeignFormat.h"
 
 #include <QString>
+#include <QVariant>
 
 #include <cstdint>
 #include <optional>
@@ -42,6 +43,9 @@ public:
     // The readings held in [from, to], oldest first; the same failures.
     std::optional<std::vector<Reading>> readings(int64_t from = INT64_MIN, int64_t to = INT64_MAX);
     std::optional<int64_t> count();
+    // The instant of the newest reading held, none when the store holds
+    // none (or there is no store yet); the same failures.
+    std::optional<std::optional<int64_t>> newest();
 
     // Adds readings, none of whose instants the store holds (nor two of
     // them one instant), in one transaction that stays open until commit()
@@ -61,6 +65,9 @@ public:
 
 private:
     bool open(bool create);
+    // The value of a query of one row and column; null when there is no
+    // store; nullopt (error() says why) when it cannot be read.
+    std::optional<QVariant> valueOf(const QString &query);
     bool fail(const QString &what);
     void close();
 

@@ -712,4 +712,73 @@ TEST_F(Tool, CopiesTheSensorStoreWithTheDiary)
     EXPECT_FALSE(QFileInfo::exists(SensorStore::pathForDiary(path("plain.orv"))));
 }
 
+// The consensus figures of the sensor readings kept beside the diary: those
+// of a LibreView sample, 39 readings from 23:02 on 11 October 2025 to 7:55
+// on the 12th in Rome.
+TEST_F(Tool, PrintsTheConsensusFiguresOfTheSensorReadings)
+{
+    QFile sample(QStringLiteral(ORVANE_TESTS_DIR "/data/formats/libreview_mmol_dayfirst.csv"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const std::vector<SensorStore::Reading> readings = ForeignFormat::read(sample, {}).readings;
+    ASSERT_EQ(readings.size(), 39u);
+    {
+        SensorStore store(SensorStore::pathForDiary(diary));
+        ASSERT_TRUE(store.beginAdding(readings) && store.commit()) << store.error().toStdString();
+    }
+    double sum = 0;
+    int onThe12th = 0;
+    for (const SensorStore::Reading &r : readings) {
+        sum += r.mgdl;
+        onThe12th += QDateTime::fromSecsSinceEpoch(r.time, QTimeZone("Europe/Rome")).date().day() == 12;
+    }
+    // By default the 14 days ending on the newest reading's day.
+    const std::tuple<QStringList, const char *, const char *, int, int> rows[] = {
+        {{}, "2025-09-29", "2025-10-12", 14, 39},
+        {{"--from", "2025-10-12", "--to=2025-10-12"}, "2025-10-12", "2025-10-12", 1, onThe12th},
+        {{"--to", "2025-10-11"}, "2025-09-28", "2025-10-11", 14, 39 - onThe12th},
+        {{"--from", "2025-10-01"}, "2025-10-01", "2025-10-14", 14, 39}};
+    for (const auto &[args, from, to, days, count] : rows) {
+        const ToolRun r = tool(QStringList{"agp", "--json", "--diary", diary} + args);
+        const std::string shown = args.join(u' ').toStdString();
+        ASSERT_EQ(r.status, 0) << shown << ": " << r.err.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+        EXPECT_EQ(json["from"].toString(), from) << shown;
+        EXPECT_EQ(json["to"].toString(), to) << shown;
+        EXPECT_EQ(json["days"].toInt(), days) << shown;
+        EXPECT_EQ(json["readings"].toInt(), count) << shown;
+        EXPECT_EQ(json["percentiles"].toArray().size(), 96) << shown;
+    }
+    const QJsonObject all = QJsonDocument::fromJson(tool({"agp", "--json", "--diary", diary}).out).object();
+    EXPECT_NEAR(all["mean"].toDouble(), sum / 39, 1e-9);
+    EXPECT_EQ(all["daysWithData"].toInt(), 2);
+
+    // As text, a figure a line; no slot holds five readings.
+    const ToolRun text = tool({"agp", "--diary", diary});
+    ASSERT_EQ(text.status, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.startsWith("from 2025-09-29\nto 2025-10-12\ndays 14\ndaysWithData 2\nreadings 39\n"))
+        << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("\nmean " + QByteArray::number(sum / 39, 'f', 1) + '\n'));
+    EXPECT_TRUE(text.out.endsWith("\npercentiles 23:45 n/a\n"));
+    EXPECT_EQ(text.out.count('\n'), 18 + 96);
+
+    // No reading in the period, or no store at all: told, status 1.
+    for (const QStringList &args : {QStringList{"--diary", diary, "--from", "2024-01-01"},
+                                    QStringList{"--diary", path("none.orv")}}) {
+        const ToolRun none = tool(QStringList{"agp"} + args);
+        EXPECT_EQ(none.status, 1);
+        EXPECT_TRUE(none.out.isEmpty());
+        EXPECT_TRUE(none.err.contains("no sensor readings") && none.err.count('\n') == 1) << none.err.toStdString();
+    }
+    // Used wrongly: one line on standard error, status 2.
+    const QList<QStringList> wrong = {{"--from", "2025-13-01"}, {"--from", "12-10-2025"}, {"--to", "2025-10-1"},
+                                      {"--from", "2025-10-12", "--to", "2025-10-11"}, {"--to"}, {"--json=yes"},
+                                      {"--frobnicate"}, {"extra"}};
+    for (const QStringList &args : wrong) {
+        const ToolRun bad = tool(QStringList{"agp", "--diary", diary} + args);
+        EXPECT_EQ(bad.status, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(bad.out.isEmpty());
+        EXPECT_EQ(bad.err.count('\n'), 1) << bad.err.toStdString();
+    }
+}
+
 } // namespace
