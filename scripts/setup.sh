@@ -10,6 +10,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
   python3 xvfb xauth
   desktop-file-utils appstream clang-format
+  dpkg-dev file lintian man-db
 )
 missing=()
 for p in "${packages[@]}"; do
