@@ -44,9 +44,9 @@ int usage()
                "       orvane-tool report [--diary FILE] [--period N] [--kind N] [--unit mg/dL|mmol/L]\n"
                "                          [--now INSTANT] OUT.pdf\n"
                "       orvane-tool agp [--diary FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--json]\n"
-               "           consensus figures of the sensor readings of local days: by default the 14\n"
-               "           ending on the newest reading's day, or 14 from --from or to --to alone;\n"
-               "           status 1 when the period holds no sensor reading\n",
+               "                       consensus figures of the sensor readings of local days: by\n"
+               "                       default the 14 ending on the newest reading's day, or 14 from\n"
+               "                       --from or to --to alone; status 1 when none is in the period\n",
                stderr);
     return 2;
 }
