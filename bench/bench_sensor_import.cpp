@@ -9,7 +9,8 @@
 // peak_MB is the resident high-water mark of the whole process (libraries
 // included) while the import runs: on Linux the mark is reset before each
 // import through /proc/self/clear_refs; elsewhere it is the process maximum,
-// so run one case per process, as bench/run_sensor_import.sh does.
+// so run one case per process, as bench/run_sensor_import.sh does. before_MB
+// is what the process held when the import started.
 
 #include "interchange/ForeignImport.h"
 #include "interchange/SensorStore.h"
@@ -119,13 +120,14 @@ double residentMB(const char *field)
 }
 
 // Starts the high-water mark from what the process holds now, the memory
-// freed by earlier runs given back first.
-void resetPeak()
+// freed by earlier runs given back first; returns that, in MB.
+double resetPeak()
 {
 #if defined(__GLIBC__)
     malloc_trim(0);
 #endif
     std::ofstream("/proc/self/clear_refs") << "5";
+    return residentMB("VmRSS:");
 }
 
 struct Imported {
@@ -170,11 +172,12 @@ Imported import(const QString &csv, const QString &storePath)
     return out;
 }
 
-void report(benchmark::State &state, const Imported &last, double peak)
+void report(benchmark::State &state, const Imported &last, double before, double peak)
 {
     state.counters["added"] = double(last.summary.sensorAdded);
     state.counters["known"] = double(last.summary.sensorKnown);
     state.counters["peak_MB"] = peak;
+    state.counters["before_MB"] = before;
     state.counters["read_ms"] = last.read;
     state.counters["plan_ms"] = last.plan;
     state.counters["apply_ms"] = last.apply;
@@ -184,12 +187,12 @@ void BM_ImportIntoEmptyStore(benchmark::State &state)
 {
     const QString csv = clarityFile();
     Imported last;
-    double peak = 0.0;
+    double before = 0.0, peak = 0.0;
     int run = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const QString storePath = scratch().filePath(QStringLiteral("empty-%1.sqlite").arg(++run));
-        resetPeak();
+        before = resetPeak();
         state.ResumeTiming();
         last = import(csv, storePath);
         state.PauseTiming();
@@ -199,7 +202,7 @@ void BM_ImportIntoEmptyStore(benchmark::State &state)
         if (!last.error.isEmpty() || last.summary.sensorAdded == 0)
             state.SkipWithError(qPrintable(QStringLiteral("not imported: ") + last.error));
     }
-    report(state, last, peak);
+    report(state, last, before, peak);
 }
 
 void BM_ImportAgain(benchmark::State &state)
@@ -211,10 +214,10 @@ void BM_ImportAgain(benchmark::State &state)
         return;
     }
     Imported last;
-    double peak = 0.0;
+    double before = 0.0, peak = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
-        resetPeak();
+        before = resetPeak();
         state.ResumeTiming();
         last = import(csv, storePath);
         state.PauseTiming();
@@ -223,7 +226,7 @@ void BM_ImportAgain(benchmark::State &state)
         if (!last.error.isEmpty() || last.summary.sensorAdded != 0)
             state.SkipWithError(qPrintable(QStringLiteral("not everything known: ") + last.error));
     }
-    report(state, last, peak);
+    report(state, last, before, peak);
 }
 
 } // namespace
