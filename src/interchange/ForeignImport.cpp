@@ -118,7 +118,10 @@ std::optional<Plan> plan(ForeignFormat::ReadResult read, const CardList &diary, 
             ++kept;
         }
         readings.resize(kept);
-        readings.shrink_to_fit();
+        // The room of the known ones is given back when it is most of it:
+        // shrinking means a copy, which would raise the peak for little.
+        if (kept < readings.capacity() / 2)
+            readings.shrink_to_fit();
         s.sensorAdded = kept;
         p.newReadings = std::move(readings);
     }

@@ -38,6 +38,92 @@ ForeignFormat::SensorFlag flagOf(int number)
                        : number == 2 ? ForeignFormat::SensorFlag::High : ForeignFormat::SensorFlag::None;
 }
 
+// The store's identifiers of the sources the readings name; a source not
+// yet in the store is added.
+std::optional<QHash<QString, qint64>> sourceIds(const QSqlDatabase &db,
+                                                const std::vector<ForeignFormat::SensorReading> &readings, QString *why)
+{
+    QHash<QString, qint64> ids;
+    QSqlQuery add(db), find(db);
+    add.prepare(QStringLiteral("INSERT OR IGNORE INTO source(name) VALUES (?)"));
+    find.prepare(QStringLiteral("SELECT id FROM source WHERE name = ?"));
+    const QString *last = nullptr; // readings come in runs of one source
+    for (const ForeignFormat::SensorReading &r : readings) {
+        if ((last && r.source == *last) || ids.contains(r.source)) {
+            last = &r.source;
+            continue;
+        }
+        add.bindValue(0, r.source);
+        find.bindValue(0, r.source);
+        if (!add.exec() || !find.exec() || !find.next()) {
+            *why = (add.lastError().isValid() ? add : find).lastError().text();
+            return std::nullopt;
+        }
+        ids.insert(r.source, find.value(0).toLongLong());
+        find.finish();
+        last = &r.source;
+    }
+    return ids;
+}
+
+// Rows one statement inserts: Qt's work for a statement run (its reset, the
+// copy of the values bound, the step) is done once for them all. 4 values a
+// row stay within the 999 placeholders that every SQLite allows.
+constexpr size_t kRowsPerInsert = 200;
+
+QSqlQuery insertStatement(const QSqlDatabase &db, size_t rows)
+{
+    QString sql = QStringLiteral("INSERT INTO reading(time, mgdl, flag, source) VALUES (?, ?, ?, ?)");
+    for (size_t i = 1; i < rows; ++i)
+        sql += QStringLiteral(", (?, ?, ?, ?)");
+    QSqlQuery q(db);
+    q.prepare(sql);
+    return q;
+}
+
+bool insertReadings(const QSqlDatabase &db, const std::vector<ForeignFormat::SensorReading> &readings,
+                    const QHash<QString, qint64> &sources, QString *why)
+{
+    QSqlQuery full = insertStatement(db, kRowsPerInsert), tail;
+    // What each placeholder of the statement holds: Qt keeps bound values
+    // from one run to the next, so the flag and source of row after row are
+    // not bound again.
+    std::vector<std::optional<qint64>> bound;
+    const QString *lastName = nullptr;
+    qint64 lastSource = 0;
+    for (size_t start = 0; start < readings.size(); start += kRowsPerInsert) {
+        const size_t rows = std::min(kRowsPerInsert, readings.size() - start);
+        if (rows < kRowsPerInsert) {
+            tail = insertStatement(db, rows);
+            bound.clear();
+        }
+        QSqlQuery &q = rows < kRowsPerInsert ? tail : full;
+        bound.resize(4 * rows);
+        const auto bind = [&](size_t at, qint64 value) {
+            if (bound[at] != value) {
+                q.bindValue(int(at), value);
+                bound[at] = value;
+            }
+        };
+        for (size_t i = 0; i < rows; ++i) {
+            const ForeignFormat::SensorReading &r = readings[start + i];
+            if (!lastName || r.source != *lastName) {
+                lastName = &r.source;
+                lastSource = sources.value(r.source);
+            }
+            bind(4 * i, r.time);
+            bind(4 * i + 1, r.mgdl);
+            bind(4 * i + 2, flagNumber(r.flag));
+            bind(4 * i + 3, lastSource);
+        }
+        if (!q.exec()) {
+            *why = q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString SensorStore::pathForDiary(const QString &diaryPath)
@@ -235,40 +321,19 @@ bool SensorStore::beginAdding(const std::vector<Reading> &readings)
             QFile::remove(m_path);
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return fail(db.lastError().text());
-    m_inTransaction = true;
-    QSqlQuery source(db), insert(db);
-    source.prepare(QStringLiteral("INSERT OR IGNORE INTO source(name) VALUES (?)"));
-    QSqlQuery sourceId(db);
-    sourceId.prepare(QStringLiteral("SELECT id FROM source WHERE name = ?"));
-    insert.prepare(QStringLiteral("INSERT INTO reading(time, mgdl, flag, source) VALUES (?, ?, ?, ?)"));
-    QHash<QString, qint64> sources;
-    for (const Reading &r : readings) {
-        auto known = sources.constFind(r.source);
-        if (known == sources.cend()) {
-            source.bindValue(0, r.source);
-            sourceId.bindValue(0, r.source);
-            if (!source.exec() || !sourceId.exec() || !sourceId.next()) {
-                const QString why = (source.lastError().isValid() ? source : sourceId).lastError().text();
-                rollback();
-                return fail(why);
-            }
-            known = sources.insert(r.source, sourceId.value(0).toLongLong());
-            sourceId.finish();
-        }
-        insert.bindValue(0, qint64(r.time));
-        insert.bindValue(1, r.mgdl);
-        insert.bindValue(2, flagNumber(r.flag));
-        insert.bindValue(3, *known);
-        if (!insert.exec()) {
-            const QString why = insert.lastError().text();
-            rollback();
-            return fail(why);
-        }
+    QString why;
+    {
+        // Released before a rollback, which may close the connection.
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (!db.transaction())
+            return fail(db.lastError().text());
+        m_inTransaction = true;
+        const std::optional<QHash<QString, qint64>> sources = sourceIds(db, readings, &why);
+        if (sources && insertReadings(db, readings, *sources, &why))
+            return true;
     }
-    return true;
+    rollback();
+    return fail(why);
 }
 
 bool SensorStore::commit()

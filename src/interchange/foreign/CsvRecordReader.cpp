@@ -23,7 +23,7 @@ QByteArrayView CsvRecordReader::field(qsizetype i) const
     if (i < 0 || i >= size())
         return {};
     const qsizetype start = i == 0 ? 0 : m_ends[size_t(i) - 1] + 1;
-    return QByteArrayView(m_data).sliced(start, m_ends[size_t(i)] - start);
+    return QByteArrayView(m_data.data(), qsizetype(m_data.size())).sliced(start, m_ends[size_t(i)] - start);
 }
 
 QByteArrayView CsvRecordReader::rest(qsizetype i) const
@@ -31,7 +31,7 @@ QByteArrayView CsvRecordReader::rest(qsizetype i) const
     if (i < 0 || i >= size())
         return {};
     const qsizetype start = i == 0 ? 0 : m_ends[size_t(i) - 1] + 1;
-    return QByteArrayView(m_data).sliced(start, m_ends.back() - start);
+    return QByteArrayView(m_data.data(), qsizetype(m_data.size())).sliced(start, m_ends.back() - start);
 }
 
 CsvRecordReader::Status CsvRecordReader::fail(Failure failure, const QString &what, qint64 line)
@@ -45,9 +45,9 @@ CsvRecordReader::Status CsvRecordReader::fail(Failure failure, const QString &wh
 
 CsvRecordReader::Status CsvRecordReader::endField(bool lastOfRecord)
 {
-    m_ends.push_back(m_data.size());
+    m_ends.push_back(qsizetype(m_data.size()));
     if (!lastOfRecord)
-        m_data.append(m_separator);
+        m_data.push_back(m_separator);
     if (m_ends.size() > size_t(kMaxFields))
         return fail(Failure::TooLong, QStringLiteral("more than %1 fields").arg(kMaxFields), m_line);
     return Status::Record;
@@ -66,7 +66,7 @@ CsvRecordReader::Status CsvRecordReader::next()
     bool fieldStart = true;
     qint64 quoteLine = 0;
     for (;;) {
-        if (m_data.size() > kMaxRecordBytes)
+        if (m_data.size() > size_t(kMaxRecordBytes))
             return fail(Failure::TooLong, QStringLiteral("a record longer than %1 bytes").arg(kMaxRecordBytes), m_line);
         if (!m_in.fill()) {
             if (quoted)
@@ -96,7 +96,7 @@ CsvRecordReader::Status CsvRecordReader::next()
                 ++j;
         }
         if (j > m_in.pos) {
-            m_data.append(p + m_in.pos, j - m_in.pos);
+            m_data.append(p + m_in.pos, size_t(j - m_in.pos));
             fieldStart = false;
         }
         m_in.pos = j;
@@ -111,14 +111,14 @@ CsvRecordReader::Status CsvRecordReader::next()
                 ++m_in.pos;
             if (!quoted)
                 return endField(true);
-            m_data.append('\n');
+            m_data.push_back('\n');
         } else if (!quoted) { // a separator
             if (endField(false) == Status::Failed)
                 return Status::Failed;
             fieldStart = true;
         } else if (m_in.fill() && m_in.at(m_in.pos) == '"') { // a doubled quote
             ++m_in.pos;
-            m_data.append('"');
+            m_data.push_back('"');
         } else {
             quoted = false;
         }

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace ForeignFormat::detail {
@@ -36,7 +37,7 @@ public:
     // The record from field i to its end, separators included (meant for
     // records read without quoting).
     QByteArrayView rest(qsizetype i) const;
-    bool blank() const { return m_ends.size() == 1 && m_data.isEmpty(); }
+    bool blank() const { return m_ends.size() == 1 && m_data.empty(); }
     // The physical line the record starts on, from 1.
     qint64 line() const { return m_line; }
     // The record ended with the input, not with a line break.
@@ -57,7 +58,9 @@ private:
     char m_separator;
     bool m_quoting;
 
-    QByteArray m_data;          // the fields, each followed by the separator
+    // The fields, each followed by the separator (a std::string: appending
+    // to it is cheaper than to a QByteArray, and clear() keeps its buffer).
+    std::string m_data;
     std::vector<qsizetype> m_ends; // end of each field in m_data
     qint64 m_line = 0;
     qint64 m_nextLine = 1;

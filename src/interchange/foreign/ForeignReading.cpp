@@ -207,21 +207,30 @@ bool matchPattern(QByteArrayView s, const char *pattern, CivilTime::Fields &f)
 {
     qsizetype pos = 0;
     for (const char *p = pattern; *p;) {
-        const QByteArrayView rest(p);
+        // Compared in place: a QByteArrayView of the rest would measure it
+        // at every character, for every row.
+        const auto rest = [p](const char *field) {
+            const char *q = p;
+            while (*field && *q == *field) {
+                ++q;
+                ++field;
+            }
+            return *field == '\0';
+        };
         int *target = nullptr;
         int width = 2;
-        if (rest.startsWith("YYYY")) {
+        if (rest("YYYY")) {
             target = &f.year;
             width = 4;
-        } else if (rest.startsWith("MM")) {
+        } else if (rest("MM")) {
             target = &f.month;
-        } else if (rest.startsWith("DD")) {
+        } else if (rest("DD")) {
             target = &f.day;
-        } else if (rest.startsWith("hh")) {
+        } else if (rest("hh")) {
             target = &f.hour;
-        } else if (rest.startsWith("mm")) {
+        } else if (rest("mm")) {
             target = &f.minute;
-        } else if (rest.startsWith("ss")) {
+        } else if (rest("ss")) {
             target = &f.second;
         }
         if (target) {

@@ -85,7 +85,7 @@ JsonArrayReader::Status JsonArrayReader::readObject()
 {
     // The object's bytes, up to the brace that closes it; brackets inside
     // strings do not count.
-    m_element.clear();
+    m_element.resize(0); // keeps the buffer
     m_objectLine = m_line;
     int depth = 0;
     bool inString = false, escaped = false, closed = false;
