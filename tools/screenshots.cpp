@@ -1,6 +1,7 @@
 // Renders the pictures of the README from a sample diary: the main window,
 // the edit sheet and the statistics panel, in English and, to check the
-// Italian string table, the main window in Italian; then, from six weeks of
+// Italian string table, the main window in Italian; the main window with
+// glycemia in mmol/L (View > Glucose Unit); then, from six weeks of
 // a fuller diary, the trends window and the report's first page.
 //   orvane-screenshots OUTPUT_FOLDER
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
@@ -199,6 +200,14 @@ int main(int argc, char **argv)
         ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-it.png"));
         controller.reset();
         QLocale::setDefault(before);
+    }
+    {
+        // Glycemia in mmol/L, chosen as the user does.
+        const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+        auto controller = open(strings, home.path(), now);
+        required<QAction>("menuUnitMmol")->trigger();
+        QApplication::processEvents();
+        ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-mmol.png"));
     }
     {
         // The trends window and the report, from the fuller diary.

@@ -153,7 +153,11 @@
     </message>
     <message>
         <source>LIMIT_INPUT_GLYCEMIA</source>
-        <translation>The glycemia must be above 0 and at most 600.</translation>
+        <translation>The glycemia must be above 0 and at most 600 mg/dL.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_GLYCEMIA_MMOL</source>
+        <translation>The glycemia must be above 0 and at most 33.3 mmol/L.</translation>
     </message>
     <message>
         <source>LIMIT_INPUT_UNIT</source>
@@ -182,7 +186,7 @@
         <translation>Insulin units:</translation>
     </message>
     <message>
-        <extracomment>Followed by a blank and the value.</extracomment>
+        <extracomment>Followed by a blank, the value and its unit.</extracomment>
         <source>DELETE_MSG_INFO_MEASURAMENT</source>
         <translation>Glycemia:</translation>
     </message>
@@ -274,6 +278,24 @@
     <message>
         <source>MENU_PERIOD</source>
         <translation>Period</translation>
+    </message>
+    <message>
+        <extracomment>View menu: the submenu of the unit every glycemia is shown and typed in.</extracomment>
+        <source>MENU_GLYCEMIA_UNIT</source>
+        <translation>Glucose Unit</translation>
+    </message>
+    <message>
+        <source>MENU_UNIT_MGDL</source>
+        <translation>mg/dL</translation>
+    </message>
+    <message>
+        <source>MENU_UNIT_MMOL</source>
+        <translation>mmol/L</translation>
+    </message>
+    <message>
+        <extracomment>%1 is the unit, mg/dL or mmol/L. Heads the table&apos;s glycemia column and the edit sheet&apos;s glycemia field.</extracomment>
+        <source>LABEL_GLYCEMIA_UNIT</source>
+        <translation>Glycemia (%1)</translation>
     </message>
     <message>
         <source>MENU_ITEM_NEW</source>
@@ -403,10 +425,6 @@
         <translation>Before meal</translation>
     </message>
     <message>
-        <source>COLUMN_glycemiaValue</source>
-        <translation>Glycemia</translation>
-    </message>
-    <message>
         <source>COLUMN_unitValue</source>
         <translation>Units</translation>
     </message>
@@ -494,10 +512,6 @@
     <message>
         <source>EDIT_PRE_MEAL</source>
         <translation>Before the meal</translation>
-    </message>
-    <message>
-        <source>EDIT_GLYCEMIA</source>
-        <translation>Glycemia (mg/dL)</translation>
     </message>
     <message>
         <source>EDIT_INSULIN</source>

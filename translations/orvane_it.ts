@@ -153,7 +153,11 @@
     </message>
     <message>
         <source>LIMIT_INPUT_GLYCEMIA</source>
-        <translation>La glicemia deve essere maggiore di 0 e al massimo 600.</translation>
+        <translation>La glicemia deve essere maggiore di 0 e al massimo 600 mg/dL.</translation>
+    </message>
+    <message>
+        <source>LIMIT_INPUT_GLYCEMIA_MMOL</source>
+        <translation>La glicemia deve essere maggiore di 0 e al massimo 33,3 mmol/L.</translation>
     </message>
     <message>
         <source>LIMIT_INPUT_UNIT</source>
@@ -182,7 +186,7 @@
         <translation>Unità di insulina:</translation>
     </message>
     <message>
-        <extracomment>Followed by a blank and the value.</extracomment>
+        <extracomment>Followed by a blank, the value and its unit.</extracomment>
         <source>DELETE_MSG_INFO_MEASURAMENT</source>
         <translation>Glicemia:</translation>
     </message>
@@ -274,6 +278,24 @@
     <message>
         <source>MENU_PERIOD</source>
         <translation>Periodo</translation>
+    </message>
+    <message>
+        <extracomment>View menu: the submenu of the unit every glycemia is shown and typed in.</extracomment>
+        <source>MENU_GLYCEMIA_UNIT</source>
+        <translation>Unità della glicemia</translation>
+    </message>
+    <message>
+        <source>MENU_UNIT_MGDL</source>
+        <translation>mg/dL</translation>
+    </message>
+    <message>
+        <source>MENU_UNIT_MMOL</source>
+        <translation>mmol/L</translation>
+    </message>
+    <message>
+        <extracomment>%1 is the unit, mg/dL or mmol/L. Heads the table&apos;s glycemia column and the edit sheet&apos;s glycemia field.</extracomment>
+        <source>LABEL_GLYCEMIA_UNIT</source>
+        <translation>Glicemia (%1)</translation>
     </message>
     <message>
         <source>MENU_ITEM_NEW</source>
@@ -403,10 +425,6 @@
         <translation>Pre pasto</translation>
     </message>
     <message>
-        <source>COLUMN_glycemiaValue</source>
-        <translation>Glicemia</translation>
-    </message>
-    <message>
         <source>COLUMN_unitValue</source>
         <translation>Unità</translation>
     </message>
@@ -494,10 +512,6 @@
     <message>
         <source>EDIT_PRE_MEAL</source>
         <translation>Prima del pasto</translation>
-    </message>
-    <message>
-        <source>EDIT_GLYCEMIA</source>
-        <translation>Glicemia (mg/dL)</translation>
     </message>
     <message>
         <source>EDIT_INSULIN</source>

@@ -97,6 +97,8 @@ void AppController::awakeFromNib()
     m_window->toolBar()->setVisible(settings.toolbarVisible);
     loadingPreference();
     remembered().apply(preferencesPath);
+    m_window->trendsWindow()->onUnitChanged = [this](GlycemiaUnit::Unit unit) { setGlycemiaUnit(unit); };
+    setGlycemiaUnit(glycemiaUnit());
     changeToolbarMenuItemStatus(m_window->showToolbarItem());
 
     fileOpen();
@@ -228,13 +230,25 @@ void AppController::myDoubleClickAction()
 }
 
 // ---------------------------------------------------------------------------
+// The unit of glycemia
+
+void AppController::setGlycemiaUnit(GlycemiaUnit::Unit unit)
+{
+    settings.glycemiaUnit = GlycemiaUnit::name(unit);
+    m_window->showGlycemiaUnit(unit);
+    m_window->trendsWindow()->setUnit(unit);
+    m_cards->setGlycemiaUnit(unit);
+    m_sheets->setGlycemiaUnit(unit);
+}
+
+// ---------------------------------------------------------------------------
 // Trends
 
 void AppController::exportReport()
 {
-    fileCommands().exportReport(arrayArchiveFiltered(), m_window->trendsWindow()->unit(),
+    fileCommands().exportReport(arrayArchiveFiltered(), glycemiaUnit(),
                                 QStringLiteral("%1 · %2").arg(m_window->popupPeriod()->currentText(),
-                                                               m_window->popupMeasurements()->currentText()));
+                                                              m_window->popupMeasurements()->currentText()));
 }
 
 // ---------------------------------------------------------------------------
@@ -299,6 +313,8 @@ void AppController::run(int menuTag, QAction *sender)
     case MenuNote: viewPanel(m_window->notePanel(), m_window->noteItem()); break;
     case MenuTrends: viewPanel(m_window->trendsWindow(), m_window->trendsItem()); break;
     case MenuReport: exportReport(); break;
+    case MenuUnitMgdl: setGlycemiaUnit(GlycemiaUnit::Unit::MgdL); break;
+    case MenuUnitMmol: setGlycemiaUnit(GlycemiaUnit::Unit::MmolL); break;
     case MenuShowToolbar:
         m_window->toolBar()->setVisible(m_window->toolBar()->isHidden());
         changeToolbarMenuItemStatus(sender);

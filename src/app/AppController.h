@@ -106,6 +106,13 @@ public:
     // Statistics
     void calculatesStatistics() { m_cards->calculatesStatistics(); }
 
+    // The unit every glycemia is shown and typed in, chosen in View > Glucose
+    // Unit or in the trends window: the table, the statistics panel, the
+    // sheets, the trends and the report follow it, and the settings keep it.
+    // The diary keeps mg/dL whatever it is.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit);
+    GlycemiaUnit::Unit glycemiaUnit() const { return GlycemiaUnit::fromName(settings.glycemiaUnit); }
+
     // Trends: the window follows every filter run while it is shown (and
     // catches up when it is shown again); the report writes the cards in
     // view as a PDF.

@@ -115,7 +115,15 @@ void CardsInView::refreshNote()
 
 void CardsInView::calculatesStatistics()
 {
-    m_window.statisticsPanel()->showFigures(Statistics::calculatesStatistics(cards()), m_formatter);
+    m_window.statisticsPanel()->showFigures(Statistics::calculatesStatistics(cards()), m_formatter,
+                                            m_model->glycemiaUnit());
+}
+
+void CardsInView::setGlycemiaUnit(GlycemiaUnit::Unit unit)
+{
+    m_model->setGlycemiaUnit(unit);
+    m_window.fitTableColumn(*m_model, QStringLiteral("glycemiaValue"));
+    calculatesStatistics();
 }
 
 void CardsInView::calculatesTrends()

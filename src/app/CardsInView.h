@@ -39,6 +39,8 @@ public:
     void refreshRecordCount();
     void refreshNote();
     void calculatesStatistics();
+    // The table and the statistics panel show every glycemia in the unit.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit);
     // A hidden trends window is brought up to date when it is shown.
     void calculatesTrends();
 

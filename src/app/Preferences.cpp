@@ -1,8 +1,8 @@
 #include "app/Preferences.h"
 
 #include "app/ViewSettings.h"
+#include "text/GlycemiaUnit.h"
 #include "text/TextConversions.h"
-#include "view/Trends.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +59,7 @@ ViewSettings viewSettings(const Domain &domain)
     settings.statisticsVisible = TextConversions::boolValue(value(kStatisticsIsVisible));
     settings.noteVisible = TextConversions::boolValue(value(kNoteIsVisible));
     settings.trendsVisible = TextConversions::boolValue(value(kTrendsIsVisible));
-    settings.glycemiaUnit = Trends::unitKey(Trends::unitFromKey(value(kGlycemiaUnit)));
+    settings.glycemiaUnit = GlycemiaUnit::name(GlycemiaUnit::fromName(value(kGlycemiaUnit)));
     settings.periodTitle = value(kPeriodMenuSelect);
     settings.kindTitle = value(kKindMenuSelect);
     return settings;

@@ -36,10 +36,6 @@ void RememberedView::apply(const QString &preferencesPath)
     m_window.toolBar()->setVisible(m_settings.toolbarVisible);
     m_window.toolbarLook().applyDisplayMode(m_settings.toolbarDisplayMode);
     m_window.toolbarLook().applySizeMode(m_settings.toolbarSizeMode);
-    TrendsWindow *trends = m_window.trendsWindow();
-    trends->setUnit(Trends::unitFromKey(m_settings.glycemiaUnit));
-    // The settings outlive this object: they are the program's.
-    trends->onUnitChanged = [&settings = m_settings](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
     m_panels.restore(Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{}));
     MainWindow::selectPopupItem(m_window.popupPeriod(), m_strings.text(m_settings.periodTitle));
     MainWindow::selectPopupItem(m_window.popupMeasurements(), m_strings.text(m_settings.kindTitle));
@@ -53,7 +49,6 @@ void RememberedView::write(const QString &preferencesPath)
     m_settings.statisticsVisible = m_window.statisticsPanel()->isVisible();
     m_settings.noteVisible = m_window.notePanel()->isVisible();
     m_settings.trendsVisible = m_window.trendsWindow()->isVisible();
-    m_settings.glycemiaUnit = Trends::unitKey(m_window.trendsWindow()->unit());
     if (const P::Domain places = m_panels.places(); !places.isEmpty())
         P::write(P::placesPath(preferencesPath), places);
     ViewSettings saved = m_settings;

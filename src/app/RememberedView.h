@@ -9,7 +9,7 @@ class Panels;
 class StringTable;
 
 // The view as the last run left it: the toolbar, the panels, the period and
-// kind chosen, the unit of the trends, and the places of the windows. Read
+// kind chosen, the unit of glycemia, and the places of the windows. Read
 // at start-up and given to the window; taken from the window and written
 // when the program ends (or the user quits).
 class RememberedView
@@ -20,8 +20,8 @@ public:
     // Reads the settings; a missing file is written with what the window
     // shows, so that the next run finds it.
     void read(const QString &preferencesPath);
-    // Shows the window as the settings say: toolbar, trends unit, panels and
-    // their places, the pop-ups' items.
+    // Shows the window as the settings say: toolbar, panels and their places,
+    // the pop-ups' items. The unit of glycemia is the controller's to apply.
     void apply(const QString &preferencesPath);
     // Takes the settings from the window and writes them, and the places of
     // the windows beside them.

@@ -94,6 +94,12 @@ void Sheets::windowEditButtonAction()
     changed();
 }
 
+void Sheets::setGlycemiaUnit(GlycemiaUnit::Unit unit)
+{
+    m_edit->setGlycemiaUnit(unit);
+    m_delete->setGlycemiaUnit(unit);
+}
+
 // ---------------------------------------------------------------------------
 // The delete sheet
 

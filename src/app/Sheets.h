@@ -2,6 +2,7 @@
 
 #include "interchange/ZRExport.h"
 #include "model/ZRGlycemicCard.h"
+#include "text/GlycemiaUnit.h"
 
 #include <QObject>
 
@@ -38,6 +39,10 @@ public:
     void windowEditButtonCancel();
     void windowEditButtonAction();
     bool editSheetVisible() const;
+
+    // The unit the edit and delete sheets show a glycemia in, and the edit
+    // sheet takes one in, from their next opening.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit);
 
     // The delete sheet, on the card to remove.
     void measurementRemove(const CardRef &card);

@@ -11,7 +11,8 @@ struct ViewSettings {
     bool statisticsVisible = false;
     bool noteVisible = false;
     bool trendsVisible = false;
-    // The unit of the trends window and the report: "mg/dL" or "mmol/L".
+    // The unit every glycemia is shown and typed in: "mg/dL" or "mmol/L"
+    // (GlycemiaUnit::name).
     QString glycemiaUnit = QStringLiteral("mg/dL");
     // A string-table key, or an item's text as it was shown.
     QString periodTitle = QStringLiteral("POPUP_PERIOD_EVERYDAY");

@@ -72,9 +72,11 @@ void DeleteSheet::measurementRemove(const ZRGlycemicCard &card)
     windowDeleteMeasuramentDate->setText(text("DELETE_MSG_DATE") + QLatin1Char(' ')
                                          + measurementDateText(card.dateMeasurement()));
     windowDeleteMeasuramentInfo->setText(
-        card.isTherapy() ? text("DELETE_MSG_INFO_THERAPY") + QLatin1Char(' ') + m_formatter.format(card.unitValue())
-                         : text("DELETE_MSG_INFO_MEASURAMENT") + QLatin1Char(' ')
-                               + m_formatter.format(card.glycemiaValue()));
+        card.isTherapy()
+            ? text("DELETE_MSG_INFO_THERAPY") + QLatin1Char(' ') + m_formatter.format(card.unitValue())
+            : QStringLiteral("%1 %2 %3")
+                  .arg(text("DELETE_MSG_INFO_MEASURAMENT"), m_formatter.formatGlycemia(card.glycemiaValue(), m_unit),
+                       GlycemiaUnit::name(m_unit)));
     windowDeleteButtonCancel->setText(text("ALLERT_BUTTON_CANCEL"));
     windowDeleteButtonRemove->setText(text("ALLERT_BUTTON_REMOVE"));
     windowDeleteButtonRemove->setEnabled(!card.isProtect());

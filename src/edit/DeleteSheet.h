@@ -10,14 +10,17 @@ class QPushButton;
 class StringTable;
 
 // The confirmation before a card is removed, window-modal on the main window.
-// It names the card by its measurement date and value; a protected card can
-// only be kept.
+// It names the card by its measurement date and value (a glycemia in the unit
+// chosen, with the unit's name); a protected card can only be kept.
 class DeleteSheet : public QDialog
 {
     Q_OBJECT
 
 public:
     DeleteSheet(const StringTable &strings, QWidget *mainWindow);
+
+    // The unit of the glycemia the sheet names; mg/dL until set.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit) { m_unit = unit; }
 
     // Fills the labels for the card and opens the sheet.
     void measurementRemove(const ZRGlycemicCard &card);
@@ -41,4 +44,5 @@ private:
 
     const StringTable &m_strings;
     ValueFormatter m_formatter;
+    GlycemiaUnit::Unit m_unit = GlycemiaUnit::Unit::MgdL;
 };

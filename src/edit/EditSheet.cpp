@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -87,6 +88,9 @@ EditSheet::EditSheet(const StringTable &strings, QWidget *mainWindow)
     windowEditButtonAction = new QPushButton(this);
     named(windowEditButtonAction, "windowEditButtonAction");
     windowEditButtonAction->setDefault(true);
+    windowEditGlycemiaTitle = new QLabel(this);
+    named(windowEditGlycemiaTitle, "windowEditGlycemiaTitle");
+    windowEditGlycemiaTitle->setBuddy(windowEditTextFieldGlycemia);
 
     layOut();
 
@@ -117,7 +121,7 @@ void EditSheet::layOut()
     meal->addWidget(windowEditPopUpMeal, 1);
     meal->addWidget(windowEditIsPreMeal);
     form->addRow(text("EDIT_MEAL"), meal);
-    form->addRow(text("EDIT_GLYCEMIA"), windowEditTextFieldGlycemia);
+    form->addRow(windowEditGlycemiaTitle, windowEditTextFieldGlycemia);
     form->addRow(text("EDIT_INSULIN"), windowEditPopUpInsulin);
     form->addRow(text("EDIT_UNITS"), windowEditTextFieldUnit);
     form->addRow(text("EDIT_NOTE"), windowEditTextViewNote);
@@ -180,6 +184,8 @@ void EditSheet::inizializeGUIwindowsEditWhitGlycemicCard(const ZRGlycemicCard *c
         windowEditPopUpMeal->removeItem(windowEditPopUpMeal->count() - 1);
     while (windowEditPopUpInsulin->count() > int(StringTable::insulinKeys().size()))
         windowEditPopUpInsulin->removeItem(windowEditPopUpInsulin->count() - 1);
+    m_shownUnit = m_unit;
+    windowEditGlycemiaTitle->setText(text("LABEL_GLYCEMIA_UNIT").arg(GlycemiaUnit::name(m_shownUnit)));
     if (!card) {
         setWindowTitle(text("WINDOW_EDIT_ADD"));
         m_openedDate = now;
@@ -206,7 +212,7 @@ void EditSheet::inizializeGUIwindowsEditWhitGlycemicCard(const ZRGlycemicCard *c
         windowEditIsTherapy->setChecked(card->isTherapy());
         windowEditTextViewNote->setPlainText(card->notes().value_or(QString()));
         selectItemByTitle(windowEditPopUpMeal, card->nameMeal().value_or(QString()), "POPUP_MEAL_SELECT");
-        windowEditTextFieldGlycemia->setText(m_formatter.format(card->glycemiaValue()));
+        windowEditTextFieldGlycemia->setText(m_formatter.formatGlycemia(card->glycemiaValue(), m_shownUnit));
         if (card->isTherapy()) {
             windowEditTextFieldUnit->setText(m_formatter.format(card->unitValue()));
             selectItemByTitle(windowEditPopUpInsulin, card->nameInsulin().value_or(QString()),
@@ -296,8 +302,8 @@ void EditSheet::controlTextDidChange(QLineEdit *field)
         field->setText(after);
         field->setCursorPosition(cursor);
     }
-    if (NumberLimits::outOfRange(which, after)) {
-        ZRUtility::showErrorWithTextMessagge(m_strings.text(NumberLimits::messageKey(which)), this);
+    if (NumberLimits::outOfRange(which, after, m_shownUnit)) {
+        ZRUtility::showErrorWithTextMessagge(m_strings.text(NumberLimits::messageKey(which, m_shownUnit)), this);
         field->clear();
     }
 }
@@ -316,19 +322,23 @@ ZRGlycemicCard EditSheet::cardFromControls(uint64_t idCard) const
     CardDate when = CardDates::fromDateTime(windowEditDate->dateTime());
     if (windowEditDate->dateTime() == m_openedDateTime)
         when = m_openedDate;
-    auto number = [](const QLineEdit *field, const OpenedNumber &opened) {
+    // A glycemia is kept in mg/dL; units of insulin as typed.
+    auto number = [this](const QLineEdit *field, const OpenedNumber &opened, bool glycemia) {
         if (!opened.text.isEmpty() && field->text() == opened.text)
             return opened.value;
         // A text the field cannot read saves as 0, which isAcceptable
         // refuses: "6,5.1" is never guessed at.
-        return TextConversions::typedNumberFromString(field->text()).value_or(0.0f);
+        const std::optional<float> typed = TextConversions::typedNumberFromString(field->text());
+        if (!typed)
+            return 0.0f;
+        return glycemia ? GlycemiaUnit::kept(*typed, m_shownUnit) : *typed;
     };
     return ZRGlycemicCard(idCard, std::nullopt, std::nullopt, when, windowEditIsProtect->isChecked(),
                           windowEditIsPreMeal->isChecked(), windowEditIsTherapy->isChecked(),
                           keyOf(windowEditPopUpMeal, "POPUP_MEAL_SELECT"),
-                          keyOf(windowEditPopUpInsulin, "POPUP_INSULIN_SELECT"),
-                          windowEditTextViewNote->toPlainText(), number(windowEditTextFieldGlycemia, m_openedGlycemia),
-                          number(windowEditTextFieldUnit, m_openedUnit));
+                          keyOf(windowEditPopUpInsulin, "POPUP_INSULIN_SELECT"), windowEditTextViewNote->toPlainText(),
+                          number(windowEditTextFieldGlycemia, m_openedGlycemia, true),
+                          number(windowEditTextFieldUnit, m_openedUnit, false));
 }
 
 bool EditSheet::isAcceptable(const ZRGlycemicCard &card)

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,6 +19,10 @@ class StringTable;
 // main window. It only reads the card it opens on: the action button hands
 // the controller a new card built from the controls (see cardFromControls),
 // and the controller decides what becomes of it.
+//
+// The glycemia is shown and typed in the unit chosen (the field's title names
+// it) and kept in mg/dL: a value typed in mmol/L is stored as 18 times what
+// was typed, and the typing limits are those of the unit.
 class EditSheet : public QDialog
 {
     Q_OBJECT
@@ -27,6 +32,10 @@ public:
 
     // The meal and insulin pop-ups' items, in their fixed order.
     void fillPopUps();
+
+    // The unit of the glycemia field from the next time the sheet opens;
+    // mg/dL until set. An open sheet keeps the unit it opened with.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit) { m_unit = unit; }
 
     // Every control is set again, for a new card (nullptr) or for the given
     // one; then the sheet opens. now is the instant a new card starts at.
@@ -61,6 +70,7 @@ public:
     QPlainTextEdit *windowEditTextViewNote = nullptr;
     QPushButton *windowEditButtonCancel = nullptr;
     QPushButton *windowEditButtonAction = nullptr;
+    QLabel *windowEditGlycemiaTitle = nullptr;
 
 signals:
     // The action button was pressed; the controller validates and saves.
@@ -81,11 +91,14 @@ private:
     // second (the picker holds milliseconds).
     CardDate m_openedDate;
     QDateTime m_openedDateTime;
-    // Likewise the numbers: the fields show two decimals at most, so a value
-    // left as it was shown is kept as stored, not as shown.
+    // Likewise the numbers: the fields show two decimals at most (a glycemia
+    // in mmol/L one), so a value left as it was shown is kept as stored, not
+    // as shown.
     struct OpenedNumber {
         QString text;
         float value = 0.0f;
     };
     OpenedNumber m_openedGlycemia, m_openedUnit;
+    GlycemiaUnit::Unit m_unit = GlycemiaUnit::Unit::MgdL;      // for the next opening
+    GlycemiaUnit::Unit m_shownUnit = GlycemiaUnit::Unit::MgdL; // of the sheet as it is
 };

@@ -17,19 +17,24 @@ QString filteredInpuntToField(const QString &text, int limitByteANumber)
     return kept;
 }
 
-bool outOfRange(Field field, const QString &text)
+bool outOfRange(Field field, const QString &text, GlycemiaUnit::Unit unit)
 {
     const std::optional<float> value = TextConversions::typedNumberFromString(text);
     if (!value)
         return false;
-    if (field == Field::Glycemia)
-        return *value > 600.0f || *value <= 0.0f;
+    if (field == Field::Glycemia) {
+        const float highest = unit == GlycemiaUnit::Unit::MmolL ? kGlycemiaMaxMmolL : kGlycemiaMaxMgdL;
+        return *value > highest || *value <= 0.0f;
+    }
     return *value > 100.0f || *value <= -1.0f;
 }
 
-QString messageKey(Field field)
+QString messageKey(Field field, GlycemiaUnit::Unit unit)
 {
-    return field == Field::Glycemia ? QStringLiteral("LIMIT_INPUT_GLYCEMIA") : QStringLiteral("LIMIT_INPUT_UNIT");
+    if (field == Field::Unit)
+        return QStringLiteral("LIMIT_INPUT_UNIT");
+    return unit == GlycemiaUnit::Unit::MmolL ? QStringLiteral("LIMIT_INPUT_GLYCEMIA_MMOL")
+                                             : QStringLiteral("LIMIT_INPUT_GLYCEMIA");
 }
 
 } // namespace NumberLimits

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/GlycemiaUnit.h"
+
 #include <QString>
 
 // The limits on the edit sheet's two number fields, applied after every edit
@@ -19,13 +21,20 @@ enum class Field { Glycemia, Unit };
 // The length limit of both fields.
 inline constexpr int kLimit = 6;
 
-// True when the text's value is out of the field's range: a glycemia must be
-// above 0 and at most 600, a dose above -1 and at most 100. A text that is
-// the fields cannot read (TextConversions::typedNumberFromString: the empty
-// text, "6,5.1") is never out of range; saving refuses it.
-bool outOfRange(Field field, const QString &text);
+// The highest glycemia that may be typed, in each unit: 600 mg/dL, and in
+// mmol/L 33.3 (600 / 18, to the one decimal mmol/L is shown with).
+inline constexpr float kGlycemiaMaxMgdL = 600.0f;
+inline constexpr float kGlycemiaMaxMmolL = 33.3f;
 
-// The message key for a value out of the field's range.
-QString messageKey(Field field);
+// True when the text's value is out of the field's range: a glycemia must be
+// above 0 and at most the unit's highest, a dose above -1 and at most 100
+// (whatever the unit). A text the fields cannot read
+// (TextConversions::typedNumberFromString: the empty text, "6,5.1") is never
+// out of range; saving refuses it.
+bool outOfRange(Field field, const QString &text, GlycemiaUnit::Unit unit = GlycemiaUnit::Unit::MgdL);
+
+// The message key for a value out of the field's range, which names the unit
+// of a glycemia.
+QString messageKey(Field field, GlycemiaUnit::Unit unit = GlycemiaUnit::Unit::MgdL);
 
 } // namespace NumberLimits

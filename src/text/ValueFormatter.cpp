@@ -5,6 +5,8 @@
 #include <unicode/numberformatter.h>
 #include <unicode/unistr.h>
 
+#include <optional>
+
 namespace {
 
 icu::UnicodeString toUnicode(const QString &s)
@@ -15,6 +17,16 @@ icu::UnicodeString toUnicode(const QString &s)
 QString fromUnicode(const icu::UnicodeString &s)
 {
     return QString(reinterpret_cast<const QChar *>(s.getBuffer()), s.length());
+}
+
+// The value through the formatter; nothing when ICU fails.
+std::optional<QString> formatted(const icu::number::LocalizedNumberFormatter &formatter, float value)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString text = formatter.formatDouble(double(value), status).toString(status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    return fromUnicode(text);
 }
 
 icu::Locale icuLocale(const QLocale &locale)
@@ -29,6 +41,7 @@ icu::Locale icuLocale(const QLocale &locale)
 struct ValueFormatter::Impl
 {
     icu::number::LocalizedNumberFormatter formatter;
+    icu::number::LocalizedNumberFormatter oneDecimal; // the same, with exactly one decimal
     bool ok = false;
 };
 
@@ -54,6 +67,7 @@ ValueFormatter::ValueFormatter(const QLocale &locale)
                               .grouping(grouping ? UNUM_GROUPING_AUTO : UNUM_GROUPING_OFF)
                               .sign(UNUM_SIGN_NEGATIVE) // no "-0" for a tiny negative value
                               .symbols(symbols);
+        impl->oneDecimal = impl->formatter.precision(icu::number::Precision::fixedFraction(1));
         impl->ok = true;
     }
     m_impl = std::move(impl);
@@ -61,12 +75,18 @@ ValueFormatter::ValueFormatter(const QLocale &locale)
 
 QString ValueFormatter::format(float value) const
 {
-    if (m_impl->ok) {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::UnicodeString text = m_impl->formatter.formatDouble(double(value), status).toString(status);
-        if (U_SUCCESS(status))
-            return fromUnicode(text);
-    }
+    if (const std::optional<QString> text = m_impl->ok ? formatted(m_impl->formatter, value) : std::nullopt)
+        return *text;
     // Reached only when ICU lacks its data: a float's seven digits.
     return m_locale.toString(double(value), 'g', 7);
+}
+
+QString ValueFormatter::formatGlycemia(float mgdl, GlycemiaUnit::Unit unit) const
+{
+    if (unit == GlycemiaUnit::Unit::MgdL)
+        return format(mgdl);
+    const float value = GlycemiaUnit::shown(mgdl, unit);
+    if (const std::optional<QString> text = m_impl->ok ? formatted(m_impl->oneDecimal, value) : std::nullopt)
+        return *text;
+    return m_locale.toString(double(value), 'f', 1);
 }

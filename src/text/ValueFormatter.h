@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/GlycemiaUnit.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -24,6 +26,11 @@ public:
     explicit ValueFormatter(const QLocale &locale = QLocale());
 
     QString format(float value) const;
+    // A glycemia kept in mg/dL, in the unit: as format() in mg/dL; in mmol/L
+    // converted (GlycemiaUnit::shown) and shown with exactly one decimal,
+    // rounded half to even from the exact float (100 mg/dL shows as 5.6,
+    // 108 as 6.0).
+    QString formatGlycemia(float mgdl, GlycemiaUnit::Unit unit) const;
 
     const QLocale &locale() const { return m_locale; }
 

@@ -9,6 +9,7 @@
 #include "view/DiaryTableModel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -248,6 +249,19 @@ void MainWindow::buildViewMenu(QMenu *view)
         if (i == 5)
             periods->addSeparator();
     }
+
+    // The unit every glycemia is shown and typed in: one of the two, checked.
+    QMenu *units = view->addMenu(text("MENU_GLYCEMIA_UNIT"));
+    units->setObjectName(QStringLiteral("menuGlycemiaUnit"));
+    m_menuUnitMgdl = makeItem(this, "menuUnitMgdl", MenuUnitMgdl, text("MENU_UNIT_MGDL"));
+    m_menuUnitMmol = makeItem(this, "menuUnitMmol", MenuUnitMmol, text("MENU_UNIT_MMOL"));
+    auto *unitGroup = new QActionGroup(this);
+    for (QAction *item : {m_menuUnitMgdl, m_menuUnitMmol}) {
+        item->setCheckable(true);
+        unitGroup->addAction(item);
+        units->addAction(item);
+    }
+    m_menuUnitMgdl->setChecked(true);
     view->addSeparator();
 
     // The three panel items are titled "Show" and "Hide" as their panel is
@@ -292,7 +306,8 @@ QList<QAction *> MainWindow::menuItems() const
     QList<QAction *> items{m_menuNew, m_menuEdit, m_menuRemove, m_menuImport, m_menuExport, m_menuQuit};
     items.append({m_menuKinds.begin(), m_menuKinds.end()});
     items.append({m_menuPeriods.begin(), m_menuPeriods.end()});
-    items.append({m_menuStatistics, m_menuNote, m_menuShowToolBar, m_menuTrends, m_menuReport});
+    items.append(
+        {m_menuStatistics, m_menuNote, m_menuShowToolBar, m_menuTrends, m_menuReport, m_menuUnitMgdl, m_menuUnitMmol});
     return items;
 }
 
@@ -319,9 +334,20 @@ void MainWindow::fitTableColumns(const DiaryTableModel &model)
 {
     const QFontMetrics metrics(m_table->font());
     m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
-    const QStringList &ids = DiaryTableModel::columnIdentifiers();
-    for (int column = 0; column < ids.size(); ++column)
-        m_table->setColumnWidth(column, metrics.horizontalAdvance(model.widestText(ids[column])) + 28);
+    for (const QString &id : DiaryTableModel::columnIdentifiers())
+        fitTableColumn(model, id);
+}
+
+void MainWindow::fitTableColumn(const DiaryTableModel &model, const QString &identifier)
+{
+    const QFontMetrics metrics(m_table->font());
+    m_table->setColumnWidth(DiaryTableModel::columnWithIdentifier(identifier),
+                            metrics.horizontalAdvance(model.widestText(identifier)) + 28);
+}
+
+void MainWindow::showGlycemiaUnit(GlycemiaUnit::Unit unit)
+{
+    glycemiaUnitItem(unit)->setChecked(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/GlycemiaUnit.h"
+
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
@@ -60,6 +62,12 @@ public:
     QAction *statisticsItem() const { return m_menuStatistics; }
     QAction *noteItem() const { return m_menuNote; }
     QAction *trendsItem() const { return m_menuTrends; }
+    // View > Glucose Unit: mg/dL and mmol/L, the one in force checked.
+    QAction *glycemiaUnitItem(GlycemiaUnit::Unit unit) const
+    {
+        return unit == GlycemiaUnit::Unit::MmolL ? m_menuUnitMmol : m_menuUnitMgdl;
+    }
+    void showGlycemiaUnit(GlycemiaUnit::Unit unit);
 
     // Every toolbar item and every menu item that carries a tag.
     QList<QAction *> toolbarItems() const;
@@ -87,6 +95,7 @@ public:
 
     // Rows and columns as high and wide as the model's texts need.
     void fitTableColumns(const DiaryTableModel &model);
+    void fitTableColumn(const DiaryTableModel &model, const QString &identifier);
 
 signals:
     void toolbarItemTriggered(QAction *item);
@@ -144,6 +153,8 @@ private:
     QAction *m_menuNote = nullptr;
     QAction *m_menuTrends = nullptr;
     QAction *m_menuShowToolBar = nullptr;
+    QAction *m_menuUnitMgdl = nullptr;
+    QAction *m_menuUnitMmol = nullptr;
 };
 
 // The command tag an item carries; -1 when it carries none.

@@ -34,6 +34,10 @@ StatisticsPanel::StatisticsPanel(const StringTable &strings, QWidget *parent)
     grid->addWidget(new QLabel(t("STATISTICS_LOWEST"), this), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(t("STATISTICS_MEAN"), this), 0, 2, Qt::AlignCenter);
     grid->addWidget(new QLabel(t("STATISTICS_HIGHEST"), this), 0, 3, Qt::AlignCenter);
+    // The unit heads the row titles, where it takes no room of its own.
+    m_unitTitle = new QLabel(GlycemiaUnit::name(GlycemiaUnit::Unit::MgdL), this);
+    m_unitTitle->setObjectName(QStringLiteral("windowStatisticsUnit"));
+    grid->addWidget(m_unitTitle, 0, 0, Qt::AlignCenter);
     grid->addWidget(new QLabel(t("STATISTICS_GLYCEMIA"), this), 1, 0);
     for (int col = 0; col < 3; ++col)
         grid->addWidget(m_fields[col], 1, 1 + col);
@@ -51,8 +55,10 @@ StatisticsPanel::StatisticsPanel(const StringTable &strings, QWidget *parent)
     }
 }
 
-void StatisticsPanel::showFigures(const Statistics::Figures &figures, const ValueFormatter &formatter)
+void StatisticsPanel::showFigures(const Statistics::Figures &figures, const ValueFormatter &formatter,
+                                  GlycemiaUnit::Unit unit)
 {
+    m_unitTitle->setText(GlycemiaUnit::name(unit));
     for (int i = 0; i < Statistics::FigureCount; ++i)
-        m_fields[i]->setText(Statistics::figureText(figures.values[size_t(i)], formatter, m_strings));
+        m_fields[i]->setText(Statistics::figureText(figures, Statistics::Figure(i), formatter, m_strings, unit));
 }

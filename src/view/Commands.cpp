@@ -42,6 +42,8 @@ bool validateMenuItem(int tag, const QString &title, const State &state)
     case MenuNote:
     case MenuShowToolbar:
     case MenuTrends:
+    case MenuUnitMgdl:
+    case MenuUnitMmol:
         return true;
     case MenuReport:
         return state.viewCount > 0;

@@ -35,8 +35,10 @@ enum MenuTag {
     MenuStatistics = 314,
     MenuNote = 315,
     MenuShowToolbar = 316,
-    MenuTrends = 320, // shows or hides the trends window
-    MenuReport = 321, // the report of the cards in view, as a PDF
+    MenuTrends = 320,   // shows or hides the trends window
+    MenuReport = 321,   // the report of the cards in view, as a PDF
+    MenuUnitMgdl = 322, // every glycemia in mg/dL
+    MenuUnitMmol = 323, // every glycemia in mmol/L
 };
 
 // What the validators look at.

@@ -189,7 +189,7 @@ QVariant DiaryTableModel::displayValue(const ZRGlycemicCard &card, const QString
         // reads better than a column of zeros.
         if (value == 0.0f && glycemia == card.isTherapy())
             return QString();
-        return m_formatter.format(value);
+        return glycemia ? m_formatter.formatGlycemia(value, m_unit) : m_formatter.format(value);
     }
     if (id == QLatin1String("notes"))
         return firstLine(card.notes().value_or(QString()));
@@ -262,11 +262,24 @@ Qt::ItemFlags DiaryTableModel::flags(const QModelIndex &index) const
     return f;
 }
 
+void DiaryTableModel::setGlycemiaUnit(GlycemiaUnit::Unit unit)
+{
+    if (unit == m_unit)
+        return;
+    m_unit = unit;
+    const int column = columnWithIdentifier(QStringLiteral("glycemiaValue"));
+    emit headerDataChanged(Qt::Horizontal, column, column);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
+}
+
 QString DiaryTableModel::widestText(const QString &identifier) const
 {
     QStringList samples{headerData(columnWithIdentifier(identifier), Qt::Horizontal).toString()};
     if (isDateColumn(identifier))
         samples << m_locale.toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58), m_zone), m_dateFormat);
+    else if (identifier == QLatin1String("glycemiaValue"))
+        samples << m_formatter.formatGlycemia(888.88f, m_unit);
     else if (isNumberColumn(identifier))
         samples << m_formatter.format(888.88f);
     else if (identifier == QLatin1String("nameMeal"))
@@ -283,7 +296,9 @@ QVariant DiaryTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole)
-        return m_strings.text(QStringLiteral("COLUMN_") + columnIdentifiers()[section]);
-    return {};
+    if (role != Qt::DisplayRole)
+        return {};
+    if (columnIdentifiers()[section] == QLatin1String("glycemiaValue"))
+        return m_strings.text(QStringLiteral("LABEL_GLYCEMIA_UNIT")).arg(GlycemiaUnit::name(m_unit));
+    return m_strings.text(QStringLiteral("COLUMN_") + columnIdentifiers()[section]);
 }

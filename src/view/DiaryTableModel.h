@@ -14,8 +14,8 @@
 // The diary table: one row per card in view, one column per card property.
 // Column identifiers are property names; the meal and insulin columns show
 // their keys' texts from the string table, dates in dateTimeFormat() and the
-// time zone's local time, numbers through the value formatter, flags as
-// check boxes.
+// time zone's local time, numbers through the value formatter (a glycemia in
+// the unit chosen, which its column's title names), flags as check boxes.
 //
 // Only a note without line breaks edits in place: a note is the one value the
 // edit sheet takes for any card, protected or not, and a one-line editor
@@ -54,6 +54,11 @@ public:
     // changed, when the column does not edit in place.
     bool setObjectValue(const QVariant &value, const QString &identifier, int row);
 
+    // The unit the glycemia column shows; mg/dL, the diary's own, until set.
+    // The column's title and cells change with it.
+    void setGlycemiaUnit(GlycemiaUnit::Unit unit);
+    GlycemiaUnit::Unit glycemiaUnit() const { return m_unit; }
+
     // The longest text a column is likely to show, to size it by.
     QString widestText(const QString &identifier) const;
 
@@ -79,5 +84,6 @@ private:
     QTimeZone m_zone;
     ValueFormatter m_formatter;
     QString m_dateFormat;
+    GlycemiaUnit::Unit m_unit = GlycemiaUnit::Unit::MgdL;
     const CardList *m_view = nullptr;
 };

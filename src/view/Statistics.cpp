@@ -114,4 +114,18 @@ QString figureText(const std::optional<float> &figure, const ValueFormatter &for
     return figure ? formatter.format(*figure) : table.text(QStringLiteral("NOT_DISPONBLE"));
 }
 
+bool isGlycemia(Figure figure)
+{
+    return figure != BreakfastUnit && figure != LunchUnit && figure != DinnerUnit;
+}
+
+QString figureText(const Figures &figures, Figure which, const ValueFormatter &formatter, const StringTable &table,
+                   GlycemiaUnit::Unit unit)
+{
+    const std::optional<float> &figure = figures[which];
+    if (!figure || !isGlycemia(which))
+        return figureText(figure, formatter, table);
+    return formatter.formatGlycemia(*figure, unit);
+}
+
 } // namespace Statistics

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ZRGlycemicCard.h"
+#include "text/GlycemiaUnit.h"
 
 #include <QString>
 
@@ -61,5 +62,12 @@ const std::array<QString, FigureCount> &outletNames();
 // A figure as the panel shows it: the formatted number, or the
 // not-available text.
 QString figureText(const std::optional<float> &figure, const ValueFormatter &formatter, const StringTable &table);
+
+// Every figure is a glycemia (in mg/dL) but the three mean doses.
+bool isGlycemia(Figure figure);
+// One of the figures as the panel shows it: a glycemia in the unit (with one
+// decimal in mmol/L, ValueFormatter::formatGlycemia), a dose as it is.
+QString figureText(const Figures &figures, Figure which, const ValueFormatter &formatter, const StringTable &table,
+                   GlycemiaUnit::Unit unit);
 
 } // namespace Statistics

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ZRGlycemicCard.h"
+#include "text/GlycemiaUnit.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,7 +26,7 @@ class StringTable;
 // else in the view is left out. Days are calendar days in the given zone.
 namespace Trends {
 
-enum class Unit { MgdL, MmolL };
+using Unit = GlycemiaUnit::Unit;
 
 // The band edges, in mg/dL.
 inline constexpr float kVeryLow = 54.0f;    // below: level 2 hypoglycaemia

@@ -1,6 +1,8 @@
 // The main window as the user meets it: start-up, the filter pop-ups and
 // menus, the table, the record count and the note panel. Runs offscreen.
 #include "app/MainWindowFixture.h"
+#include "ui/TrendsWindow.h"
+#include "view/Statistics.h"
 
 namespace {
 
@@ -36,10 +38,10 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
             untagged << item->objectName();
     }
     EXPECT_EQ(untagged, (QStringList{"menuUndo", "menuRedo"}));
-    for (int tag : {1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 313, 314,
-                    315, 316, 320, 321})
+    for (int tag : {1,   101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307,
+                    308, 309, 310, 311, 312, 313, 314, 315, 316, 320, 321, 322, 323})
         EXPECT_EQ(menuTags.count(tag), 1) << "menu tag " << tag;
-    EXPECT_EQ(menuTags.size(), 24);
+    EXPECT_EQ(menuTags.size(), 26);
     QSet<int> toolbarTags;
     for (QAction *item : toolbarItems())
         toolbarTags.insert(tagOf(item));
@@ -171,6 +173,87 @@ TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
     EXPECT_EQ(field("windowStatisticsDinnerUnit"), na);
     pick(control<QComboBox>("popupMeasurements"), 2);
     EXPECT_EQ(field("windowStatisticsGenricMid"), na);
+}
+
+TEST_F(MainWindowTest, TheGlucoseUnitMenuSetsTheUnitOfEveryGlycemiaShownAndTheTrendsWindowFollows)
+{
+    writeDiary(weekOfCards());
+    start();
+    QAction *mgdl = control<QAction>("menuUnitMgdl");
+    QAction *mmol = control<QAction>("menuUnitMmol");
+    QMenu *units = control<QMenu>("menuGlycemiaUnit");
+    EXPECT_EQ(units->title(), strings.text(QStringLiteral("MENU_GLYCEMIA_UNIT")));
+    EXPECT_EQ(units->actions(), (QList<QAction *>{mgdl, mmol}));
+    EXPECT_TRUE(control<QMenu>("menuView")->actions().contains(units->menuAction()));
+    EXPECT_EQ(mgdl->text(), QStringLiteral("mg/dL"));
+    EXPECT_EQ(mmol->text(), QStringLiteral("mmol/L"));
+    EXPECT_TRUE(mgdl->isCheckable() && mmol->isCheckable());
+    EXPECT_TRUE(mgdl->isChecked() && !mmol->isChecked()) << "the diary's own unit until one is chosen";
+
+    const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
+    auto cell = [this, glycemia](int row) { return tableModel()->index(row, glycemia).data().toString(); };
+    auto header = [this, glycemia] { return tableModel()->headerData(glycemia, Qt::Horizontal).toString(); };
+    auto field = [](const QString &name) { return control<QLineEdit>(name.toLatin1().constData())->text(); };
+    const auto &names = Statistics::outletNames();
+    QStringList statisticsInMgdl;
+    for (const QString &name : names)
+        statisticsInMgdl << field(name);
+    ASSERT_EQ(statisticsInMgdl[Statistics::GenericMin], QStringLiteral("101"));
+    EXPECT_EQ(cell(0), QStringLiteral("101"));
+    EXPECT_EQ(header(), QStringLiteral("Glycemia (mg/dL)"));
+    EXPECT_EQ(control<QLabel>("windowStatisticsUnit")->text(), QStringLiteral("mg/dL"));
+    const int narrow = control<QTableView>("listaSchedeGlicemiche")->columnWidth(glycemia);
+
+    mmol->trigger();
+    EXPECT_TRUE(mmol->isChecked() && !mgdl->isChecked());
+    // Every glycemia with one decimal; doses as they were.
+    EXPECT_EQ(cell(0), QStringLiteral("5.6")); // 101
+    EXPECT_EQ(cell(3), QStringLiteral("5.8")); // 104
+    EXPECT_EQ(cell(2), QString()) << "a dose has no glycemia";
+    EXPECT_EQ(tableModel()->index(2, DiaryTableModel::columnWithIdentifier(QStringLiteral("unitValue"))).data(),
+              QStringLiteral("6"));
+    EXPECT_EQ(header(), QStringLiteral("Glycemia (mmol/L)"));
+    EXPECT_GT(control<QTableView>("listaSchedeGlicemiche")->columnWidth(glycemia), narrow)
+        << "wide enough for its title";
+    EXPECT_EQ(control<QLabel>("windowStatisticsUnit")->text(), QStringLiteral("mmol/L"));
+    // The statistics panel: the mg/dL figures over 18, one decimal; doses and
+    // the figures not available stay as they were.
+    const Statistics::Figures figures = Statistics::calculatesStatistics(cardsInView());
+    for (int i = 0; i < Statistics::FigureCount; ++i) {
+        const std::optional<float> &figure = figures.values[size_t(i)];
+        QString expected = statisticsInMgdl[i];
+        if (figure && Statistics::isGlycemia(Statistics::Figure(i)))
+            expected = QLocale(QLocale::C).toString(double(*figure / 18.0f), 'f', 1);
+        EXPECT_EQ(field(names[size_t(i)]), expected) << names[size_t(i)].toStdString();
+    }
+    EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMax")), QStringLiteral("6.1")); // 109
+    EXPECT_EQ(field(QStringLiteral("windowStatisticsDinnerUnit")), QStringLiteral("6"));
+    // A new view keeps the unit.
+    pick(control<QComboBox>("popupPeriod"), 1);
+    EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMid")), QStringLiteral("5.7")); // 102
+    pick(control<QComboBox>("popupPeriod"), 0);
+
+    // The trends window shows the same unit, and its own pop-up sets it for
+    // the whole program, the menu included.
+    TrendsWindow *trends = control<TrendsWindow>("windowTrends");
+    EXPECT_EQ(trends->unit(), GlycemiaUnit::Unit::MmolL) << "while hidden too";
+    control<QAction>("menuTrends")->trigger();
+    EXPECT_EQ(control<QComboBox>("trendsUnit")->currentIndex(), 1);
+    EXPECT_TRUE(trends->figureText(QStringLiteral("trendsMean")).endsWith(QStringLiteral("mmol/L")));
+    pick(control<QComboBox>("trendsUnit"), 0);
+    EXPECT_TRUE(mgdl->isChecked() && !mmol->isChecked());
+    EXPECT_EQ(cell(0), QStringLiteral("101"));
+    EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMin")), QStringLiteral("101"));
+    pick(control<QComboBox>("trendsUnit"), 1);
+    EXPECT_TRUE(mmol->isChecked());
+    EXPECT_EQ(cell(0), QStringLiteral("5.6"));
+    // Picking the unit in force again changes nothing.
+    mmol->trigger();
+    EXPECT_TRUE(mmol->isChecked() && !mgdl->isChecked());
+    mgdl->trigger();
+    EXPECT_EQ(trends->unit(), GlycemiaUnit::Unit::MgdL);
+    EXPECT_EQ(control<QComboBox>("trendsUnit")->currentIndex(), 0);
+    EXPECT_TRUE(trends->figureText(QStringLiteral("trendsMean")).endsWith(QStringLiteral("mg/dL")));
 }
 
 TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
@@ -329,7 +412,8 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
                                QStringLiteral("menuNew"),        QStringLiteral("menuImport"),
                                QStringLiteral("menuQuit"),       QStringLiteral("menuStatistics"),
                                QStringLiteral("menuNote"),       QStringLiteral("menuViewShowToolBar"),
-                               QStringLiteral("viewTrends"),     QStringLiteral("menuTrends")};
+                               QStringLiteral("viewTrends"),     QStringLiteral("menuTrends"),
+                               QStringLiteral("menuUnitMgdl"),   QStringLiteral("menuUnitMmol")};
     const QSet<QString> export_{QStringLiteral("csvExport"), QStringLiteral("menuExport")};
     QSet<QString> viewChoices;
 

@@ -127,6 +127,7 @@ TEST_F(PreferencesTest, WhatARunLeavesIsWhatTheNextStartShows)
     EXPECT_EQ(control<QAction>("menuTrends")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
     EXPECT_EQ(control<TrendsWindow>("windowTrends")->unit(), Trends::Unit::MmolL);
     EXPECT_EQ(control<QComboBox>("trendsUnit")->currentIndex(), 1);
+    EXPECT_TRUE(control<QAction>("menuUnitMmol")->isChecked()) << "the trends window's unit is the program's";
     EXPECT_EQ(control<TrendsWindow>("windowTrends")->figures().readings, 4)
         << "the shown window follows the first filter run";
     EXPECT_EQ(control<QToolBar>("toolBar")->toolButtonStyle(), Qt::ToolButtonIconOnly);
@@ -178,6 +179,47 @@ TEST_F(PreferencesTest, MissingAndMalformedValuesFallBack)
         EXPECT_EQ(control<TrendsWindow>("windowTrends")->unit(), c.unit);
         EXPECT_EQ(domain(), c.stored) << "reading writes nothing";
     }
+}
+
+TEST_F(PreferencesTest, TheGlucoseUnitIsKeptAndAUnitKeptByTheTrendsWindowAppliesEverywhere)
+{
+    writeDiary(weekOfCards());
+    const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
+    auto shownIn = [&](const char *unit) {
+        const bool mmol = QLatin1String(unit) == QLatin1String("mmol/L");
+        EXPECT_EQ(control<QAction>("menuUnitMmol")->isChecked(), mmol);
+        EXPECT_EQ(control<QAction>("menuUnitMgdl")->isChecked(), !mmol);
+        EXPECT_EQ(control<TrendsWindow>("windowTrends")->unit(), mmol ? Trends::Unit::MmolL : Trends::Unit::MgdL);
+        EXPECT_EQ(tableModel()->index(0, glycemia).data().toString(),
+                  mmol ? QStringLiteral("5.6") : QStringLiteral("101"));
+        EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMin")->text(),
+                  mmol ? QStringLiteral("5.6") : QStringLiteral("101"));
+    };
+
+    // Chosen in the menu, kept under the key the trends window used.
+    start();
+    shownIn("mg/dL");
+    control<QAction>("menuUnitMmol")->trigger();
+    AppDelegate(controller.get()).applicationWillTerminate();
+    EXPECT_EQ(domain().value(QStringLiteral("glycemiaUnit")), QStringLiteral("mmol/L"));
+    start();
+    shownIn("mmol/L");
+    control<QAction>("menuUnitMgdl")->trigger();
+    controller->updatePreference();
+    EXPECT_EQ(domain().value(QStringLiteral("glycemiaUnit")), QStringLiteral("mg/dL"));
+
+    // Settings written when only the trends window had a unit: the whole
+    // program now shows it, the edit sheet included.
+    ASSERT_TRUE(Preferences::write(
+        prefs,
+        everyKey("YES", "0", "0", "NO", "NO", "POPUP_PERIOD_EVERYDAY", "POPUP_MEASURAMENT_ALL", "NO", "mmol/L")));
+    start();
+    shownIn("mmol/L");
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
+    controller->cardEdit();
+    EXPECT_EQ(control<QLabel>("windowEditGlycemiaTitle")->text(), QStringLiteral("Glycemia (mmol/L)"));
+    EXPECT_EQ(control<QLineEdit>("windowEditTextFieldGlycemia")->text(), QStringLiteral("5.6"));
+    control<QPushButton>("windowEditButtonCancel")->click();
 }
 
 TEST_F(PreferencesTest, ClosingTheWindowAsksAndOnlyYesEndsAndSaves)

@@ -13,6 +13,8 @@
 #include <QScopeGuard>
 #include <QStyleOptionButton>
 
+#include <tuple>
+
 namespace {
 
 // A measurement or a therapy, created a minute before it was measured; a
@@ -396,6 +398,139 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
             EXPECT_TRUE(edit->isVisible()) << what;
             EXPECT_EQ(testsupport::readFile(path), original) << what;
         }
+    }
+}
+
+TEST_F(EditSheetsTest, InMmolPerLitreTheSheetTakesMmolInEveryLanguageAndStoresMgdl)
+{
+    const QLocale before;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    const CardList cards{card(2, rome("2026-03-11T08:00:00"), false, false, "POPUP_MEAL_BREAKFAST", 100.0f),
+                         card(1, rome("2026-03-10T08:00:00"), false, false, "", 1234.567f)};
+    // Typed or pasted into a new card in mmol/L, then saved: 5.5 mmol/L is
+    // 99 mg/dL exactly, whichever decimal point. The table shows it back.
+    enum Action { Type, Paste };
+    struct Step {
+        const char *locale;
+        Action action;
+        const char *text;
+        const char *title;
+        const char *inTable;
+    };
+    const Step steps[] = {
+        {"en_US", Type, "5.5", "Glycemia (mmol/L)", "5.5"}, {"en_US", Type, "5,5", "Glycemia (mmol/L)", "5.5"},
+        {"it_IT", Type, "5,5", "Glicemia (mmol/L)", "5,5"}, {"it_IT", Paste, "5.5", "Glicemia (mmol/L)", "5,5"},
+        {"de_DE", Type, "5,5", "Glycemia (mmol/L)", "5,5"}, {"de_DE", Paste, "5.5", "Glycemia (mmol/L)", "5,5"},
+    };
+    for (const Step &step : steps) {
+        const std::string what = std::string(step.locale) + " " + step.text;
+        controller.reset();
+        QLocale::setDefault(QLocale(QString::fromLatin1(step.locale)));
+        strings = StringTable::forLocale(QLocale());
+        writeDiary(cards);
+        start();
+        control<QAction>("menuUnitMmol")->trigger();
+        controller->cardAdd();
+        EXPECT_EQ(control<QLabel>("windowEditGlycemiaTitle")->text().toStdString(), step.title) << what;
+        QLineEdit *field = control<QLineEdit>("windowEditTextFieldGlycemia");
+        if (step.action == Paste)
+            paste(field, QString::fromLatin1(step.text));
+        else
+            QTest::keyClicks(field, QString::fromLatin1(step.text));
+        click(control<QPushButton>("windowEditButtonAction"));
+        EXPECT_EQ(alertMessages(), QStringList()) << what;
+        dialogs.alerts.clear();
+        EXPECT_EQ(byId(onDisk(), 3)->glycemiaValue(), 99.0f) << what;
+        ASSERT_EQ(rowsShown().first(), 3u) << what;
+        const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
+        EXPECT_EQ(tableModel()->index(0, glycemia).data().toString().toStdString(), step.inTable) << what;
+    }
+}
+
+TEST_F(EditSheetsTest, InMmolPerLitreTheLimitsAreConvertedAndAValueLeftAloneIsKeptExactly)
+{
+    writeDiary({card(2, rome("2026-03-11T08:00:00"), false, false, "POPUP_MEAL_BREAKFAST", 100.0f),
+                card(1, rome("2026-03-10T08:00:00"), false, false, "", 1234.567f)});
+    start();
+    control<QAction>("menuUnitMmol")->trigger();
+    QLineEdit *glycemia = control<QLineEdit>("windowEditTextFieldGlycemia");
+    const QStringList told{text("LIMIT_INPUT_GLYCEMIA_MMOL")};
+    ASSERT_TRUE(told[0].contains(QStringLiteral("33.3 mmol/L"))) << told[0].toStdString();
+
+    // Typed into a new card: refused as the offending character arrives and
+    // the field emptied, as in mg/dL; the characters and the length are held
+    // to the same rules.
+    const struct {
+        const char *typed;
+        const char *shown;
+        bool refused;
+    } steps[] = {
+        {"33.4", "", true},      {"34", "", true},          {"0", "", true},
+        {"60", "", true},        {"33,32", "", true},       {"33,3", "33,3", false},
+        {"33.3", "33.3", false}, {"1a2.b3", "12.3", false}, {"5,55555", "5,5555", false},
+    };
+    controller->cardAdd();
+    for (const auto &step : steps) {
+        retype(glycemia, "");
+        QTest::keyClicks(glycemia, QString::fromLatin1(step.typed));
+        EXPECT_EQ(glycemia->text().toStdString(), step.shown) << step.typed;
+        EXPECT_EQ(alertMessages(), step.refused ? told : QStringList()) << step.typed;
+        dialogs.alerts.clear();
+    }
+    retype(glycemia, "33.3");
+    click(control<QPushButton>("windowEditButtonAction"));
+    EXPECT_EQ(alertMessages(), QStringList());
+    EXPECT_EQ(byId(onDisk(), 3)->glycemiaValue(), 33.3f * 18.0f) << "the highest that may be typed";
+
+    // A card of 100 mg/dL opens as 5.6 mmol/L; a change of its note alone
+    // keeps 100, not 5.6 x 18. So does an imported value beyond the limits,
+    // which opens with no message.
+    auto withNote = [this](const char *note) {
+        const CardList cards = onDisk();
+        const auto it = std::find_if(cards.begin(), cards.end(), [note](const CardRef &c) {
+            return c->notes() == CardText(QString::fromLatin1(note));
+        });
+        return it == cards.end() ? std::make_shared<ZRGlycemicCard>() : *it;
+    };
+    auto select = [this](float stored) {
+        for (int row = 0; row < tableModel()->rowCount(); ++row) {
+            if (tableModel()->cardAt(row)->glycemiaValue() == stored)
+                control<QTableView>("listaSchedeGlicemiche")->selectRow(row);
+        }
+    };
+    auto open = [&](float stored) {
+        select(stored);
+        controller->cardEdit();
+    };
+    for (const auto &[stored, shown, note] :
+         {std::tuple{100.0f, "5.6", "fasting"}, std::tuple{1234.567f, "68.6", "from the old meter"}}) {
+        open(stored);
+        EXPECT_EQ(glycemia->text().toStdString(), shown);
+        QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QString::fromLatin1(note));
+        click(control<QPushButton>("windowEditButtonAction"));
+        EXPECT_EQ(alertMessages(), QStringList()) << note;
+        EXPECT_EQ(withNote(note)->glycemiaValue(), stored) << note;
+    }
+    // Retyped as it was shown it stays as stored; another value is kept as
+    // 18 times what was typed.
+    open(100.0f);
+    retype(glycemia, "5.6");
+    click(control<QPushButton>("windowEditButtonAction"));
+    EXPECT_EQ(withNote("fasting")->glycemiaValue(), 100.0f);
+    open(100.0f);
+    retype(glycemia, "5.7");
+    click(control<QPushButton>("windowEditButtonAction"));
+    EXPECT_EQ(withNote("fasting")->glycemiaValue(), 5.7f * 18.0f);
+
+    // The delete sheet names the value in the unit, the unit with it.
+    for (const auto &[unit, info] :
+         {std::pair{"menuUnitMmol", " 5.7 mmol/L"}, std::pair{"menuUnitMgdl", " 102.6 mg/dL"}}) {
+        control<QAction>(unit)->trigger();
+        select(5.7f * 18.0f);
+        controller->cardRemove();
+        EXPECT_EQ(control<QLabel>("windowDeleteMeasuramentInfo")->text(),
+                  text("DELETE_MSG_INFO_MEASURAMENT") + QString::fromLatin1(info));
+        click(control<QPushButton>("windowDeleteButtonCancel"));
     }
 }
 

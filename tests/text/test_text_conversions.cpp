@@ -1,3 +1,4 @@
+#include "text/NumberLimits.h"
 #include "text/TextConversions.h"
 
 #include <QDateTime>
@@ -66,6 +67,47 @@ TEST(TypedNumber, EitherSeparatorIsTheDecimalPointAndAnythingElseIsNoNumber)
     for (const char *text : {"", " ", ",", ".", "-", "6,5.1", "6..5", "6,,5", "1.234,5", "1e2", "12abc", "1 000",
                              "- 5", "+-1", "٦٫٥", "6٫5", "1000000000000000000000000000000000000000"})
         EXPECT_FALSE(typedNumberFromString(QString::fromUtf8(text)).has_value()) << text;
+}
+
+TEST(NumberLimits, AGlycemiaIsCheckedInItsUnitAndADoseTheSameInEither)
+{
+    using GlycemiaUnit::Unit;
+    using NumberLimits::Field;
+    struct Case {
+        Field field;
+        Unit unit;
+        const char *text;
+        bool outOfRange;
+    };
+    const Case cases[] = {
+        {Field::Glycemia, Unit::MgdL, "600", false},
+        {Field::Glycemia, Unit::MgdL, "600,01", true},
+        {Field::Glycemia, Unit::MgdL, "33.4", false},
+        {Field::Glycemia, Unit::MgdL, "0", true},
+        {Field::Glycemia, Unit::MmolL, "33.3", false},
+        {Field::Glycemia, Unit::MmolL, "33,3", false},
+        {Field::Glycemia, Unit::MmolL, "33.4", true},
+        {Field::Glycemia, Unit::MmolL, "33,31", true},
+        {Field::Glycemia, Unit::MmolL, "34", true},
+        {Field::Glycemia, Unit::MmolL, "100", true},
+        {Field::Glycemia, Unit::MmolL, "0,1", false},
+        {Field::Glycemia, Unit::MmolL, "0", true},
+        {Field::Glycemia, Unit::MmolL, "-1", true},
+        {Field::Glycemia, Unit::MmolL, "5,5", false},
+        // A text that is no number is left for the save to refuse.
+        {Field::Glycemia, Unit::MmolL, "", false},
+        {Field::Glycemia, Unit::MmolL, "33,3.1", false},
+        {Field::Unit, Unit::MmolL, "100", false},
+        {Field::Unit, Unit::MmolL, "100,5", true},
+        {Field::Unit, Unit::MgdL, "34", false},
+        {Field::Unit, Unit::MmolL, "-1", true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NumberLimits::outOfRange(c.field, QString::fromLatin1(c.text), c.unit), c.outOfRange)
+            << c.text << (c.unit == Unit::MmolL ? " mmol/L" : " mg/dL");
+    EXPECT_EQ(NumberLimits::messageKey(Field::Glycemia, Unit::MmolL), QStringLiteral("LIMIT_INPUT_GLYCEMIA_MMOL"));
+    EXPECT_EQ(NumberLimits::messageKey(Field::Glycemia, Unit::MgdL), QStringLiteral("LIMIT_INPUT_GLYCEMIA"));
+    EXPECT_EQ(NumberLimits::messageKey(Field::Unit, Unit::MmolL), QStringLiteral("LIMIT_INPUT_UNIT"));
 }
 
 TEST(BoolAndIntValues, LeadingFormsAsStoredPreferencesHoldThem)

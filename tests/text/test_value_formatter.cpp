@@ -49,4 +49,47 @@ TEST(ValueFormatter, SeparatorsAndOptionsOfTheLocale)
     expectShown(ValueFormatter(QLocale::c()), {{1234.5f, "1234.5"}});
 }
 
+TEST(ValueFormatter, AGlycemiaInMmolPerLitreHasExactlyOneDecimal)
+{
+    using GlycemiaUnit::Unit;
+    const ValueFormatter it(QLocale(QStringLiteral("it_IT")));
+    struct Glycemia {
+        const ValueFormatter &formatter;
+        float mgdl;
+        const char *mgdlShown;
+        const char *mmolShown;
+    };
+    const Glycemia cases[] = {
+        // mg/dL as every other value; mmol/L is a 18th, one decimal kept even
+        // when it is a zero.
+        {en, 100.0f, "100", "5.6"},
+        {en, 99.0f, "99", "5.5"},
+        {en, 108.0f, "108", "6.0"},
+        {en, 98.456f, "98.46", "5.5"},
+        {en, 600.0f, "600", "33.3"},
+        {en, 1.0f, "1", "0.1"},
+        {en, 0.5f, "0.5", "0.0"},
+        {en, 0.0f, "0", "0.0"},
+        {en, -0.5f, "-0.5", "0.0"},
+        {en, 1234.567f, "1,234.57", "68.6"},
+        {en, 20000.0f, "20,000", "1,111.1"},
+        {en, NAN, "NaN", "NaN"},
+        {it, 100.0f, "100", "5,6"},
+        {it, 98.456f, "98,46", "5,5"},
+        {it, 20000.0f, "20.000", "1.111,1"},
+    };
+    for (const Glycemia &c : cases) {
+        EXPECT_EQ(c.formatter.formatGlycemia(c.mgdl, Unit::MgdL).toStdString(), c.mgdlShown) << c.mgdl;
+        EXPECT_EQ(c.formatter.formatGlycemia(c.mgdl, Unit::MmolL).toStdString(), c.mmolShown) << c.mgdl;
+    }
+    // The program's own conversion, and its inverse.
+    EXPECT_EQ(GlycemiaUnit::shown(100.0f, Unit::MmolL), 100.0f / 18.0f);
+    EXPECT_EQ(GlycemiaUnit::kept(5.5f, Unit::MmolL), 99.0f);
+    EXPECT_EQ(GlycemiaUnit::kept(5.5f, Unit::MgdL), 5.5f);
+    EXPECT_EQ(GlycemiaUnit::fromName(GlycemiaUnit::name(Unit::MmolL)), Unit::MmolL);
+    EXPECT_EQ(GlycemiaUnit::fromName(GlycemiaUnit::name(Unit::MgdL)), Unit::MgdL);
+    for (const char *other : {"mmol", "MMOL/L", "", "mg/dl"})
+        EXPECT_EQ(GlycemiaUnit::fromName(QString::fromLatin1(other)), Unit::MgdL) << other;
+}
+
 } // namespace

@@ -10,8 +10,8 @@ namespace {
 
 using namespace Commands;
 
-const std::set<int> kMenuTags{1, 101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306,
-                              307, 308, 309, 310, 311, 312, 313, 314, 315, 316, 320, 321};
+const std::set<int> kMenuTags{1,   101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307,
+                              308, 309, 310, 311, 312, 313, 314, 315, 316, 320, 321, 322, 323};
 
 std::set<int> enabledMenuTags(const State &state)
 {
@@ -36,14 +36,15 @@ TEST(Commands, EnabledItemsInEachSituation)
     const State empty{};
     EXPECT_EQ(enabledToolbarTags(empty), (std::set<int>{0, 4, 5, 8, 20}));
     EXPECT_FALSE(popupsEnabled(empty));
-    EXPECT_EQ(enabledMenuTags(empty), (std::set<int>{1, 101, 105, 314, 315, 316, 320}));
+    // The unit of glycemia may be chosen before there is any.
+    EXPECT_EQ(enabledMenuTags(empty), (std::set<int>{1, 101, 105, 314, 315, 316, 320, 322, 323}));
 
     // Cards in the diary, none in view (today, nothing measured today): no
     // report of nothing.
     const State emptyView{false, 12, 0, false};
     EXPECT_EQ(enabledToolbarTags(emptyView), (std::set<int>{0, 3, 4, 5, 8, 20}));
     EXPECT_TRUE(popupsEnabled(emptyView));
-    EXPECT_EQ(enabledMenuTags(emptyView), (std::set<int>{1, 101, 105, 106, 314, 315, 316, 320}));
+    EXPECT_EQ(enabledMenuTags(emptyView), (std::set<int>{1, 101, 105, 106, 314, 315, 316, 320, 322, 323}));
 
     // Cards in view, one selected: everything.
     const State selected{true, 12, 5, false};

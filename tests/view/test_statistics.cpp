@@ -150,4 +150,21 @@ TEST(Statistics, FigureTextFollowsTheLocale)
     EXPECT_EQ(figureText(std::nullopt, it, itTable), QStringLiteral("n.d."));
 }
 
+TEST(Statistics, InMmolPerLitreTheGlycemiaFiguresAreAnEighteenthAndTheDosesStay)
+{
+    const ValueFormatter en(QLocale(QStringLiteral("en_US")));
+    const StringTable table = StringTable::forLanguage(QStringLiteral("en_US"));
+    const Figures f = calculatesStatistics({measurement(100.0f, breakfast, true), measurement(117.0f, breakfast, true),
+                                            measurement(180.0f, dinner, false), therapy(4.5f, breakfast)});
+    std::vector<std::string> mgdl, mmol;
+    for (int i = 0; i < FigureCount; ++i) {
+        mgdl.push_back(figureText(f, Figure(i), en, table, GlycemiaUnit::Unit::MgdL).toStdString());
+        mmol.push_back(figureText(f, Figure(i), en, table, GlycemiaUnit::Unit::MmolL).toStdString());
+    }
+    EXPECT_EQ(mgdl, (Row{"100", "132.33", "180", "108.5", na, "4.5", na, na, na, na, "180", na}));
+    EXPECT_EQ(mmol, (Row{"5.6", "7.4", "10.0", "6.0", na, "4.5", na, na, na, na, "10.0", na}));
+    for (int i = 0; i < FigureCount; ++i)
+        EXPECT_EQ(isGlycemia(Figure(i)), i % 3 != 2 || i < 3) << i;
+}
+
 } // namespace

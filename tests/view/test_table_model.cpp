@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QSignalSpy>
 
+#include <tuple>
+
 namespace {
 
 const QTimeZone kRome("Europe/Rome");
@@ -90,8 +92,7 @@ TEST_F(TableModelTest, CellsShowTextsDatesNumbersAndFlagsForTheLocale)
     EXPECT_EQ(cell(0, "notes").toString(), QStringLiteral("fasting …"));
     EXPECT_EQ(cell(0, "notes", Qt::ToolTipRole).toString(), QStringLiteral("fasting\nafter a long night"));
     EXPECT_EQ(model.objectValueForTableColumn(QStringLiteral("glycemiaValue"), 0).toFloat(), 98.456f);
-    EXPECT_EQ(model.headerData(column("glycemiaValue"), Qt::Horizontal).toString(),
-              english.text(QStringLiteral("COLUMN_glycemiaValue")));
+    EXPECT_EQ(model.headerData(column("glycemiaValue"), Qt::Horizontal).toString(), QStringLiteral("Glycemia (mg/dL)"));
 
     DiaryTableModel italianModel(italian, QLocale(QLocale::Italian, QLocale::Italy), kRome);
     italianModel.setView(&view);
@@ -99,6 +100,43 @@ TEST_F(TableModelTest, CellsShowTextsDatesNumbersAndFlagsForTheLocale)
     EXPECT_EQ(italianModel.data(italianModel.index(1, column("unitValue"))).toString(), QStringLiteral("1.234,5"));
     EXPECT_EQ(italianModel.data(italianModel.index(0, column("nameMeal"))).toString(),
               italian.text(QStringLiteral("POPUP_MEAL_BREAKFAST")));
+}
+
+TEST_F(TableModelTest, TheGlycemiaColumnShowsAndNamesTheUnitChosen)
+{
+    auto hundred = std::make_shared<ZRGlycemicCard>(*view[0]);
+    hundred->setGlycemiaValue(108.0f);
+    view.push_back(hundred);
+    for (const auto &[table, locale, mgdl, mmol] :
+         {std::tuple{&english, "en_US", "Glycemia (mg/dL)", "Glycemia (mmol/L)"},
+          std::tuple{&italian, "it_IT", "Glicemia (mg/dL)", "Glicemia (mmol/L)"}}) {
+        DiaryTableModel model(*table, QLocale(QString::fromLatin1(locale)), kRome);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        model.setView(&view);
+        auto shown = [&model](int row, const char *id) { return model.data(model.index(row, column(id))).toString(); };
+        const bool it = table == &italian;
+        EXPECT_EQ(model.headerData(column("glycemiaValue"), Qt::Horizontal).toString(), QString::fromUtf8(mgdl));
+        QSignalSpy header(&model, &QAbstractItemModel::headerDataChanged);
+        QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
+        model.setGlycemiaUnit(GlycemiaUnit::Unit::MmolL);
+        EXPECT_EQ(header.count(), 1);
+        ASSERT_EQ(cells.count(), 1);
+        EXPECT_EQ(cells[0][0].toModelIndex().column(), column("glycemiaValue"));
+        EXPECT_EQ(cells[0][1].toModelIndex().row(), 2);
+        EXPECT_EQ(model.headerData(column("glycemiaValue"), Qt::Horizontal).toString(), QString::fromUtf8(mmol));
+        // One decimal, a zero one too; the stored value stays what the raw
+        // roles give; units and a dose's empty glycemia are left alone.
+        EXPECT_EQ(shown(0, "glycemiaValue"), it ? QStringLiteral("5,5") : QStringLiteral("5.5"));
+        EXPECT_EQ(shown(2, "glycemiaValue"), it ? QStringLiteral("6,0") : QStringLiteral("6.0"));
+        EXPECT_EQ(model.data(model.index(2, column("glycemiaValue")), DiaryTableModel::RawValueRole).toFloat(), 108.0f);
+        EXPECT_EQ(shown(1, "glycemiaValue"), QString());
+        EXPECT_EQ(shown(1, "unitValue"), it ? QStringLiteral("1.234,5") : QStringLiteral("1,234.5"));
+        EXPECT_TRUE(model.widestText(QStringLiteral("glycemiaValue")).contains(QStringLiteral("mmol/L")));
+        model.setGlycemiaUnit(GlycemiaUnit::Unit::MmolL);
+        EXPECT_EQ(header.count(), 1) << "the same unit again changes nothing";
+        model.setGlycemiaUnit(GlycemiaUnit::Unit::MgdL);
+        EXPECT_EQ(shown(2, "glycemiaValue"), QStringLiteral("108"));
+    }
 }
 
 TEST_F(TableModelTest, DatesShowAFourDigitYearAndNoSecondsInEveryLocale)
