@@ -62,8 +62,14 @@ void FileCommands::importFile()
         return;
     // Another program's file is read first and told as a summary; the
     // diary's own files are asked about as they always were.
-    if (Interchange::sourceOfFile(path).kind == Interchange::FileSource::Kind::Foreign) {
+    const Interchange::FileSource::Kind kind = Interchange::sourceOfFile(path).kind;
+    if (kind == Interchange::FileSource::Kind::Foreign) {
         importForeign(path);
+        return;
+    }
+    // Nothing to ask about a file the import cannot read.
+    if (kind == Interchange::FileSource::Kind::Unknown) {
+        Dialogs::current().runAlert(m_window, text("ALERT_IMPORT_NOTHING"), text("IMPORT_FOREIGN_UNKNOWN"), {});
         return;
     }
     const bool replace = Dialogs::current().runAlert(m_window, text("ALLERT_TEXT_MESSAGE_IMPORT"), QString(),

@@ -153,6 +153,15 @@ FileSource sourceOfFile(const QString &path)
     const ForeignFormat::Format format = ForeignFormat::detect(file);
     if (format != ForeignFormat::Format::Unknown)
         return {FileSource::Kind::Foreign, format};
+    // The diary's own CSV: a header of one of its layouts on the first line.
+    const QByteArray head = file.peek(64 * 1024);
+    qsizetype end = head.indexOf('\r');
+    if (const qsizetype lf = head.indexOf('\n'); end < 0 || (lf >= 0 && lf < end))
+        end = lf;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const std::optional<CsvLines> lines = ZRImport::convertIntoArrayStreamText(decoder.decode(head.left(end)));
+    if (ZRImport::defineCSVTypeWithStreamText(lines ? &*lines : nullptr) == ZRImport::kLayoutNotRecognised)
+        return {FileSource::Kind::Unknown};
     return {};
 }
 

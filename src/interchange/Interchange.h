@@ -14,10 +14,11 @@
 namespace Interchange {
 
 // What a file holds, from its content: a diary file, one of the files of
-// other programs the import reads, or else (also when it cannot be opened)
-// a CSV file in one of the diary's layouts or nothing the import reads.
+// other programs the import reads, CSV whose first line is a header of one
+// of the diary's layouts (also said of a file that cannot be opened, which
+// the import then tells), or nothing the import reads.
 struct FileSource {
-    enum class Kind { OwnCsv, Diary, Foreign };
+    enum class Kind { OwnCsv, Diary, Foreign, Unknown };
     Kind kind = Kind::OwnCsv;
     ForeignFormat::Format format = ForeignFormat::Format::Unknown;
 };
