@@ -199,6 +199,21 @@ std::optional<int64_t> SensorStore::count()
     return q.value(0).toLongLong();
 }
 
+std::optional<int64_t> SensorStore::newest()
+{
+    m_reason.clear();
+    if (!exists() || !open(false))
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("SELECT max(time) FROM reading")) || !q.next()) {
+        fail(q.lastError().text());
+        return std::nullopt;
+    }
+    if (q.value(0).isNull())
+        return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
 bool SensorStore::beginAdding(const std::vector<Reading> &readings)
 {
     m_reason.clear();

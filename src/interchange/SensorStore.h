@@ -40,6 +40,10 @@ public:
     // The readings held in [from, to], oldest first; the same failures.
     std::optional<std::vector<Reading>> readings(int64_t from = INT64_MIN, int64_t to = INT64_MAX);
     std::optional<int64_t> count();
+    // The instant of the newest reading; none when the store holds none or
+    // cannot be read (error() then says why). One look at the index, however
+    // many readings there are.
+    std::optional<int64_t> newest();
 
     // Adds readings, none of whose instants the store holds (nor two of
     // them one instant), in one transaction that stays open until commit()
