@@ -8,6 +8,7 @@
 #include "ui/StatisticsPanel.h"
 #include "ui/ToolbarLook.h"
 #include "ui/TrendsWindow.h"
+#include "view/Agp.h"
 
 #include <QComboBox>
 #include <QToolBar>
@@ -40,6 +41,10 @@ void RememberedView::apply(const QString &preferencesPath)
     trends->setUnit(Trends::unitFromKey(m_settings.glycemiaUnit));
     // The settings outlive this object: they are the program's.
     trends->onUnitChanged = [&settings = m_settings](Trends::Unit unit) { settings.glycemiaUnit = Trends::unitKey(unit); };
+    trends->setProfile(Agp::profileFromKey(m_settings.agpProfile));
+    trends->onProfileChanged = [&settings = m_settings](Consensus::Profile profile) {
+        settings.agpProfile = Agp::profileKey(profile);
+    };
     m_panels.restore(Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{}));
     MainWindow::selectPopupItem(m_window.popupPeriod(), m_strings.text(m_settings.periodTitle));
     MainWindow::selectPopupItem(m_window.popupMeasurements(), m_strings.text(m_settings.kindTitle));

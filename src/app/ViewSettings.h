@@ -13,6 +13,9 @@ struct ViewSettings {
     bool trendsVisible = false;
     // The unit of the trends window and the report: "mg/dL" or "mmol/L".
     QString glycemiaUnit = QStringLiteral("mg/dL");
+    // The targets of the sensor's figures, "standard" or "olderHighRisk";
+    // empty until the user picks one (the standard targets then apply).
+    QString agpProfile;
     // A string-table key, or an item's text as it was shown.
     QString periodTitle = QStringLiteral("POPUP_PERIOD_EVERYDAY");
     QString kindTitle = QStringLiteral("POPUP_MEASURAMENT_ALL");
