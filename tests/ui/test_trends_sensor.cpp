@@ -124,6 +124,34 @@ TEST_F(TrendsSensorTest, TheLastFourteenDaysOfTheSensorAreShownWithTheCardsOnThe
     EXPECT_EQ(days->days()[8].points.size(), 288u - 24u) << "5 March lacks its two silent hours";
 }
 
+TEST_F(TrendsSensorTest, ASensorHeardNowAndThenCostsNoMoreSeries)
+{
+    // Two readings five minutes apart every hour for a fortnight: 336 runs
+    // of two. Each reading is drawn, in a bounded number of series.
+    writeDiary({card(1, "2026-03-01T08:00:00", false, "POPUP_MEAL_BREAKFAST", 90)});
+    std::vector<ForeignFormat::SensorReading> sparse;
+    for (const ForeignFormat::SensorReading &r : testsupport::sensorDays(QDate(2026, 2, 25), kNewest, kRome))
+        if (r.time % 3600 < 600)
+            sparse.push_back(r);
+    ASSERT_EQ(sparse.size(), 14u * 24u * 2u);
+    ASSERT_TRUE(testsupport::addToStore(path, sparse));
+    start();
+    control<QAction>("viewTrends")->trigger();
+    EXPECT_EQ(tracePoints(), qsizetype(sparse.size()));
+    EXPECT_LE(named<QXYSeries>("trendsGlycemiaChart", "TRENDS_SERIES_SENSOR").size(), 101);
+
+    // In mmol/L the trace follows the unit; the store keeps mg/dL.
+    pick(control<QComboBox>("trendsUnit"), 1);
+    double highest = 0;
+    for (QXYSeries *s : named<QXYSeries>("trendsGlycemiaChart", "TRENDS_SERIES_SENSOR"))
+        for (const QPointF &p : s->points())
+            highest = std::max(highest, p.y());
+    int highestMgdl = 0;
+    for (const ForeignFormat::SensorReading &r : sparse)
+        highestMgdl = std::max(highestMgdl, r.mgdl);
+    EXPECT_NEAR(highest, Trends::inUnit(highestMgdl, Trends::Unit::MmolL), 1e-6);
+}
+
 TEST_F(TrendsSensorTest, ChangingThePeriodReadsTheStoreAgain)
 {
     startOnCardsAndSensor();
