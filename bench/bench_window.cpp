@@ -3,6 +3,7 @@
 // the statistics (painting included), and how long the window takes to be
 // ready again after a card is added, edited or removed (save, filter,
 // statistics and table together).
+#include "OffscreenApp.h"
 #include "SyntheticDiary.h"
 
 #include "../tests/support/ControlLookup.h"
@@ -222,13 +223,7 @@ BENCHMARK(BM_CardChange)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's chatter would drown the table.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type >= QtCriticalMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     g_diaryPath = dir.filePath(QStringLiteral("Orvane.orv"));

@@ -10,6 +10,7 @@
 #include "text/StringTable.h"
 #include "text/ValueFormatter.h"
 #include "view/Consensus.h"
+#include "view/Agp.h"
 #include "view/DiaryFilter.h"
 #include "view/Statistics.h"
 
@@ -30,6 +31,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -42,7 +44,7 @@ int usage()
                "       orvane-tool import [--replace] [--diary FILE] [--json] FILE\n"
                "       orvane-tool sensor [--diary FILE]\n"
                "       orvane-tool report [--diary FILE] [--period N] [--kind N] [--unit mg/dL|mmol/L]\n"
-               "                          [--now INSTANT] OUT.pdf\n"
+               "                          [--now INSTANT] [--from YYYY-MM-DD] [--to YYYY-MM-DD] OUT.pdf\n"
                "       orvane-tool agp [--diary FILE] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--json]\n"
                "                       consensus figures of the sensor readings of local days: by\n"
                "                       default the 14 ending on the newest reading's day, or 14 from\n"
@@ -710,12 +712,79 @@ int sensor(const QStringList &args)
     return finishOutput(out);
 }
 
-// The report for the care team of the cards the filter keeps, as a PDF.
+// The period of the report's AGP page: --from and --to (local days,
+// YYYY-MM-DD). Without them, the 14 days up to the newest reading; --from
+// alone runs to that day, --to alone takes the 14 days up to it. Sets *why
+// when it is wrong.
+std::optional<std::pair<QDate, QDate>> reportPeriod(const Arguments &a, std::optional<int64_t> newest,
+                                                    const QTimeZone &zone, QString *why)
+{
+    QDate given[2];
+    const char *const options[2] = {"--from", "--to"};
+    for (int i = 0; i < 2; ++i) {
+        const QString name = QString::fromLatin1(options[i]);
+        if (!a.values.contains(name))
+            continue;
+        const QString value = a.values.value(name);
+        given[i] = value.size() == 10 ? QDate::fromString(value, Qt::ISODate) : QDate();
+        if (!given[i].isValid()) {
+            *why = QStringLiteral("%1 wants a day as YYYY-MM-DD, not \"%2\"").arg(name, value);
+            return std::nullopt;
+        }
+    }
+    std::pair<QDate, QDate> period = newest ? Consensus::defaultPeriod(*newest, zone) : std::pair<QDate, QDate>();
+    if (given[1].isValid())
+        period = {given[1].addDays(-13), given[1]};
+    if (given[0].isValid())
+        period.first = given[0];
+    if (period.first.isValid() && !period.second.isValid())
+        period.second = period.first.addDays(13);
+    if (period.first > period.second || period.first.daysTo(period.second) >= Agp::kLongestPeriod) {
+        *why = QStringLiteral("the period from %1 to %2 is not one of 1 to %3 days")
+                   .arg(period.first.toString(Qt::ISODate), period.second.toString(Qt::ISODate))
+                   .arg(Agp::kLongestPeriod);
+        return std::nullopt;
+    }
+    return period;
+}
+
+// The sensor's readings of the report's period, from the store beside the
+// diary (none when it is missing); exit status 1 or 2 (told) when the store
+// cannot be read or the period is wrong.
+int readSensorPages(const Arguments &a, const QString &diaryPath, TrendsReport::SensorPages &pages,
+                    const QTimeZone &zone)
+{
+    SensorStore store(SensorStore::pathForDiary(diaryPath));
+    const std::optional<int64_t> newest = store.newestReading();
+    if (!newest && !store.reason().isEmpty()) {
+        fail(store.error());
+        return 1;
+    }
+    QString why;
+    const std::optional<std::pair<QDate, QDate>> period = reportPeriod(a, newest, zone, &why);
+    if (!period)
+        return badArgumentOf("report", why);
+    std::tie(pages.from, pages.to) = *period;
+    if (!newest || !pages.from.isValid())
+        return 0;
+    const auto [first, last] = Consensus::instantsOf(pages.from, pages.to, zone);
+    std::optional<std::vector<Consensus::Reading>> readings = store.readings(first, last);
+    if (!readings) {
+        fail(store.error());
+        return 1;
+    }
+    pages.readings = std::move(*readings);
+    return 0;
+}
+
+// The report for the care team of the cards the filter keeps, as a PDF,
+// opening with the AGP page when the sensor has readings in the period.
 int report(const QStringList &args)
 {
     const Arguments a = parseArguments(args,
                                        {QStringLiteral("--diary"), QStringLiteral("--period"), QStringLiteral("--kind"),
-                                        QStringLiteral("--unit"), QStringLiteral("--now")},
+                                        QStringLiteral("--unit"), QStringLiteral("--now"), QStringLiteral("--from"),
+                                        QStringLiteral("--to")},
                                        {});
     if (!a.error.isEmpty())
         return badArgumentOf("report", a.error);
@@ -762,6 +831,8 @@ int report(const QStringList &args)
     const std::optional<CardList> diary = readDiary(*diaryPath, byDefault);
     if (!diary)
         return 1;
+    if (const int status = readSensorPages(a, *diaryPath, options.sensor, options.zone))
+        return status;
     const DiaryFilter::View view = DiaryFilter::filter(*diary, chosen[0], chosen[1], options.now, options.zone);
     const StringTable &strings = StringTable::shared();
     options.title = QStringLiteral("%1 · %2").arg(strings.text(StringTable::periodKeys()[chosen[0]]),

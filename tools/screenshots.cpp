@@ -1,12 +1,15 @@
 // Renders the pictures of the README from a sample diary: the main window,
 // the edit sheet and the statistics panel, in English and, to check the
 // Italian string table, the main window in Italian; the main window with
-// glycemia in mmol/L (View > Glucose Unit); then, from six weeks of
-// a fuller diary, the trends window and the report's first page.
+// glycemia in mmol/L (View > Glucose Unit); then, from six weeks of a fuller
+// diary, the trends window and the report's first page; then, with two weeks
+// of a sensor's readings beside it, the trends window with the AGP and the
+// report's AGP page.
 //   orvane-screenshots OUTPUT_FOLDER
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "../tests/support/ControlLookup.h"
 #include "app/AppController.h"
+#include "interchange/SensorStore.h"
 #include "model/DiaryFile.h"
 #include "report/TrendsReport.h"
 #include "text/StringTable.h"
@@ -133,6 +136,45 @@ CardList trendsDiary(QDate today)
     return cards;
 }
 
+// Two weeks of a sensor's readings every five minutes up to now: a rise
+// after each meal that varies from day to day, the dawn's climb, a slow
+// wander, a low now and then in the night, and two hours without readings
+// where the sensor was changed.
+std::vector<ForeignFormat::SensorReading> sensorFortnight(QDate today, double now)
+{
+    std::vector<ForeignFormat::SensorReading> out;
+    std::mt19937 rng(14);
+    std::normal_distribution<double> noise(0.0, 1.0);
+    const int64_t end = int64_t(now + CardDates::kUnixToReferenceSeconds);
+    const int64_t change = QDateTime(today.addDays(-6), QTime(9, 0), kZone).toSecsSinceEpoch();
+    double wander = 0;
+    for (int back = 13; back >= 0; --back) {
+        const QDate day = today.addDays(-back);
+        const int64_t midnight = QDateTime(day, QTime(0, 0), kZone).toSecsSinceEpoch();
+        const double meals[3][2] = {
+            {7.5, 55 + 30 * noise(rng)}, {13.0, 65 + 35 * noise(rng)}, {20.0, 80 + 40 * noise(rng)}};
+        const bool nightLow = back == 10 || back == 3;
+        for (int64_t t = midnight; t < midnight + 86400 && t <= end; t += 300) {
+            if (t >= change && t < change + 7200)
+                continue;
+            const double hour = double(t - midnight) / 3600.0;
+            double mgdl = 118 + 14 * std::exp(-std::pow(hour - 6.0, 2) / 2.0);
+            for (const auto &[at, rise] : meals) {
+                const double dt = (hour - at) / 1.1;
+                if (dt > 0)
+                    mgdl += std::max(0.0, rise) * dt * std::exp(1 - dt);
+            }
+            if (nightLow)
+                mgdl -= 62 * std::exp(-std::pow(hour - 3.5, 2) / 0.8);
+            wander = 0.97 * wander + 2.2 * noise(rng);
+            mgdl += wander;
+            out.push_back({t, int(std::lround(std::clamp(mgdl, 40.0, 400.0))), ForeignFormat::SensorFlag::None,
+                           QStringLiteral("Sample sensor")});
+        }
+    }
+    return out;
+}
+
 bool save(QWidget *widget, const QString &path)
 {
     const bool ok = widget->grab().save(path);
@@ -157,6 +199,37 @@ std::unique_ptr<AppController> open(const StringTable &strings, const QString &h
     required<QTableView>("listaSchedeGlicemiche")->selectRow(3);
     QApplication::processEvents();
     return controller;
+}
+
+// The trends window with the AGP, and the report's AGP page, from the
+// fuller diary with a fortnight of a sensor's readings beside it.
+bool sensorPictures(const QString &out, QDate today, double now)
+{
+    QTemporaryDir home;
+    const QString diary = home.filePath(QStringLiteral("Orvane.orv"));
+    CardList cards = trendsDiary(today);
+    const std::vector<ForeignFormat::SensorReading> readings = sensorFortnight(today, now);
+    SensorStore store(SensorStore::pathForDiary(diary));
+    if (!DiaryFile::save(diary, cards).ok || !store.beginAdding(readings) || !store.commit())
+        return false;
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    auto controller = open(strings, home.path(), now);
+    required<QAction>("viewTrends")->trigger();
+    required<QWidget>("windowTrends")->resize(1280, 900);
+    QApplication::processEvents();
+    bool ok = save(required<QWidget>("windowTrends"), out + QStringLiteral("/trends-agp.png"));
+
+    TrendsReport::Options options;
+    options.zone = kZone;
+    options.now = now;
+    options.title = QStringLiteral("%1 · %2").arg(required<QComboBox>("popupPeriod")->currentText(),
+                                                  required<QComboBox>("popupMeasurements")->currentText());
+    std::tie(options.sensor.from, options.sensor.to) = Consensus::defaultPeriod(readings.back().time, kZone);
+    options.sensor.readings = readings;
+    const QString page = out + QStringLiteral("/report-agp.png");
+    const bool pageOk = TrendsReport::firstPage(cards, options, strings, 1000).save(page);
+    std::fprintf(stderr, "%s %s\n", pageOk ? "wrote" : "could not write", qPrintable(page));
+    return ok && pageOk;
 }
 
 } // namespace
@@ -237,5 +310,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s %s %s\n", pdfOk ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
         ok &= pdfOk;
     }
+    ok &= sensorPictures(out, today, now);
     return ok ? 0 : 1;
 }

@@ -1022,5 +1022,152 @@ Import the file (File ▸ Import…) to bring them back into the diary.</transla
         <source>IMPORT_FOREIGN_WRITE_FAILED_INFO</source>
         <translation>%1: %2.</translation>
     </message>
+    <message>
+        <source>TRENDS_SERIES_SENSOR</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_FINGER_STICKS</source>
+        <translation>Finger-stick readings</translation>
+    </message>
+    <message>
+        <source>AGP_CHART</source>
+        <translation>Ambulatory glucose profile (AGP)</translation>
+    </message>
+    <message>
+        <source>AGP_SENSOR</source>
+        <translation>Continuous sensor</translation>
+    </message>
+    <message>
+        <source>AGP_FROM</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>AGP_TO</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE_STANDARD</source>
+        <translation>Standard (adults)</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE_OLDER</source>
+        <translation>Older or at high risk</translation>
+    </message>
+    <message>
+        <extracomment>%1 the profile of the targets.</extracomment>
+        <source>AGP_PROFILE_OF</source>
+        <translation>targets: %1</translation>
+    </message>
+    <message>
+        <source>AGP_NOT_SUFFICIENT</source>
+        <translation>Not sufficient: fewer than 14 days or under 70 % sensor time</translation>
+    </message>
+    <message>
+        <source>AGP_NO_READINGS</source>
+        <translation>No sensor readings in this period.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the target, a percentage.</extracomment>
+        <source>AGP_TARGET_AT_LEAST</source>
+        <translation>target ≥ %1 %</translation>
+    </message>
+    <message>
+        <extracomment>%1 the target, a percentage.</extracomment>
+        <source>AGP_TARGET_BELOW</source>
+        <translation>target &lt; %1 %</translation>
+    </message>
+    <message>
+        <source>AGP_MET</source>
+        <translation>✓ met</translation>
+    </message>
+    <message>
+        <source>AGP_MISSED</source>
+        <translation>✗ missed</translation>
+    </message>
+    <message>
+        <source>AGP_SENSOR_ACTIVE</source>
+        <translation>Sensor active</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges, the second with its unit.</extracomment>
+        <source>AGP_TIME_IN_RANGE</source>
+        <translation>Time in range (%1 to %2)</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges, the second with its unit.</extracomment>
+        <source>AGP_TIME_IN_TIGHT_RANGE</source>
+        <translation>Time in tight range (%1 to %2)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_ABOVE_RANGE</source>
+        <translation>Time above range (above %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_VERY_HIGH</source>
+        <translation>Time very high (above %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_BELOW_RANGE</source>
+        <translation>Time below range (below %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_VERY_LOW</source>
+        <translation>Time very low (below %1)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 its edge, e.g. &quot;&gt; 250&quot;.</extracomment>
+        <source>AGP_BAND_VERY_HIGH</source>
+        <translation>Very high (%1)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_HIGH</source>
+        <translation>High (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_IN_RANGE</source>
+        <translation>In range (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_LOW</source>
+        <translation>Low (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 its edge, e.g. &quot;&lt; 54&quot;.</extracomment>
+        <source>AGP_BAND_VERY_LOW</source>
+        <translation>Very low (%1)</translation>
+    </message>
+    <message>
+        <source>AGP_RANGES</source>
+        <translation>Time in ranges</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the first and last day, %3 the days.</extracomment>
+        <source>AGP_PERIOD</source>
+        <translation>%1 to %2 · %3 days</translation>
+    </message>
+    <message>
+        <source>AGP_DAILY</source>
+        <translation>Daily profiles</translation>
+    </message>
+    <message>
+        <source>AGP_DAILY_MORE</source>
+        <translation>Daily profiles (continued)</translation>
+    </message>
+    <message>
+        <source>AGP_TAB_OVERVIEW</source>
+        <translation>Overview</translation>
+    </message>
 </context>
 </TS>

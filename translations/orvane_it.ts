@@ -1022,5 +1022,152 @@ Importa il file (Archivio ▸ Importa…) per riportarle nell'archivio.</transla
         <source>IMPORT_FOREIGN_WRITE_FAILED_INFO</source>
         <translation>%1: %2.</translation>
     </message>
+    <message>
+        <source>TRENDS_SERIES_SENSOR</source>
+        <translation>Sensore</translation>
+    </message>
+    <message>
+        <source>TRENDS_SERIES_FINGER_STICKS</source>
+        <translation>Glicemie capillari</translation>
+    </message>
+    <message>
+        <source>AGP_CHART</source>
+        <translation>Profilo glicemico ambulatoriale (AGP)</translation>
+    </message>
+    <message>
+        <source>AGP_SENSOR</source>
+        <translation>Sensore continuo</translation>
+    </message>
+    <message>
+        <source>AGP_FROM</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>AGP_TO</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE</source>
+        <translation>Obiettivi</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE_STANDARD</source>
+        <translation>Standard (adulti)</translation>
+    </message>
+    <message>
+        <source>AGP_PROFILE_OLDER</source>
+        <translation>Anziani o ad alto rischio</translation>
+    </message>
+    <message>
+        <extracomment>%1 the profile of the targets.</extracomment>
+        <source>AGP_PROFILE_OF</source>
+        <translation>obiettivi: %1</translation>
+    </message>
+    <message>
+        <source>AGP_NOT_SUFFICIENT</source>
+        <translation>Non sufficiente: meno di 14 giorni o sensore attivo meno del 70 % del tempo</translation>
+    </message>
+    <message>
+        <source>AGP_NO_READINGS</source>
+        <translation>Nessuna lettura del sensore in questo periodo.</translation>
+    </message>
+    <message>
+        <extracomment>%1 the target, a percentage.</extracomment>
+        <source>AGP_TARGET_AT_LEAST</source>
+        <translation>obiettivo ≥ %1 %</translation>
+    </message>
+    <message>
+        <extracomment>%1 the target, a percentage.</extracomment>
+        <source>AGP_TARGET_BELOW</source>
+        <translation>obiettivo &lt; %1 %</translation>
+    </message>
+    <message>
+        <source>AGP_MET</source>
+        <translation>✓ raggiunto</translation>
+    </message>
+    <message>
+        <source>AGP_MISSED</source>
+        <translation>✗ mancato</translation>
+    </message>
+    <message>
+        <source>AGP_SENSOR_ACTIVE</source>
+        <translation>Sensore attivo</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges, the second with its unit.</extracomment>
+        <source>AGP_TIME_IN_RANGE</source>
+        <translation>Tempo nell'intervallo (da %1 a %2)</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the edges, the second with its unit.</extracomment>
+        <source>AGP_TIME_IN_TIGHT_RANGE</source>
+        <translation>Tempo nell'intervallo stretto (da %1 a %2)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_ABOVE_RANGE</source>
+        <translation>Tempo sopra l'intervallo (oltre %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_VERY_HIGH</source>
+        <translation>Tempo molto alto (oltre %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_BELOW_RANGE</source>
+        <translation>Tempo sotto l'intervallo (sotto %1)</translation>
+    </message>
+    <message>
+        <extracomment>%1 the edge with its unit.</extracomment>
+        <source>AGP_TIME_VERY_LOW</source>
+        <translation>Tempo molto basso (sotto %1)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 its edge, e.g. &quot;&gt; 250&quot;.</extracomment>
+        <source>AGP_BAND_VERY_HIGH</source>
+        <translation>Molto alto (%1)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_HIGH</source>
+        <translation>Alto (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_IN_RANGE</source>
+        <translation>Nell'intervallo (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 and %2 its edges.</extracomment>
+        <source>AGP_BAND_LOW</source>
+        <translation>Basso (%1–%2)</translation>
+    </message>
+    <message>
+        <extracomment>A band of the time-in-ranges bar; %1 its edge, e.g. &quot;&lt; 54&quot;.</extracomment>
+        <source>AGP_BAND_VERY_LOW</source>
+        <translation>Molto basso (%1)</translation>
+    </message>
+    <message>
+        <source>AGP_RANGES</source>
+        <translation>Tempo negli intervalli</translation>
+    </message>
+    <message>
+        <extracomment>%1 and %2 the first and last day, %3 the days.</extracomment>
+        <source>AGP_PERIOD</source>
+        <translation>dal %1 al %2 · %3 giorni</translation>
+    </message>
+    <message>
+        <source>AGP_DAILY</source>
+        <translation>Profili giornalieri</translation>
+    </message>
+    <message>
+        <source>AGP_DAILY_MORE</source>
+        <translation>Profili giornalieri (continua)</translation>
+    </message>
+    <message>
+        <source>AGP_TAB_OVERVIEW</source>
+        <translation>Panoramica</translation>
+    </message>
 </context>
 </TS>

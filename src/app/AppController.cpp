@@ -80,6 +80,12 @@ void AppController::awakeFromNib()
     m_sheets->shownOrHidden = [this] { updateCommandStates(); };
     m_sheets->exportDiary = [this](ZRExport::Kind kind) { fileCommands().exportDiary(kind); };
     m_cards = std::make_unique<CardsInView>(*m_window, *m_diary, m_strings, zone);
+    // An import and its undo change the sensor store as well as the diary.
+    // (The stack tells as it goes, after the cards in view.)
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
+        if (m_cards)
+            m_cards->sensorsChanged();
+    });
     m_cards->model().onEdited = [this](int row, const CardRef &edited) {
         // A note changed in the table is written at once; it changes neither
         // the order nor what is in view, so the table is left as it is.
@@ -248,7 +254,8 @@ void AppController::exportReport()
 {
     fileCommands().exportReport(arrayArchiveFiltered(), glycemiaUnit(),
                                 QStringLiteral("%1 · %2").arg(m_window->popupPeriod()->currentText(),
-                                                              m_window->popupMeasurements()->currentText()));
+                                                              m_window->popupMeasurements()->currentText()),
+                                m_cards->sensorPages());
 }
 
 // ---------------------------------------------------------------------------

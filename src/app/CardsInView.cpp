@@ -1,5 +1,6 @@
 #include "app/CardsInView.h"
 
+#include "interchange/SensorStore.h"
 #include "model/Diary.h"
 #include "text/StringTable.h"
 #include "ui/MainWindow.h"
@@ -10,6 +11,7 @@
 #include "view/Statistics.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
@@ -130,6 +132,42 @@ void CardsInView::calculatesTrends()
 {
     if (!m_trendsStale || !m_window.trendsWindow()->isVisible())
         return;
+    updateSensorStore();
     m_window.trendsWindow()->showTrends(cards(), m_zone);
     m_trendsStale = false;
+}
+
+std::tuple<qint64, qint64, int64_t> CardsInView::storeStamp() const
+{
+    const QString path = SensorStore::pathForDiary(m_diary.path());
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {-1, -1, -1};
+    return {info.size(), info.lastModified().toMSecsSinceEpoch(), SensorStore(path).newestReading().value_or(-1)};
+}
+
+void CardsInView::sensorsChanged()
+{
+    if (storeStamp() == m_storeStamp)
+        return;
+    m_sensorsStale = true;
+    m_trendsStale = true;
+    calculatesTrends();
+}
+
+TrendsReport::SensorPages CardsInView::sensorPages()
+{
+    updateSensorStore();
+    return m_window.trendsWindow()->sensorPages(m_zone);
+}
+
+void CardsInView::updateSensorStore()
+{
+    const QString path = SensorStore::pathForDiary(m_diary.path());
+    if (!m_sensorsStale && path == m_storePath)
+        return;
+    m_storePath = path;
+    m_sensorsStale = false;
+    m_storeStamp = storeStamp();
+    m_window.trendsWindow()->setSensorStore(path);
 }

@@ -113,7 +113,8 @@ void FileCommands::exportDiary(ZRExport::Kind kind)
                                        result.error);
 }
 
-void FileCommands::exportReport(const CardList &view, Trends::Unit unit, const QString &title)
+void FileCommands::exportReport(const CardList &view, Trends::Unit unit, const QString &title,
+                                TrendsReport::SensorPages sensor)
 {
     if (view.empty())
         return;
@@ -131,6 +132,7 @@ void FileCommands::exportReport(const CardList &view, Trends::Unit unit, const Q
     options.zone = m_zone;
     options.now = m_now;
     options.title = title;
+    options.sensor = std::move(sensor);
     QString error;
     bool written = false;
     {

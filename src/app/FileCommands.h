@@ -3,6 +3,7 @@
 #include "interchange/ForeignImport.h"
 #include "interchange/ZRExport.h"
 #include "model/ZRGlycemicCard.h"
+#include "report/TrendsReport.h"
 #include "view/Trends.h"
 
 #include <QString>
@@ -39,8 +40,10 @@ public:
     void importFile();
     // Asks where to write the whole diary in the kind chosen, and writes it.
     void exportDiary(ZRExport::Kind kind);
-    // Asks where to write the report of the cards in view, and writes it.
-    void exportReport(const CardList &view, Trends::Unit unit, const QString &title);
+    // Asks where to write the report of the cards in view (and of the
+    // sensor's readings, when there are any), and writes it.
+    void exportReport(const CardList &view, Trends::Unit unit, const QString &title,
+                      TrendsReport::SensorPages sensor = {});
 
 private:
     QString text(const char *key) const;

@@ -3,6 +3,8 @@
 #include "app/ViewSettings.h"
 #include "text/GlycemiaUnit.h"
 #include "text/TextConversions.h"
+#include "view/Agp.h"
+#include "view/Trends.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,12 +64,14 @@ ViewSettings viewSettings(const Domain &domain)
     settings.glycemiaUnit = GlycemiaUnit::name(GlycemiaUnit::fromName(value(kGlycemiaUnit)));
     settings.periodTitle = value(kPeriodMenuSelect);
     settings.kindTitle = value(kKindMenuSelect);
+    if (domain.contains(QString::fromLatin1(kAgpProfile)))
+        settings.agpProfile = Agp::profileKey(Agp::profileFromKey(value(kAgpProfile)));
     return settings;
 }
 
 Domain domainOf(const ViewSettings &settings)
 {
-    return {
+    Domain domain{
         {QString::fromLatin1(kToolBarIsVisible), yesNo(settings.toolbarVisible)},
         {QString::fromLatin1(kToolBarDisplayMode), QString::number(settings.toolbarDisplayMode)},
         {QString::fromLatin1(kToolBarSizeMode), QString::number(settings.toolbarSizeMode)},
@@ -78,6 +82,9 @@ Domain domainOf(const ViewSettings &settings)
         {QString::fromLatin1(kTrendsIsVisible), yesNo(settings.trendsVisible)},
         {QString::fromLatin1(kGlycemiaUnit), settings.glycemiaUnit},
     };
+    if (!settings.agpProfile.isEmpty())
+        domain.insert(QString::fromLatin1(kAgpProfile), settings.agpProfile);
+    return domain;
 }
 
 } // namespace Preferences

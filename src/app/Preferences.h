@@ -8,7 +8,7 @@
 struct ViewSettings;
 
 // The remembered view settings on disk: one flat list of texts under nine
-// keys, in a file of its own in the user's configuration folder
+// keys (ten once a profile of targets has been picked), in a file of its own in the user's configuration folder
 // ($XDG_CONFIG_HOME/Orvane/OrvanePreferenze.conf, ~/.config when unset).
 // Every value is a text, whatever it stands for.
 namespace Preferences {
@@ -24,6 +24,7 @@ inline constexpr char kPeriodMenuSelect[] = "prediodoMenuSelect";
 inline constexpr char kKindMenuSelect[] = "misurazioniMenuSelect";
 inline constexpr char kTrendsIsVisible[] = "trendsIsVisible";
 inline constexpr char kGlycemiaUnit[] = "glycemiaUnit"; // "mg/dL" or "mmol/L"
+inline constexpr char kAgpProfile[] = "agpProfile";     // "standard" or "olderHighRisk"
 
 using Domain = QMap<QString, QString>;
 

@@ -8,6 +8,7 @@
 #include "ui/StatisticsPanel.h"
 #include "ui/ToolbarLook.h"
 #include "ui/TrendsWindow.h"
+#include "view/Agp.h"
 
 #include <QComboBox>
 #include <QToolBar>
@@ -36,6 +37,12 @@ void RememberedView::apply(const QString &preferencesPath)
     m_window.toolBar()->setVisible(m_settings.toolbarVisible);
     m_window.toolbarLook().applyDisplayMode(m_settings.toolbarDisplayMode);
     m_window.toolbarLook().applySizeMode(m_settings.toolbarSizeMode);
+    // The settings outlive this object: they are the program's.
+    TrendsWindow *trends = m_window.trendsWindow();
+    trends->setProfile(Agp::profileFromKey(m_settings.agpProfile));
+    trends->onProfileChanged = [&settings = m_settings](Consensus::Profile profile) {
+        settings.agpProfile = Agp::profileKey(profile);
+    };
     m_panels.restore(Preferences::read(Preferences::placesPath(preferencesPath)).value_or(Preferences::Domain{}));
     MainWindow::selectPopupItem(m_window.popupPeriod(), m_strings.text(m_settings.periodTitle));
     MainWindow::selectPopupItem(m_window.popupMeasurements(), m_strings.text(m_settings.kindTitle));

@@ -9,9 +9,10 @@ class Panels;
 class StringTable;
 
 // The view as the last run left it: the toolbar, the panels, the period and
-// kind chosen, the unit of glycemia, and the places of the windows. Read
-// at start-up and given to the window; taken from the window and written
-// when the program ends (or the user quits).
+// kind chosen, the unit of glycemia, the profile of the sensor figures'
+// targets, and the places of the windows. Read at start-up and given to the
+// window; taken from the window and written when the program ends (or the
+// user quits).
 class RememberedView
 {
 public:

@@ -14,6 +14,9 @@ struct ViewSettings {
     // The unit every glycemia is shown and typed in: "mg/dL" or "mmol/L"
     // (GlycemiaUnit::name).
     QString glycemiaUnit = QStringLiteral("mg/dL");
+    // The targets of the sensor's figures, "standard" or "olderHighRisk";
+    // empty until the user picks one (the standard targets then apply).
+    QString agpProfile;
     // A string-table key, or an item's text as it was shown.
     QString periodTitle = QStringLiteral("POPUP_PERIOD_EVERYDAY");
     QString kindTitle = QStringLiteral("POPUP_MEASURAMENT_ALL");

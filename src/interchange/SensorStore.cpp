@@ -308,6 +308,13 @@ std::optional<std::optional<int64_t>> SensorStore::newest()
     return time->isNull() ? std::optional<int64_t>() : std::optional<int64_t>(time->toLongLong());
 }
 
+std::optional<int64_t> SensorStore::newestReading()
+{
+    m_reason.clear();
+    const std::optional<std::optional<int64_t>> held = newest();
+    return held ? *held : std::nullopt;
+}
+
 bool SensorStore::beginAdding(const std::vector<Reading> &readings)
 {
     m_reason.clear();

@@ -46,6 +46,9 @@ public:
     // The instant of the newest reading held, none when the store holds
     // none (or there is no store yet); the same failures.
     std::optional<std::optional<int64_t>> newest();
+    // The same, none also when the store cannot be read (reason() then says
+    // why).
+    std::optional<int64_t> newestReading();
 
     // Adds readings, none of whose instants the store holds (nor two of
     // them one instant), in one transaction that stays open until commit()

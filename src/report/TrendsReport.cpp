@@ -1,8 +1,10 @@
 #include "report/TrendsReport.h"
 
 #include "model/DiaryFile.h"
+#include "report/AgpPainting.h"
 #include "report/TrendsCharts.h"
 #include "text/StringTable.h"
+#include "view/Agp.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -15,6 +17,7 @@
 #include <QtCharts/QChart>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace TrendsReport {
@@ -49,11 +52,14 @@ QString text(const StringTable &strings, const char *key)
     return strings.text(QString::fromLatin1(key));
 }
 
-// Everything the report shows, worked out once.
+// Everything the report shows, worked out once; the sensor's figures and
+// days only when it has readings.
 struct Content {
     Overview trends;
     std::vector<LogbookDay> days;
     std::vector<FigureLine> lines;
+    std::optional<Consensus::Figures> sensor;
+    std::vector<Agp::DayTrace> sensorDays;
 };
 
 Content contentOf(const CardList &view, const Options &options, const StringTable &strings)
@@ -62,6 +68,11 @@ Content contentOf(const CardList &view, const Options &options, const StringTabl
     c.trends = overview(view, options.zone);
     c.days = logbook(view, options.zone);
     c.lines = figureLines(c.trends.figures, options.unit, strings);
+    const SensorPages &sensor = options.sensor;
+    if (!sensor.readings.empty() && sensor.from.isValid() && sensor.to.isValid() && sensor.from <= sensor.to) {
+        c.sensor = Consensus::figures(sensor.readings, sensor.from, sensor.to, options.zone);
+        c.sensorDays = Agp::days(sensor.readings, sensor.from, sensor.to, options.zone);
+    }
     return c;
 }
 
@@ -225,7 +236,7 @@ void drawHeading(QPainter &painter, double height, double titlePoints, const QSt
 }
 
 void drawFirstPage(QPainter &painter, const Content &content, const Options &options, const StringTable &strings,
-                   int pages)
+                   int page, int pages)
 {
     const QLocale locale;
     painter.setRenderHint(QPainter::Antialiasing);
@@ -251,7 +262,7 @@ void drawFirstPage(QPainter &painter, const Content &content, const Options &opt
         painter.setPen(Qt::black);
         painter.drawText(QRectF(kBody.left(), y, kBody.width(), 24), Qt::AlignLeft | Qt::AlignVCenter,
                          text(strings, "REPORT_NO_CARDS"));
-        drawFooter(painter, 1, pages, strings);
+        drawFooter(painter, page, pages, strings);
         return;
     }
 
@@ -281,7 +292,7 @@ void drawFirstPage(QPainter &painter, const Content &content, const Options &opt
     y += insulinHeight;
     drawChart(painter, TrendsCharts::modalDayChart(content.trends.modalDay, options.unit, strings),
               QRectF(kBody.left(), y, kBody.width(), modalHeight));
-    drawFooter(painter, 1, pages, strings);
+    drawFooter(painter, page, pages, strings);
 }
 
 void drawLogbookPage(QPainter &painter, const Logbook &book, size_t first, size_t end, const Options &options,
@@ -343,6 +354,154 @@ void drawLogbookPage(QPainter &painter, const Logbook &book, size_t first, size_
     drawFooter(painter, page, pages, strings);
 }
 
+// The AGP page: the heading and the period, the time-in-ranges bar beside
+// the figures and their targets, the AGP, then as many rows of daily
+// profiles as fit; the rest of the days go on to pages of their own.
+constexpr double kRangesHeight = 200;
+constexpr double kAgpHeight = 300;
+constexpr double kDayRow = 92;
+constexpr int kDaysARow = 7;
+constexpr double kDaysHeading = 22;
+const double kFirstDaysTop = kBody.top() + 58 + kRangesHeight + 16 + kAgpHeight + kDaysHeading;
+const double kMoreDaysTop = kBody.top() + 34;
+const QColor kMet(0x2e, 0x7d, 0x32);
+
+size_t daysOnFirstAgpPage()
+{
+    return size_t(std::max(0.0, std::floor((kBody.bottom() - kFirstDaysTop) / kDayRow))) * kDaysARow;
+}
+
+size_t daysOnMoreAgpPages()
+{
+    return size_t(std::floor((kBody.bottom() - kMoreDaysTop) / kDayRow)) * kDaysARow;
+}
+
+int agpPagesOf(const Content &content)
+{
+    if (!content.sensor)
+        return 0;
+    const size_t rest = content.sensorDays.size() - std::min(content.sensorDays.size(), daysOnFirstAgpPage());
+    return 1 + int((rest + daysOnMoreAgpPages() - 1) / daysOnMoreAgpPages());
+}
+
+QString profileName(Consensus::Profile profile, const StringTable &strings)
+{
+    return text(strings, profile == Consensus::Profile::OlderHighRisk ? "AGP_PROFILE_OLDER" : "AGP_PROFILE_STANDARD");
+}
+
+// The consensus figures as a table: label, value, target and whether it is
+// met; returns where it ends.
+double drawAgpFigures(QPainter &painter, const std::vector<Agp::Line> &lines, const QRectF &where,
+                      const StringTable &strings)
+{
+    // The values and the targets as wide as the widest of them; the labels
+    // wrap in what is left.
+    std::vector<QString> targets;
+    double valueWidth = 0, targetWidth = 0;
+    const QFontMetricsF valueMetrics(font(8.5, true), painter.device()), targetMetrics(font(8), painter.device());
+    for (const Agp::Line &line : lines) {
+        QString target = line.target;
+        if (line.met)
+            target = QStringLiteral("%1 · %2").arg(target, text(strings, *line.met ? "AGP_MET" : "AGP_MISSED"));
+        targets.push_back(target);
+        valueWidth = std::max(valueWidth, valueMetrics.horizontalAdvance(line.value) + 8);
+        targetWidth = std::max(targetWidth, targetMetrics.horizontalAdvance(target) + 4);
+    }
+    const double labelWidth = std::max(where.width() * 0.3, where.width() - valueWidth - targetWidth);
+    double y = where.top();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Agp::Line &line = lines[i];
+        painter.setFont(font(8.5));
+        const QRectF labelBox(where.left(), y, labelWidth - 6, 40);
+        const double height = std::max(16.0, painter.boundingRect(labelBox, Qt::TextWordWrap, line.label).height() + 1);
+        painter.setPen(kGrey);
+        painter.drawText(labelBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.label);
+        painter.setPen(Qt::black);
+        painter.setFont(font(8.5, true));
+        painter.drawText(QRectF(where.left() + labelWidth, y, valueWidth - 8, height), Qt::AlignRight | Qt::AlignTop,
+                         line.value);
+        painter.setFont(font(8));
+        painter.setPen(line.met ? (*line.met ? kMet : kFlag) : kGrey);
+        const double targetLeft = where.left() + labelWidth + valueWidth;
+        painter.drawText(QRectF(targetLeft, y, where.right() - targetLeft, height), Qt::AlignLeft | Qt::AlignTop,
+                         targets[i]);
+        y += height;
+    }
+    return y;
+}
+
+void drawSensorDays(QPainter &painter, const Content &content, size_t first, size_t count, double top)
+{
+    AgpPainting::DaysLayout layout;
+    layout.columns = kDaysARow;
+    layout.rowHeight = kDayRow;
+    layout.topMgdl = AgpPainting::topOf(content.sensorDays);
+    AgpPainting::drawDays(painter, QRectF(kBody.left(), top, kBody.width(), kBody.bottom() - top), content.sensorDays,
+                          first, count, layout, font(7));
+}
+
+void drawAgpPage(QPainter &painter, const Content &content, const Options &options, const StringTable &strings,
+                 int pages)
+{
+    const QLocale locale;
+    const Consensus::Figures &figures = *content.sensor;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QDate made = CardDates::toDateTime(options.now).toTimeZone(options.zone).date();
+    drawHeading(painter, 28, 17, text(strings, "AGP_CHART"),
+                text(strings, "REPORT_MADE_ON").arg(locale.toString(made, QLocale::LongFormat)), 7.5);
+    double y = kBody.top() + 30;
+    const QRectF periodLine(kBody.left(), y, kBody.width(), 18);
+    painter.setFont(font(9.5));
+    painter.setPen(Qt::black);
+    painter.drawText(periodLine, Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("%1 · %2").arg(
+                         Agp::periodText(figures.from, figures.to, strings, locale),
+                         text(strings, "AGP_PROFILE_OF").arg(profileName(options.sensor.profile, strings))));
+    y += 22;
+    painter.setPen(QPen(kRule, 1));
+    painter.drawLine(QPointF(kBody.left(), y), QPointF(kBody.right(), y));
+    y += 6;
+
+    // The bar with its title, and the figures beside it.
+    const QRectF titleLine(kBody.left(), y, kBody.width(), 16);
+    painter.setFont(font(9, true));
+    painter.setPen(Qt::black);
+    painter.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter, text(strings, "AGP_RANGES"));
+    if (!figures.sufficient()) {
+        painter.setPen(kFlag);
+        painter.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, text(strings, "AGP_NOT_SUFFICIENT"));
+    }
+    const auto shares = Agp::shares(figures, options.unit, strings, locale);
+    const QFont barFont = font(8);
+    const double barWidth =
+        std::min(kBody.width() * 0.42, AgpPainting::rangesBarWidth(shares, barFont, painter.device(), locale));
+    AgpPainting::drawRangesBar(painter, QRectF(kBody.left(), y + 22, barWidth, kRangesHeight - 14), shares, barFont,
+                               locale);
+    const double left = kBody.left() + barWidth + 28;
+    drawAgpFigures(painter, Agp::figureLines(figures, options.sensor.profile, options.unit, strings, locale),
+                   QRectF(left, y + 22, kBody.right() - left, kRangesHeight), strings);
+    y += kRangesHeight + 16;
+
+    drawChart(painter, TrendsCharts::agpChart(figures, options.unit, strings),
+              QRectF(kBody.left(), y, kBody.width(), kAgpHeight));
+    y += kAgpHeight;
+    painter.setFont(font(10, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(kBody.left(), y, kBody.width(), kDaysHeading), Qt::AlignLeft | Qt::AlignVCenter,
+                     text(strings, "AGP_DAILY"));
+    drawSensorDays(painter, content, 0, daysOnFirstAgpPage(), kFirstDaysTop);
+    drawFooter(painter, 1, pages, strings);
+}
+
+void drawMoreDaysPage(QPainter &painter, const Content &content, size_t first, const StringTable &strings, int page,
+                      int pages)
+{
+    drawHeading(painter, 22, 12, text(strings, "AGP_DAILY_MORE"),
+                Agp::periodText(content.sensor->from, content.sensor->to, strings), 8);
+    drawSensorDays(painter, content, first, daysOnMoreAgpPages(), kMoreDaysTop);
+    drawFooter(painter, page, pages, strings);
+}
+
 // A device of the layout's 96 dpi, for measuring text off the page.
 QImage probe()
 {
@@ -355,7 +514,24 @@ QImage probe()
 int pagesOf(const Content &content, const Options &options, const StringTable &strings)
 {
     QImage device = probe();
-    return 1 + int(paginate(content, options.unit, QLocale(), strings, &device).pageStarts.size());
+    const Logbook book = paginate(content, options.unit, QLocale(), strings, &device);
+    return agpPagesOf(content) + 1 + int(book.pageStarts.size());
+}
+
+// The AGP pages, each but the first begun on a page of its own.
+void drawAgpPages(QPainter &painter, QPdfWriter &pdf, const Content &content, const Options &options,
+                  const StringTable &strings, int pages)
+{
+    const int agpPages = agpPagesOf(content);
+    for (int p = 0; p < agpPages; ++p) {
+        if (p == 0) {
+            drawAgpPage(painter, content, options, strings, pages);
+            continue;
+        }
+        pdf.newPage();
+        drawMoreDaysPage(painter, content, daysOnFirstAgpPage() + size_t(p - 1) * daysOnMoreAgpPages(), strings, p + 1,
+                         pages);
+    }
 }
 
 } // namespace
@@ -392,12 +568,16 @@ bool write(const QString &path, const CardList &view, const Options &options, co
         const double scale = double(pdf.width()) / kPage.width();
         painter.scale(scale, scale);
         const Logbook book = paginate(content, options.unit, QLocale(), strings, &pdf);
-        const int pages = 1 + int(book.pageStarts.size());
-        drawFirstPage(painter, content, options, strings, pages);
+        const int agpPages = agpPagesOf(content);
+        const int pages = agpPages + 1 + int(book.pageStarts.size());
+        drawAgpPages(painter, pdf, content, options, strings, pages);
+        if (agpPages > 0)
+            pdf.newPage();
+        drawFirstPage(painter, content, options, strings, agpPages + 1, pages);
         for (size_t p = 0; p < book.pageStarts.size(); ++p) {
             pdf.newPage();
             const size_t end = p + 1 < book.pageStarts.size() ? book.pageStarts[p + 1] : book.rows.size();
-            drawLogbookPage(painter, book, book.pageStarts[p], end, options, strings, int(p) + 2, pages);
+            drawLogbookPage(painter, book, book.pageStarts[p], end, options, strings, agpPages + int(p) + 2, pages);
         }
         if (!painter.end())
             return fail(QStringLiteral("the PDF could not be finished"));
@@ -421,7 +601,11 @@ QImage firstPage(const CardList &view, const Options &options, const StringTable
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
-    drawFirstPage(painter, content, options, strings, pagesOf(content, options, strings));
+    const int pages = pagesOf(content, options, strings);
+    if (content.sensor)
+        drawAgpPage(painter, content, options, strings, pages);
+    else
+        drawFirstPage(painter, content, options, strings, 1, pages);
     return image;
 }
 

@@ -1,13 +1,16 @@
 #include "ui/TrendsWindow.h"
 
-#include "text/StringTable.h"
 #include "report/TrendsCharts.h"
+#include "text/StringTable.h"
+#include "ui/SensorPanel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
@@ -55,6 +58,10 @@ TrendsWindow::TrendsWindow(const StringTable &strings, QWidget *parent)
     unitRow->addWidget(unitPopup);
     unitRow->addStretch();
     left->addLayout(unitRow);
+    // The sensor's period and figures, while the store holds readings.
+    sensor = new SensorPanel(strings, this);
+    sensor->hide();
+    left->addWidget(sensor);
 
     m_figuresPanel = new QWidget(this);
     m_figuresGrid = new QGridLayout(m_figuresPanel);
@@ -67,16 +74,16 @@ TrendsWindow::TrendsWindow(const StringTable &strings, QWidget *parent)
     left->addWidget(scroll, 1);
     layout->addLayout(left);
 
-    // The charts: glycemia over time with insulin beneath it, then the
-    // modal day.
-    auto *charts = new QVBoxLayout;
-    glycemiaView = chartView(this, "trendsGlycemiaChart");
-    insulinView = chartView(this, "trendsInsulinChart");
-    modalDayView = chartView(this, "trendsModalDayChart");
-    charts->addWidget(glycemiaView, 5);
-    charts->addWidget(insulinView, 2);
-    charts->addWidget(modalDayView, 5);
-    layout->addLayout(charts, 1);
+    layout->addLayout(chartPages(), 1);
+
+    sensor->onReadingsChanged = [this] {
+        if (m_shown && !m_reading)
+            redrawCharts();
+    };
+    sensor->onProfileChanged = [this](Consensus::Profile profile) {
+        if (onProfileChanged)
+            onProfileChanged(profile);
+    };
 
     connect(unitPopup, &QComboBox::activated, this, [this](int index) {
         setUnit(index == 1 ? Trends::Unit::MmolL : Trends::Unit::MgdL);
@@ -87,11 +94,81 @@ TrendsWindow::TrendsWindow(const StringTable &strings, QWidget *parent)
     // starts no slower for a window that may never be opened.
 }
 
+// The charts: glycemia over time with insulin beneath it, then the modal
+// day; with a sensor, a second page of daily profiles.
+QLayout *TrendsWindow::chartPages()
+{
+    auto *chartsPage = new QWidget(this);
+    auto *charts = new QVBoxLayout(chartsPage);
+    charts->setContentsMargins(0, 0, 0, 0);
+    glycemiaView = chartView(chartsPage, "trendsGlycemiaChart");
+    insulinView = chartView(chartsPage, "trendsInsulinChart");
+    modalDayView = chartView(chartsPage, "trendsModalDayChart");
+    charts->addWidget(glycemiaView, 5);
+    charts->addWidget(insulinView, 2);
+    charts->addWidget(modalDayView, 5);
+    auto *daysPage = new QScrollArea(this);
+    dailyProfiles = new DailyProfilesView(daysPage);
+    daysPage->setWidget(dailyProfiles);
+    daysPage->setWidgetResizable(true);
+    m_pageStack = new QStackedWidget(this);
+    m_pageStack->addWidget(chartsPage);
+    m_pageStack->addWidget(daysPage);
+    pages = new QTabBar(this);
+    pages->setObjectName(QStringLiteral("trendsPages"));
+    pages->setExpanding(false);
+    pages->addTab(m_strings.text(QStringLiteral("AGP_TAB_OVERVIEW")));
+    pages->addTab(m_strings.text(QStringLiteral("AGP_DAILY")));
+    pages->hide();
+    connect(pages, &QTabBar::currentChanged, m_pageStack, &QStackedWidget::setCurrentIndex);
+    auto *right = new QVBoxLayout;
+    right->addWidget(pages);
+    right->addWidget(m_pageStack, 1);
+    return right;
+}
+
 void TrendsWindow::showTrends(const CardList &view, const QTimeZone &zone)
 {
     m_trends = Trends::overview(view, zone);
+    if (m_sensorStale || zone != m_zone)
+        readSensor(zone);
     m_shown = true;
     redraw();
+}
+
+void TrendsWindow::setSensorStore(const QString &path)
+{
+    m_storePath = path;
+    m_sensorStale = true;
+}
+
+void TrendsWindow::readSensor(const QTimeZone &zone)
+{
+    m_zone = zone;
+    m_sensorStale = false;
+    m_reading = true;
+    sensor->load(m_storePath, zone);
+    m_reading = false;
+}
+
+TrendsReport::SensorPages TrendsWindow::sensorPages(const QTimeZone &zone)
+{
+    if (m_sensorStale || zone != m_zone) {
+        readSensor(zone);
+        if (m_shown)
+            redraw();
+    }
+    return sensor->pages();
+}
+
+Consensus::Profile TrendsWindow::profile() const
+{
+    return sensor->profile();
+}
+
+void TrendsWindow::setProfile(Consensus::Profile profile)
+{
+    sensor->setProfile(profile);
 }
 
 void TrendsWindow::setUnit(Trends::Unit unit)
@@ -107,17 +184,37 @@ void TrendsWindow::setUnit(Trends::Unit unit)
 QString TrendsWindow::figureText(const QString &id) const
 {
     const auto it = m_values.find(id);
-    return it == m_values.end() ? QString() : it->second->text();
+    return it == m_values.end() ? sensor->figureText(id) : it->second->text();
 }
 
 void TrendsWindow::redraw()
 {
     setUpdatesEnabled(false);
     showFigures();
-    replaceChart(glycemiaView, TrendsCharts::glycemiaChart(m_trends.series, m_unit, m_strings));
-    replaceChart(insulinView, TrendsCharts::insulinChart(m_trends.series, m_strings));
-    replaceChart(modalDayView, TrendsCharts::modalDayChart(m_trends.modalDay, m_unit, m_strings));
+    sensor->setUnit(m_unit);
+    sensor->setVisible(sensor->storeHasReadings());
+    redrawCharts();
     setUpdatesEnabled(true);
+}
+
+void TrendsWindow::redrawCharts()
+{
+    const bool withSensor = sensor->hasReadings();
+    pages->setVisible(withSensor);
+    if (!withSensor) {
+        pages->setCurrentIndex(0);
+        dailyProfiles->setDays({});
+        replaceChart(glycemiaView, TrendsCharts::glycemiaChart(m_trends.series, m_unit, m_strings));
+        replaceChart(insulinView, TrendsCharts::insulinChart(m_trends.series, m_strings));
+        replaceChart(modalDayView, TrendsCharts::modalDayChart(m_trends.modalDay, m_unit, m_strings));
+        return;
+    }
+    const auto [from, to] = sensor->span();
+    const TrendsCharts::SensorTrace trace{sensor->readings(), from, to};
+    replaceChart(glycemiaView, TrendsCharts::glycemiaChart(m_trends.series, m_unit, m_strings, &trace));
+    replaceChart(insulinView, TrendsCharts::insulinChart(m_trends.series, m_strings, &trace));
+    replaceChart(modalDayView, TrendsCharts::agpChart(sensor->figures(), m_unit, m_strings));
+    dailyProfiles->setDays(Agp::days(sensor->readings(), sensor->from(), sensor->to(), m_zone));
 }
 
 void TrendsWindow::showFigures()

@@ -1,13 +1,13 @@
 // The report as a file: pages for every day of the logbook, written whole
 // or not at all.
+#include "report/TrendsReport.h"
+#include "support/SensorSample.h"
 #include "support/TestSupport.h"
 #include "text/StringTable.h"
-#include "report/TrendsReport.h"
 
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -39,11 +39,6 @@ CardList days(int count)
     return cards;
 }
 
-int pagesIn(const QByteArray &pdf)
-{
-    return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
-
 TrendsReport::Options options()
 {
     TrendsReport::Options o;
@@ -68,7 +63,7 @@ TEST(Report, OnePageOfFiguresThenAsManyAsTheLogbookNeeds)
         const QByteArray pdf = testsupport::readFile(file);
         EXPECT_TRUE(pdf.startsWith("%PDF-"));
         const int pages = TrendsReport::pageCount(days(count), o, strings);
-        EXPECT_EQ(pagesIn(pdf), pages);
+        EXPECT_EQ(testsupport::pdfPages(pdf), pages);
         // No logbook without a day in it; a logbook page holds a month of
         // days or so (how many depends on the fonts at hand).
         if (count < 120)
@@ -127,6 +122,62 @@ TEST(Report, TheFirstPageDrawsItsCharts)
         for (int x = 0; x < page.width(); x += 2)
             inked += page.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_GT(inked, page.width() * page.height() / 40);
+}
+
+// The sensor's days of a period ending on 10 March 2026, for the AGP pages.
+TrendsReport::Options withSensor(int days)
+{
+    TrendsReport::Options o = options();
+    o.sensor.from = QDate(2026, 3, 10).addDays(1 - days);
+    o.sensor.to = QDate(2026, 3, 10);
+    o.sensor.readings = testsupport::sensorDays(o.sensor.from, o.sensor.to, kZone);
+    return o;
+}
+
+TEST(Report, TheAgpPagesComeFirstAsManyAsTheDailyProfilesNeed)
+{
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    QTemporaryDir dir;
+    const int cardPages = TrendsReport::pageCount(days(10), options(), strings);
+    // Four weeks of daily profiles fit under the AGP; ten more a page.
+    for (const auto &[sensorDays, agpPages] :
+         {std::pair{1, 1}, std::pair{14, 1}, std::pair{28, 1}, std::pair{29, 2}, std::pair{98, 2}, std::pair{99, 3}}) {
+        SCOPED_TRACE(sensorDays);
+        const TrendsReport::Options o = withSensor(sensorDays);
+        EXPECT_EQ(TrendsReport::pageCount(days(10), o, strings), cardPages + agpPages);
+        if (sensorDays != 29)
+            continue;
+        const QString file = dir.filePath(QStringLiteral("agp.pdf"));
+        QString error;
+        ASSERT_TRUE(TrendsReport::write(file, days(10), o, strings, &error)) << error.toStdString();
+        EXPECT_EQ(testsupport::pdfPages(testsupport::readFile(file)), cardPages + agpPages);
+    }
+    // A period with no reading in it has no AGP page.
+    TrendsReport::Options empty = withSensor(14);
+    empty.sensor.readings.clear();
+    EXPECT_EQ(TrendsReport::pageCount(days(10), empty, strings), cardPages);
+}
+
+TEST(Report, TheAgpPageDrawsEachDayInItsCell)
+{
+    // Two weeks, the sensor worn in the first: the first row of daily
+    // profiles (from 644 to 730 of the page's 1123) holds the traces' blue,
+    // the second (730 to 816) none.
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    TrendsReport::Options o = withSensor(14);
+    o.sensor.readings = testsupport::sensorDays(o.sensor.from, o.sensor.from.addDays(6), kZone);
+    const QImage page = TrendsReport::firstPage(days(20), o, strings, 794);
+    auto traceInk = [&page](int top, int bottom) {
+        int n = 0;
+        for (int y = top + 16; y < bottom - 2; ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                n += c.blue() > 120 && c.red() < 110 && c.blue() - c.red() > 60;
+            }
+        return n;
+    };
+    EXPECT_GT(traceInk(644, 730), 7 * 100);
+    EXPECT_EQ(traceInk(730, 816), 0);
 }
 
 } // namespace

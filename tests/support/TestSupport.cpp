@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,11 @@ namespace testsupport {
 QString fixturePath(const QString &name)
 {
     return QStringLiteral(ORVANE_FIXTURES_DIR) + QLatin1Char('/') + name;
+}
+
+int pdfPages(const QByteArray &pdf)
+{
+    return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 QByteArray readFile(const QString &path)

@@ -13,6 +13,9 @@ QString fixturePath(const QString &name);
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// The pages of a PDF, as its page objects count them.
+int pdfPages(const QByteArray &pdf);
+
 // The cards in the text form that the fixtures' .expected.txt files use.
 QByteArray expectedText(const CardList &cards);
 

@@ -4,6 +4,7 @@
 #include "model/DiaryFile.h"
 #include "model/ZRImport.h"
 #include "support/FormatSamples.h"
+#include "support/SensorSample.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -779,6 +780,51 @@ TEST_F(Tool, PrintsTheConsensusFiguresOfTheSensorReadings)
         EXPECT_TRUE(bad.out.isEmpty());
         EXPECT_EQ(bad.err.count('\n'), 1) << bad.err.toStdString();
     }
+}
+
+// The sensor's store beside the diary: the report opens with the AGP page of
+// the 14 days up to its newest reading, or of the days --from and --to say.
+TEST_F(Tool, TheReportOpensWithTheAgpPageOfTheSensorsPeriod)
+{
+    // The store is written through the program's own code, whose SQL driver
+    // is a plugin that only an application object loads.
+    int argc = 1;
+    char name[] = "test_tool";
+    char *argv[] = {name, nullptr};
+    std::optional<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
+    ASSERT_TRUE(testsupport::addToStore(
+        diary, testsupport::sensorDays(QDate(2026, 2, 1), QDate(2026, 3, 10), QTimeZone("Europe/Rome"))));
+    auto pages = [this](const QStringList &more) {
+        const ToolRun r = tool(QStringList{"report", "--diary", diary} + more + QStringList{path("r.pdf")});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        return testsupport::pdfPages(readFile(path("r.pdf")));
+    };
+    const int cards = pages({"--from", "2025-01-01", "--to", "2025-01-02"}); // no reading then
+    EXPECT_EQ(pages({}), cards + 1);
+    EXPECT_EQ(pages({"--from", "2026-02-01"}), cards + 2) << "38 days: more daily profiles than fit one page";
+    EXPECT_EQ(pages({"--to", "2026-02-10"}), cards + 1) << "from 28 January";
+
+    // Days that are none, or a period that runs backwards or is too long:
+    // refused, nothing written.
+    QFile::remove(path("r.pdf"));
+    for (const QStringList &args : QList<QStringList>{{"--from", "2026-02-30"},
+                                                      {"--to", "10/03/2026"},
+                                                      {"--from", "2026-3-1"},
+                                                      {"--from", "2026-03-10", "--to", "2026-03-01"},
+                                                      {"--from", "2026-03-11"}, // after the newest reading
+                                                      {"--from", "2024-01-01", "--to", "2026-01-01"}}) {
+        const ToolRun r = tool(QStringList{"report", "--diary", diary} + args + QStringList{path("r.pdf")});
+        EXPECT_EQ(r.status, 2) << args.join(u' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("r.pdf")));
+    }
+    // A store that cannot be read is told, not taken for none.
+    ASSERT_TRUE(testsupport::writeFile(SensorStore::pathForDiary(diary), "not a database"));
+    const ToolRun r = tool({"report", "--diary", diary, path("r.pdf")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("sensors.sqlite")) << r.err.toStdString();
 }
 
 } // namespace
