@@ -1,10 +1,10 @@
 // Renders the pictures of the README from a sample diary: the main window,
-// the edit sheet and the statistics panel, in English and, to check the
-// Italian string table, the main window in Italian; the main window with
-// glycemia in mmol/L (View > Glucose Unit); then, from six weeks of a fuller
-// diary, the trends window and the report's first page; then, with two weeks
-// of a sensor's readings beside it, the trends window with the AGP and the
-// report's AGP page.
+// the edit sheet and the statistics panel, in English and, to check the other
+// string tables, the main window in Italian, German, French and Spanish; the
+// main window with glycemia in mmol/L (View > Glucose Unit); then, from six
+// weeks of a fuller diary, the trends window and the report's first page;
+// then, with two weeks of a sensor's readings beside it, the trends window
+// with the AGP and the report's AGP page.
 //   orvane-screenshots OUTPUT_FOLDER
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "../tests/support/ControlLookup.h"
@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -264,13 +265,21 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         ok &= save(required<QDialog>("windowEdit"), out + QStringLiteral("/edit-sheet.png"));
     }
-    {
-        // An Italian desktop: its texts, and its dates and numbers.
+    // An Italian, German, French and Spanish desktop: its texts, and its
+    // dates and numbers.
+    const std::pair<QLocale, const char *> desktops[] = {
+        {QLocale(QLocale::Italian, QLocale::Italy), "it"},
+        {QLocale(QLocale::German, QLocale::Germany), "de"},
+        {QLocale(QLocale::French, QLocale::France), "fr"},
+        {QLocale(QLocale::Spanish, QLocale::Spain), "es"},
+    };
+    for (const auto &[locale, name] : desktops) {
         const QLocale before;
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        const StringTable strings = StringTable::forLanguage(QStringLiteral("it"));
+        QLocale::setDefault(locale);
+        const StringTable strings = StringTable::forLocale(locale);
         auto controller = open(strings, home.path(), now);
-        ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-it.png"));
+        ok &= save(required<QMainWindow>("windowMain"),
+                   out + QStringLiteral("/main-window-%1.png").arg(QLatin1String(name)));
         controller.reset();
         QLocale::setDefault(before);
     }

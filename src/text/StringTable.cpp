@@ -9,6 +9,26 @@ namespace {
 // The Linguist context that every entry of the string table is filed under.
 constexpr char kContext[] = "Orvane";
 
+// The languages that have a table, and the name of their built-in file
+// (:/i18n/orvane_<name>.qm). English is the table of every other language.
+struct Translation {
+    QLocale::Language language;
+    const char *name;
+};
+constexpr Translation kTranslations[] = {
+    {QLocale::English, "en"}, {QLocale::Italian, "it"}, {QLocale::German, "de"},
+    {QLocale::French, "fr"},  {QLocale::Spanish, "es"},
+};
+
+const Translation *translationOf(QLocale::Language language)
+{
+    for (const Translation &t : kTranslations) {
+        if (t.language == language)
+            return &t;
+    }
+    return nullptr;
+}
+
 QStringList concat(std::initializer_list<const QStringList *> lists, const QStringList &more)
 {
     QStringList all;
@@ -354,12 +374,39 @@ StringTable StringTable::forLanguage(const QString &name)
     return forLocale(QLocale(name));
 }
 
+const QList<QLocale::Language> &StringTable::languages()
+{
+    static const QList<QLocale::Language> all = [] {
+        QList<QLocale::Language> list;
+        for (const Translation &t : kTranslations)
+            list << t.language;
+        return list;
+    }();
+    return all;
+}
+
+QLocale::Language StringTable::languageFor(const QLocale &locale)
+{
+    // The C locale chooses no language; as with gettext, LANGUAGE is not
+    // read then.
+    if (locale.language() == QLocale::C)
+        return QLocale::English;
+    // The user's languages in the order of preference: for the system's
+    // locale, LANGUAGE's list when it is set, else the language of LC_ALL,
+    // LC_MESSAGES or LANG. The first with a table wins.
+    for (const QString &name : locale.uiLanguages()) {
+        if (const Translation *t = translationOf(QLocale(name).language()))
+            return t->language;
+    }
+    return QLocale::English;
+}
+
 StringTable StringTable::forLocale(const QLocale &locale)
 {
     StringTable table;
-    table.m_language = locale.language() == QLocale::Italian ? QLocale::Italian : QLocale::English;
-    const QString file = table.m_language == QLocale::Italian ? QStringLiteral(":/i18n/orvane_it.qm")
-                                                              : QStringLiteral(":/i18n/orvane_en.qm");
+    table.m_language = languageFor(locale);
+    const QString file =
+        QStringLiteral(":/i18n/orvane_%1.qm").arg(QLatin1String(translationOf(table.m_language)->name));
     auto translator = std::make_shared<QTranslator>();
     table.m_loaded = translator->load(file);
     if (!table.m_loaded)

@@ -11,8 +11,9 @@ class QTranslator;
 
 // The table of every text the user sees, looked up by key ("BUTTON_YES",
 // "POPUP_MEAL_BREAKFAST", ...). The texts live in the Linguist translations
-// orvane_en.ts and orvane_it.ts, built into the program: Italian for an
-// Italian locale, English for every other.
+// orvane_<language>.ts, built into the program: English, Italian, German,
+// French and Spanish, the user's language when it is one of them, English
+// for every other.
 //
 // A key the table lacks answers itself, so a card whose meal holds something
 // other than a key shows what it holds.
@@ -25,10 +26,17 @@ class StringTable
 public:
     // The table for the user's locale, loaded on first use.
     static StringTable &shared();
-    // The table for a given locale; any language but Italian gives English.
+    // The table for a given locale: the first of its languages (see
+    // languageFor) that has one.
     static StringTable forLocale(const QLocale &locale);
-    // The same, by a locale name such as "it", "it_IT" or "en_US".
+    // The same, by a locale name such as "it", "de_CH" or "en_US".
     static StringTable forLanguage(const QString &name);
+    // The language whose table a locale gets: the first of its user
+    // interface languages that has a table (for the system's locale,
+    // LANGUAGE's list before LC_ALL, LC_MESSAGES and LANG), else English.
+    static QLocale::Language languageFor(const QLocale &locale);
+    // The languages that have a table, English first.
+    static const QList<QLocale::Language> &languages();
 
     // The text for a key; the key itself when the table has none.
     QString text(const QString &key) const;
@@ -36,7 +44,7 @@ public:
     // when it is no such item's text (a key given here also comes back as is).
     QString keyForText(const QString &text) const;
 
-    // The language whose texts were loaded: Italian or English.
+    // The language whose texts were loaded, one of languages().
     QLocale::Language language() const { return m_language; }
     // False when the built-in translation could not be read; every text then
     // answers its key.

@@ -4,6 +4,8 @@
 #include "ui/TrendsWindow.h"
 #include "view/Statistics.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
@@ -254,6 +256,53 @@ TEST_F(MainWindowTest, TheGlucoseUnitMenuSetsTheUnitOfEveryGlycemiaShownAndTheTr
     EXPECT_EQ(trends->unit(), GlycemiaUnit::Unit::MgdL);
     EXPECT_EQ(control<QComboBox>("trendsUnit")->currentIndex(), 0);
     EXPECT_TRUE(trends->figureText(QStringLiteral("trendsMean")).endsWith(QStringLiteral("mg/dL")));
+}
+
+TEST_F(MainWindowTest, EachLanguageShowsItsTextsDatesAndNumbers)
+{
+    // The desktop's locale gives the texts and the dates and numbers alike.
+    const QLocale before;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    writeDiary({card(3, "2026-03-11T08:05:00", false, "POPUP_MEAL_BREAKFAST", 1234.5f),
+                card(2, "2026-03-10T12:30:00", true, "POPUP_MEAL_LUNCH", 6.5f),
+                card(1, "2026-03-10T08:00:00", false, "POPUP_MEAL_BREAKFAST", 98.5f)});
+    struct Row {
+        const char *locale;
+        const char *date, *glycemia, *units, *meal, *header, *count, *mean, *none, *menu;
+    };
+    const Row rows[] = {
+        {"en_US", "3/11/2026 8:05 AM", "1,234.5", "6.5", "Lunch", "Glycemia (mg/dL)", "Cards shown: 3 of 3", "666.5", "n/a",
+         "&File"},
+        {"it_IT", "11/03/2026 08:05", "1.234,5", "6,5", "Pranzo", "Glicemia (mg/dL)", "Schede visualizzate: 3 su 3", "666,5",
+         "n.d.", "&Archivio"},
+        {"de_DE", "11.03.2026 08:05", "1.234,5", "6,5", "Mittagessen", "Blutzucker (mg/dL)", "Angezeigte Einträge: 3 von 3",
+         "666,5", "k. A.", "&Datei"},
+        {"fr_FR", "11/03/2026 08:05", "1\u202f234,5", "6,5", "Déjeuner", "Glycémie (mg/dL)", "Fiches affichées\u00a0: 3 sur 3",
+         "666,5", "n.d.", "&Fichier"},
+        {"es_ES", "11/3/2026 8:05", "1234,5", "6,5", "Comida", "Glucemia (mg/dL)", "Fichas mostradas: 3 de 3", "666,5", "n/d",
+         "&Archivo"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.locale);
+        controller.reset();
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        strings = StringTable::forLocale(QLocale());
+        start();
+        auto shown = [this](int r, const char *id) {
+            const int column = DiaryTableModel::columnWithIdentifier(QLatin1String(id));
+            return tableModel()->data(tableModel()->index(r, column)).toString().toStdString();
+        };
+        EXPECT_EQ(shown(0, "dateMeasurement"), row.date);
+        EXPECT_EQ(shown(0, "glycemiaValue"), row.glycemia);
+        EXPECT_EQ(shown(1, "unitValue"), row.units);
+        EXPECT_EQ(shown(1, "nameMeal"), row.meal);
+        const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
+        EXPECT_EQ(tableModel()->headerData(glycemia, Qt::Horizontal).toString().toStdString(), row.header);
+        EXPECT_EQ(label().toStdString(), row.count);
+        EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text().toStdString(), row.mean);
+        EXPECT_EQ(control<QLineEdit>("windowStatisticsDinnerPre")->text().toStdString(), row.none);
+        EXPECT_EQ(control<QMainWindow>("windowMain")->menuBar()->actions().value(0)->text().toStdString(), row.menu);
+    }
 }
 
 TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)

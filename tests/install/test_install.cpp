@@ -146,10 +146,18 @@ TEST_F(InstalledTree, DesktopEntryStartsTheInstalledProgramUnderItsIcon)
     EXPECT_EQ(entry.value(QStringLiteral("Name")), QStringLiteral("Orvane"));
     EXPECT_EQ(entry.value(QStringLiteral("Terminal")), QStringLiteral("false"));
 
-    // English and Italian, the program's two languages.
-    for (const char *key : {"Name[it]", "Comment", "Comment[it]", "GenericName", "GenericName[it]"})
+    // Every language of the program's string table.
+    for (const char *key : {"Comment", "GenericName", "Keywords"})
         EXPECT_FALSE(entry.value(QLatin1String(key)).isEmpty()) << key;
-    EXPECT_NE(entry.value(QStringLiteral("Comment")), entry.value(QStringLiteral("Comment[it]")));
+    for (QLocale::Language language : StringTable::languages()) {
+        if (language == QLocale::English)
+            continue;
+        const QString code = QLocale::languageToCode(language);
+        for (const char *key : {"Name", "Comment", "GenericName", "Keywords"})
+            EXPECT_FALSE(entry.value(QStringLiteral("%1[%2]").arg(QLatin1String(key), code)).isEmpty())
+                << key << code.toStdString();
+        EXPECT_NE(entry.value(QStringLiteral("Comment")), entry.value(QStringLiteral("Comment[%1]").arg(code)));
+    }
 
     const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
     EXPECT_FALSE(program.contains(QLatin1Char('/'))) << "Exec names a path: " << program.toStdString();
@@ -182,6 +190,12 @@ TEST_F(InstalledTree, MetainfoNamesWhatWasInstalled)
         EXPECT_TRUE(isExecutableFile(installed(QStringLiteral("bin/") + QLatin1String(binary)))) << binary;
     }
     EXPECT_TRUE(xml.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kAppId)));
+    for (QLocale::Language language : StringTable::languages()) {
+        const QString code = QLocale::languageToCode(language);
+        if (language != QLocale::English) {
+            EXPECT_TRUE(xml.contains(QStringLiteral("<summary xml:lang=\"%1\">").arg(code))) << code.toStdString();
+        }
+    }
     const qsizetype release = xml.indexOf(QLatin1String("<release "));
     ASSERT_GE(release, 0);
     EXPECT_TRUE(xml.mid(release, 80).contains(QStringLiteral("version=\"%1\"").arg(QStringLiteral(ORVANE_VERSION))))

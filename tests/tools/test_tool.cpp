@@ -328,6 +328,13 @@ TEST_F(Tool, PrintsTheTwelveFiguresOfTheView)
         {{}, {}, "100 127.33 160 100 160 6 122 n/a 8.5 n/a n/a n/a"},
         {{"--kind", "2"}, {}, therapies},
         {{}, {"LC_ALL=it_IT.UTF-8", "LANG=it_IT.UTF-8"}, "100 127,33 160 100 160 6 122 n.d. 8,5 n.d. n.d. n.d."},
+        {{}, {"LC_ALL=es_ES.UTF-8", "LANG=es_ES.UTF-8"}, "100 127,33 160 100 160 6 122 n/d 8,5 n/d n/d n/d"},
+        // LANGUAGE's first language with a table, though the locale is
+        // another's; a language without one gets English; C gets English
+        // whatever LANGUAGE says.
+        {{}, {"LC_ALL", "LANG=de_DE.UTF-8", "LANGUAGE=pt_BR:es:fr"}, "100 127,33 160 100 160 6 122 n/d 8,5 n/d n/d n/d"},
+        {{}, {"LC_ALL=pt_BR.UTF-8", "LANG=pt_BR.UTF-8"}, "100 127,33 160 100 160 6 122 n/a 8,5 n/a n/a n/a"},
+        {{}, {"LC_ALL=C", "LANGUAGE=de"}, "100 127.33 160 100 160 6 122 n/a 8.5 n/a n/a n/a"},
         // --now is local time unless it has an offset: 23:30 UTC is half
         // past midnight in Rome.
         {{"--period", "1", "--now", "2026-12-07T23:30:00"}, {}, "100 130 160 100 160 6 n/a n/a n/a n/a n/a n/a"},
