@@ -235,6 +235,38 @@ bool sensorPictures(const QString &out, QDate today, double now)
 
 } // namespace
 
+// The trends window and the report, from the fuller diary.
+bool trendsPictures(const QString &out, QDate today, double now)
+{
+    bool ok = true;
+    QTemporaryDir trendsHome;
+    CardList trends = trendsDiary(today);
+    if (!DiaryFile::save(trendsHome.filePath(QStringLiteral("Orvane.orv")), trends).ok)
+        return false;
+    const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
+    auto controller = open(strings, trendsHome.path(), now);
+    required<QAction>("viewTrends")->trigger();
+    required<QWidget>("windowTrends")->resize(1180, 820);
+    QApplication::processEvents();
+    ok &= save(required<QWidget>("windowTrends"), out + QStringLiteral("/trends-window.png"));
+
+    TrendsReport::Options options;
+    options.zone = kZone;
+    options.now = now;
+    options.title = QStringLiteral("%1 · %2").arg(required<QComboBox>("popupPeriod")->currentText(),
+                                                  required<QComboBox>("popupMeasurements")->currentText());
+    const QString page = out + QStringLiteral("/report-page1.png");
+    const bool pageOk = TrendsReport::firstPage(trends, options, strings, 1000).save(page);
+    std::fprintf(stderr, "%s %s\n", pageOk ? "wrote" : "could not write", qPrintable(page));
+    ok &= pageOk;
+    const QString pdf = out + QStringLiteral("/sample-report.pdf");
+    QString error;
+    const bool pdfOk = TrendsReport::write(pdf, trends, options, strings, &error);
+    std::fprintf(stderr, "%s %s %s\n", pdfOk ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
+    ok &= pdfOk;
+    return ok;
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -291,34 +323,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         ok &= save(required<QMainWindow>("windowMain"), out + QStringLiteral("/main-window-mmol.png"));
     }
-    {
-        // The trends window and the report, from the fuller diary.
-        QTemporaryDir trendsHome;
-        CardList trends = trendsDiary(today);
-        if (!DiaryFile::save(trendsHome.filePath(QStringLiteral("Orvane.orv")), trends).ok)
-            return 1;
-        const StringTable strings = StringTable::forLanguage(QStringLiteral("en"));
-        auto controller = open(strings, trendsHome.path(), now);
-        required<QAction>("viewTrends")->trigger();
-        required<QWidget>("windowTrends")->resize(1180, 820);
-        QApplication::processEvents();
-        ok &= save(required<QWidget>("windowTrends"), out + QStringLiteral("/trends-window.png"));
-
-        TrendsReport::Options options;
-        options.zone = kZone;
-        options.now = now;
-        options.title = QStringLiteral("%1 · %2").arg(required<QComboBox>("popupPeriod")->currentText(),
-                                                      required<QComboBox>("popupMeasurements")->currentText());
-        const QString page = out + QStringLiteral("/report-page1.png");
-        const bool pageOk = TrendsReport::firstPage(trends, options, strings, 1000).save(page);
-        std::fprintf(stderr, "%s %s\n", pageOk ? "wrote" : "could not write", qPrintable(page));
-        ok &= pageOk;
-        const QString pdf = out + QStringLiteral("/sample-report.pdf");
-        QString error;
-        const bool pdfOk = TrendsReport::write(pdf, trends, options, strings, &error);
-        std::fprintf(stderr, "%s %s %s\n", pdfOk ? "wrote" : "could not write", qPrintable(pdf), qPrintable(error));
-        ok &= pdfOk;
-    }
+    ok &= trendsPictures(out, today, now);
     ok &= sensorPictures(out, today, now);
     return ok ? 0 : 1;
 }
