@@ -879,14 +879,11 @@ std::optional<std::pair<QDate, QDate>> agpPeriod(const Arguments &a, SensorStore
     if (days[0] || days[1])
         return std::pair(days[0].value_or(days[1] ? days[1]->addDays(-13) : QDate()),
                          days[1].value_or(days[0] ? days[0]->addDays(13) : QDate()));
-    const std::optional<std::optional<int64_t>> newest = store.newest();
+    const std::optional<int64_t> newest = store.newestReading();
+    if (newest)
+        return Consensus::defaultPeriod(*newest, zone);
     *status = 1;
-    if (!newest)
-        fail(store.error());
-    else if (!*newest)
-        fail(QStringLiteral("agp: no sensor readings in %1").arg(store.path()));
-    else
-        return Consensus::defaultPeriod(**newest, zone);
+    fail(store.reason().isEmpty() ? QStringLiteral("agp: no sensor readings in %1").arg(store.path()) : store.error());
     return std::nullopt;
 }
 

@@ -192,23 +192,21 @@ bool SensorStore::open(bool create)
     }
     m_connection = name;
     QSqlQuery q(db);
+    // No handle may be left when the connection goes.
+    const auto refuse = [&](const QString &why) {
+        q = QSqlQuery();
+        db = QSqlDatabase();
+        close();
+        return fail(why);
+    };
     // Reading the layout version is the first read: a file that is not a
     // database fails here.
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        const QString why = q.lastError().text();
-        q = QSqlQuery();
-        db = QSqlDatabase(); // no handle left when the connection goes
-        close();
-        return fail(QStringLiteral("not a sensor store (%1)").arg(why));
-    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return refuse(QStringLiteral("not a sensor store (%1)").arg(q.lastError().text()));
     const int version = q.value(0).toInt();
     q.finish();
-    if (version > kLayoutVersion) {
-        q = QSqlQuery();
-        db = QSqlDatabase(); // no handle left when the connection goes
-        close();
-        return fail(QStringLiteral("the store was written by a later version of the program"));
-    }
+    if (version > kLayoutVersion)
+        return refuse(QStringLiteral("the store was written by a later version of the program"));
     if (version == 0 && create) {
         const char *const schema[] = {
             "CREATE TABLE IF NOT EXISTS source(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)",
@@ -217,15 +215,26 @@ bool SensorStore::open(bool create)
             "PRAGMA user_version = 1",
         };
         for (const char *statement : schema)
-            if (!q.exec(QString::fromLatin1(statement))) {
-                const QString why = q.lastError().text();
-                q = QSqlQuery();
-                db = QSqlDatabase(); // no handle left when the connection goes
-                close();
-                return fail(why);
-            }
+            if (!q.exec(QString::fromLatin1(statement)))
+                return refuse(q.lastError().text());
     }
     return true;
+}
+
+std::optional<QSqlQuery> SensorStore::rangeQuery(const QString &query, int64_t from, int64_t to)
+{
+    if (!open(false))
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    q.prepare(query);
+    q.addBindValue(qint64(from));
+    q.addBindValue(qint64(to));
+    if (!q.exec()) {
+        fail(q.lastError().text());
+        return std::nullopt;
+    }
+    return q;
 }
 
 std::optional<std::vector<int64_t>> SensorStore::instantsBetween(int64_t from, int64_t to)
@@ -233,19 +242,12 @@ std::optional<std::vector<int64_t>> SensorStore::instantsBetween(int64_t from, i
     std::vector<int64_t> out;
     if (!exists())
         return out;
-    if (!open(false))
+    std::optional<QSqlQuery> q =
+        rangeQuery(QStringLiteral("SELECT time FROM reading WHERE time BETWEEN ? AND ? ORDER BY time"), from, to);
+    if (!q)
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT time FROM reading WHERE time BETWEEN ? AND ? ORDER BY time"));
-    q.addBindValue(qint64(from));
-    q.addBindValue(qint64(to));
-    if (!q.exec()) {
-        fail(q.lastError().text());
-        return std::nullopt;
-    }
-    while (q.next())
-        out.push_back(q.value(0).toLongLong());
+    while (q->next())
+        out.push_back(q->value(0).toLongLong());
     return out;
 }
 
@@ -254,26 +256,20 @@ std::optional<std::vector<SensorStore::Reading>> SensorStore::readings(int64_t f
     std::vector<Reading> out;
     if (!exists())
         return out;
-    if (!open(false))
+    std::optional<QSqlQuery> q =
+        rangeQuery(QStringLiteral("SELECT reading.time, reading.mgdl, reading.flag, source.name FROM reading "
+                                  "LEFT JOIN source ON source.id = reading.source "
+                                  "WHERE reading.time BETWEEN ? AND ? ORDER BY reading.time"),
+                   from, to);
+    if (!q)
         return std::nullopt;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT reading.time, reading.mgdl, reading.flag, source.name FROM reading "
-                             "LEFT JOIN source ON source.id = reading.source "
-                             "WHERE reading.time BETWEEN ? AND ? ORDER BY reading.time"));
-    q.addBindValue(qint64(from));
-    q.addBindValue(qint64(to));
-    if (!q.exec()) {
-        fail(q.lastError().text());
-        return std::nullopt;
-    }
     QHash<QString, QString> names; // one string per source, shared by its readings
-    while (q.next()) {
+    while (q->next()) {
         Reading r;
-        r.time = q.value(0).toLongLong();
-        r.mgdl = q.value(1).toInt();
-        r.flag = flagOf(q.value(2).toInt());
-        const QString name = q.value(3).toString();
+        r.time = q->value(0).toLongLong();
+        r.mgdl = q->value(1).toInt();
+        r.flag = flagOf(q->value(2).toInt());
+        const QString name = q->value(3).toString();
         r.source = names.contains(name) ? names.value(name) : names.insert(name, name).value();
         out.push_back(std::move(r));
     }
@@ -300,19 +296,11 @@ std::optional<int64_t> SensorStore::count()
     return n ? std::optional<int64_t>(n->toLongLong()) : std::nullopt;
 }
 
-std::optional<std::optional<int64_t>> SensorStore::newest()
-{
-    const std::optional<QVariant> time = valueOf(QStringLiteral("SELECT max(time) FROM reading"));
-    if (!time)
-        return std::nullopt;
-    return time->isNull() ? std::optional<int64_t>() : std::optional<int64_t>(time->toLongLong());
-}
-
 std::optional<int64_t> SensorStore::newestReading()
 {
     m_reason.clear();
-    const std::optional<std::optional<int64_t>> held = newest();
-    return held ? *held : std::nullopt;
+    const std::optional<QVariant> time = valueOf(QStringLiteral("SELECT max(time) FROM reading"));
+    return time && !time->isNull() ? std::optional<int64_t>(time->toLongLong()) : std::nullopt;
 }
 
 bool SensorStore::beginAdding(const std::vector<Reading> &readings)

@@ -2,6 +2,7 @@
 
 #include "interchange/foreign/ForeignFormat.h"
 
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
@@ -44,10 +45,8 @@ public:
     std::optional<std::vector<Reading>> readings(int64_t from = INT64_MIN, int64_t to = INT64_MAX);
     std::optional<int64_t> count();
     // The instant of the newest reading held, none when the store holds
-    // none (or there is no store yet); the same failures.
-    std::optional<std::optional<int64_t>> newest();
-    // The same, none also when the store cannot be read (reason() then says
-    // why).
+    // none (or there is no store yet), and none also when the store cannot
+    // be read (reason() then says why, and is empty otherwise).
     std::optional<int64_t> newestReading();
 
     // Adds readings, none of whose instants the store holds (nor two of
@@ -68,6 +67,9 @@ public:
 
 private:
     bool open(bool create);
+    // A query of the readings between from and to (its two placeholders),
+    // run; nullopt (error() says why) when it cannot be.
+    std::optional<QSqlQuery> rangeQuery(const QString &query, int64_t from, int64_t to);
     // The value of a query of one row and column; null when there is no
     // store; nullopt (error() says why) when it cannot be read.
     std::optional<QVariant> valueOf(const QString &query);
