@@ -600,7 +600,7 @@ int importOwn(const ImportJob &job, bool diaryFile)
         fileCards = cards->size();
         result = Interchange::importDiaryCards(*cards, job.diary, job.replace);
     } else {
-        result = Interchange::importFile(job.file, job.diary, job.replace);
+        result = Interchange::importCsvFile(job.file, job.diary, job.replace);
     }
     // Records that could not be read are told whether or not any card came in.
     if (!result.warning().isEmpty())

@@ -168,17 +168,24 @@ FileSource sourceOfFile(const QString &path)
 ImportResult importFile(const QString &path, const CardList &diary, bool replace, const QTimeZone &zone,
                         double now)
 {
+    // What the file is comes from its content, never its name (something
+    // that is not a file is refused as CSV).
+    if (sourceOfFile(path).kind != FileSource::Kind::Diary)
+        return importCsvFile(path, diary, replace, zone, now);
     QString why;
+    const std::optional<CardList> cards = DiaryFile::read(path, &why);
+    if (!cards)
+        return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);
+    return importDiaryCards(*cards, diary, replace, now);
+}
+
+ImportResult importCsvFile(const QString &path, const CardList &diary, bool replace, const QTimeZone &zone,
+                           double now)
+{
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
         return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0,
                        QStringLiteral("it is not a file"));
-    // What the file is comes from its content, never its name.
-    if (sourceOfFile(path).kind == FileSource::Kind::Diary) {
-        const std::optional<CardList> cards = DiaryFile::read(path, &why);
-        if (!cards)
-            return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);
-        return importDiaryCards(*cards, diary, replace, now);
-    }
+    QString why;
     const std::optional<QByteArray> bytes = readBounded(path, kLargestCsv, &why);
     if (!bytes)
         return refused(diary, Outcome::Unreadable, "IMPORT_UNREADABLE", "the file cannot be read (%1).", 0, why);

@@ -66,6 +66,10 @@ struct ImportResult {
 // the diary stays as it was, also when replacing was asked for.
 ImportResult importFile(const QString &path, const CardList &diary, bool replace,
                         const QTimeZone &zone = QTimeZone::systemTimeZone(), double now = CardDates::now());
+// The same for a file already known to be no diary file (sourceOfFile), read
+// as CSV without being looked at again.
+ImportResult importCsvFile(const QString &path, const CardList &diary, bool replace,
+                           const QTimeZone &zone = QTimeZone::systemTimeZone(), double now = CardDates::now());
 // The same for the bytes of a CSV file and for the cards of a diary file.
 ImportResult importCsv(const QByteArray &bytes, const CardList &diary, bool replace,
                        const QTimeZone &zone = QTimeZone::systemTimeZone(), double now = CardDates::now());
