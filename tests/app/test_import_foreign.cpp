@@ -4,30 +4,15 @@
 #include "app/MainWindowFixture.h"
 #include "interchange/SensorStore.h"
 #include "interchange/foreign/ForeignFormat.h"
+#include "support/FormatSamples.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
 namespace {
-
-const QString kSamples = QStringLiteral(ORVANE_TESTS_DIR "/data/formats/");
-
-// The counts a sample's expected file gives for a first import.
-struct FirstImport {
-    int cardsAdded = -1, sensorAdded = -1;
-};
-
-FirstImport firstImportOf(const QString &stem)
-{
-    const QString text = QString::fromUtf8(testsupport::readFile(kSamples + stem + QStringLiteral(".expected.md")));
-    static const QRegularExpression counts(QStringLiteral("first time: `cardsAdded` (\\d+).*?`sensorAdded` (\\d+)"));
-    const QRegularExpressionMatch m = counts.match(text);
-    return m.hasMatch() ? FirstImport{m.captured(1).toInt(), m.captured(2).toInt()} : FirstImport{};
-}
 
 class ImportForeignTest : public MainWindowTest
 {
@@ -59,7 +44,7 @@ protected:
     }
 };
 
-class EverySample : public ImportForeignTest, public testing::WithParamInterface<const char *>
+class EverySample : public ImportForeignTest, public testing::WithParamInterface<QString>
 {
 };
 
@@ -69,11 +54,9 @@ class EverySample : public ImportForeignTest, public testing::WithParamInterface
 // take the whole import back and bring it again.
 TEST_P(EverySample, IsToldThenImportedOnceAndUndoneWhole)
 {
-    const QString stem = QString::fromLatin1(GetParam());
-    const QString csv = kSamples + stem + QStringLiteral(".csv");
-    const QString file = QFileInfo::exists(csv) ? csv : kSamples + stem + QStringLiteral(".json");
-    const FirstImport expected = firstImportOf(stem);
-    ASSERT_GE(expected.cardsAdded, 0) << "no counts in the expected file";
+    const QString file = formatsamples::folder() + formatsamples::dataFile(GetParam());
+    const std::map<QString, qint64> first = formatsamples::expectedOf(GetParam()).firstImport;
+    const qint64 cardsAdded = first.at(QStringLiteral("cardsAdded")), sensorAdded = first.at(QStringLiteral("sensorAdded"));
     writeDiary({});
     start();
     const QByteArray emptyDiary = diaryBytes();
@@ -87,7 +70,7 @@ TEST_P(EverySample, IsToldThenImportedOnceAndUndoneWhole)
     EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(QStringLiteral("sensor readings")));
     EXPECT_EQ(dialogs.progressTexts.size(), 1);
 
-    ASSERT_EQ(int(diaryCards().size()), expected.cardsAdded);
+    ASSERT_EQ(qint64(diaryCards().size()), cardsAdded);
     ASSERT_EQ(diaryCards().size(), direct.cards.size());
     for (const CardRef &c : diaryCards()) {
         EXPECT_NE(c->idCard(), 0u);
@@ -99,8 +82,8 @@ TEST_P(EverySample, IsToldThenImportedOnceAndUndoneWhole)
         });
         EXPECT_TRUE(fromTheFile) << testsupport::expectedText({c}).toStdString();
     }
-    EXPECT_EQ(storeCount(), expected.sensorAdded);
-    if (expected.sensorAdded > 0) {
+    EXPECT_EQ(storeCount(), sensorAdded);
+    if (sensorAdded > 0) {
         EXPECT_EQ(*SensorStore(storePath()).readings(), direct.readings);
     }
     const QByteArray diaryAfter = diaryBytes(), storeAfter = storeBytes();
@@ -127,24 +110,19 @@ TEST_P(EverySample, IsToldThenImportedOnceAndUndoneWhole)
     EXPECT_EQ(storeCount(), 0);
     control<QAction>("menuRedo")->trigger();
     controller->waitForSave();
-    EXPECT_EQ(int(diaryCards().size()), expected.cardsAdded);
-    EXPECT_EQ(storeCount(), expected.sensorAdded);
+    EXPECT_EQ(qint64(diaryCards().size()), cardsAdded);
+    EXPECT_EQ(storeCount(), sensorAdded);
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, EverySample,
-                         testing::Values("carelink_eu_780g", "carelink_us_paradigm", "clarity_2025_quoted_dst",
-                                         "clarity_de_semicolon", "clarity_unquoted_spring", "diaguard_backup",
-                                         "libreview_mgdl_monthfirst_12h", "libreview_mmol_dayfirst",
-                                         "libreview_mmol_uk_resaved", "mysugr", "nightscout_entries",
-                                         "nightscout_treatments", "tidepool", "xdrip_sidiary"),
-                         [](const testing::TestParamInfo<const char *> &sample) { return std::string(sample.param); });
+INSTANTIATE_TEST_SUITE_P(Samples, EverySample, testing::ValuesIn(formatsamples::stems()),
+                         [](const testing::TestParamInfo<QString> &sample) { return sample.param.toStdString(); });
 
 // Whatever stops the import before it is written leaves the diary file and
 // the store as they were (no store made where there was none), and the
 // program's diary too.
 TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
 {
-    const QString clarity = kSamples + QStringLiteral("clarity_unquoted_spring.csv");
+    const QString clarity = formatsamples::folder() + QStringLiteral("clarity_unquoted_spring.csv");
     const QByteArray good = testsupport::readFile(clarity);
     const QString broken = home.filePath(QStringLiteral("broken.csv"));
     // A good header and then a record cut off in its quotes.

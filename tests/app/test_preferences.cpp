@@ -46,23 +46,10 @@ protected:
         return items;
     }
 
-    // Makes every save of the diary fail, root's included: its folder is a
-    // file.
-    void blockTheDiary()
-    {
-        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents"), QStringLiteral("Documents moved")));
-        ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Documents")), "a file, not a folder"));
-    }
-    void unblockTheDiary()
-    {
-        ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Documents"))));
-        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents moved"), QStringLiteral("Documents")));
-    }
-
-    QStringList recoveryFiles() const
-    {
-        return QDir(recovery).entryList({QStringLiteral("*.orv")}, QDir::Files, QDir::Name);
-    }
+    // Makes every save of the diary fail, and lets it succeed again.
+    void blockTheDiary() { ASSERT_TRUE(testsupport::blockFolder(home.filePath(QStringLiteral("Documents")))); }
+    void unblockTheDiary() { ASSERT_TRUE(testsupport::unblockFolder(home.filePath(QStringLiteral("Documents")))); }
+    QStringList recoveryFiles() const { return testsupport::recoveryFiles(recovery); }
 };
 
 // The windows that are shown, in the order they are shown.

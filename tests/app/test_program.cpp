@@ -122,10 +122,7 @@ protected:
         ASSERT_TRUE(DiaryFile::writeAtomically(diary, KeyedArchive::encodeDiary(cards)).ok);
     }
 
-    QStringList recoveryFiles() const
-    {
-        return QDir(recovery).entryList({QStringLiteral("Orvane-*.orv")}, QDir::Files, QDir::Name);
-    }
+    QStringList recoveryFiles() const { return testsupport::recoveryFiles(recovery); }
 
     QTemporaryDir home;
     QString diary, prefs, recovery;
@@ -220,15 +217,12 @@ TEST_F(ProgramTest, AnEndingThatCannotWriteTheDiaryKeepsItInARecoveryFileAndEnds
     DiaryFile::save(home.filePath(QStringLiteral("sorted.orv")), sorted);
     // Nothing can be written where the diary is, by root either: its folder
     // becomes a file.
-    auto blockTheDiary = [this] {
-        ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents"), QStringLiteral("Documents moved")));
-        ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Documents")), "a file, not a folder"));
-    };
+    const QString documents = home.filePath(QStringLiteral("Documents"));
 
     auto program = launch();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(prefs); })) << program->readAllStandardError().toStdString();
     waitForEventLoop(*program); // the diary is read: it must not be moved before
-    blockTheDiary();
+    ASSERT_TRUE(testsupport::blockFolder(documents));
     EXPECT_EQ(endWith(*program, SIGTERM), 0) << "nothing is asked";
     QStringList kept = recoveryFiles();
     ASSERT_EQ(kept.size(), 1);
@@ -239,11 +233,10 @@ TEST_F(ProgramTest, AnEndingThatCannotWriteTheDiaryKeepsItInARecoveryFileAndEnds
 
     // The next start tells of the file; a hang-up while it does still ends
     // the program, and the cards are kept again.
-    ASSERT_TRUE(QFile::remove(home.filePath(QStringLiteral("Documents"))));
-    ASSERT_TRUE(QDir(home.path()).rename(QStringLiteral("Documents moved"), QStringLiteral("Documents")));
+    ASSERT_TRUE(testsupport::unblockFolder(documents));
     program = launch();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(recovery + QStringLiteral("/told.txt")); }));
-    blockTheDiary();
+    ASSERT_TRUE(testsupport::blockFolder(documents));
     EXPECT_EQ(endWith(*program, SIGHUP), 0);
     kept = recoveryFiles();
     ASSERT_EQ(kept.size(), 2);

@@ -332,7 +332,6 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
     };
     const Step steps[] = {
         {"it_IT", true, Type, "6,5", "6,5", false, 6.5f},
-        {"it_IT", true, Paste, "6,5", "6,5", false, 6.5f},
         {"it_IT", false, Type, "5,5", "5,5", false, 5.5f},
         {"it_IT", false, Paste, "5.5", "5.5", false, 5.5f},
         {"it_IT", true, Type, "99,5", "99,5", false, 99.5f},
@@ -349,22 +348,15 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
         {"de_DE", false, Paste, "1.234", "1.234", false, 1.234f},
         {"de_DE", false, Type, "1.234,5", "1.234,", false, {}}, // the seventh character dropped
         {"de_DE", true, Type, "7,25", "7,25", false, 7.25f},
-        {"de_DE", false, Edit, "", "1234,57", false, 1234.567f},
-        {"de_DE", true, Edit, "", "6,5", false, 6.5f},
-        {"fr_FR", true, Type, "6,5", "6,5", false, 6.5f},
         {"fr_FR", false, Paste, "98.5", "98.5", false, 98.5f},
         {"fr_FR", false, Type, "98,25", "98,25", false, 98.25f},
         {"fr_FR", true, Paste, "1 000", "", true, {}}, // a space groups digits: a thousand
-        {"fr_FR", true, Type, "100,5", "", true, {}},
-        {"fr_FR", false, Edit, "", "1234,57", false, 1234.567f},
         {"fr_FR", true, Edit, "5", "6,55", false, 6.55f},
         {"es_ES", true, Type, "6,5", "6,5", false, 6.5f},
         {"es_ES", true, Paste, "6.5", "6.5", false, 6.5f},
         {"es_ES", false, Paste, "1.000", "1.000", false, 1.0f},
         {"es_ES", false, Type, "600,5", "", true, {}},
         {"es_ES", true, Type, "6,5,", "6,5,", false, {}},
-        {"es_ES", false, Edit, "", "1234,57", false, 1234.567f},
-        {"es_ES", true, Edit, "", "6,5", false, 6.5f},
         {"en_US", true, Type, "6,5", "6,5", false, 6.5f},
         {"en_US", false, Edit, "", "1234.57", false, 1234.567f},
     };

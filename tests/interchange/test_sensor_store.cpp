@@ -29,6 +29,27 @@ std::vector<SensorReading> readings(std::initializer_list<int64_t> times)
     return out;
 }
 
+// Readings 5 minutes apart from `from`, with a flag now and then and the
+// source changing every 150 readings: runs that cross the store's batches
+// of 200 rows a statement.
+std::vector<SensorReading> readingsFrom(int64_t from, int count, const QStringList &sources)
+{
+    std::vector<SensorReading> out;
+    for (int i = 0; i < count; ++i) {
+        const SensorFlag flag = i % 13 == 5 ? SensorFlag::Low : i % 17 == 3 ? SensorFlag::High : SensorFlag::None;
+        const int mgdl = flag == SensorFlag::Low ? 39 : flag == SensorFlag::High ? 401 : 40 + i * 37 % 360;
+        out.push_back({from + 300 * int64_t(i), mgdl, flag, sources[(i / 150) % sources.size()]});
+    }
+    return out;
+}
+
+// Some readings with one instant given twice, at index `at`.
+std::vector<SensorReading> withTwin(std::vector<SensorReading> r, size_t at, int64_t time)
+{
+    r[at].time = time;
+    return r;
+}
+
 // A card measured at a unix time (a fraction of a second allowed).
 CardRef card(double unixTime, bool therapy, float value)
 {
@@ -100,8 +121,29 @@ TEST_F(Store, SitsBesideTheDiaryAndIsMadeByTheFirstAdding)
     EXPECT_EQ(heldTimes(), (std::vector<int64_t>{1000, 1600}));
 }
 
+TEST_F(Store, KeepsEveryReadingAsGivenWhateverTheBatchesTheyFill)
+{
+    // Around the number of rows one statement inserts (200), and past it.
+    for (const int count : {1, 199, 200, 201, 450, 1001}) {
+        SCOPED_TRACE(count);
+        QFile::remove(path);
+        SensorStore store(path);
+        const std::vector<SensorReading> first = readingsFrom(1700000000, count, {"Dexcom Clarity", "LibreView"});
+        ASSERT_TRUE(store.beginAdding(first) && store.commit()) << store.error().toStdString();
+        EXPECT_EQ(store.readings(), first);
+        // A later import: one source the store knows, one it does not.
+        const std::vector<SensorReading> later = readingsFrom(1701000000, count + 7, {"Nightscout", "LibreView"});
+        ASSERT_TRUE(store.beginAdding(later) && store.commit()) << store.error().toStdString();
+        std::vector<SensorReading> all = first;
+        all.insert(all.end(), later.begin(), later.end());
+        EXPECT_EQ(store.readings(), all);
+        EXPECT_EQ(store.count(), int64_t(all.size()));
+    }
+}
+
 // Every change is one transaction: taken back or failed, the file is as it
-// was, byte for byte; the first change taken back leaves no file at all.
+// was, byte for byte; the first change taken back leaves no file at all. A
+// failure in the third batch of 200 rows finds two batches in the file.
 TEST_F(Store, AChangeTakenBackOrFailedLeavesTheFileAsItWas)
 {
     const struct {
@@ -114,6 +156,11 @@ TEST_F(Store, AChangeTakenBackOrFailedLeavesTheFileAsItWas)
         {"an instant the store holds", readings({1, 2}), readings({3, 2}), false},
         {"one instant twice", readings({1}), {reading(5, 100), reading(5, 101)}, false},
         {"the first adding, one instant twice", {}, {reading(5, 100), reading(5, 101)}, false},
+        {"an instant held, in the third batch", readingsFrom(1, 300, {"LibreView"}),
+         withTwin(readingsFrom(1000001, 450, {"Dexcom Clarity"}), 420, 3001), false},
+        {"the first adding, twice in the third batch", {},
+         withTwin(readingsFrom(1, 450, {"Dexcom Clarity"}), 401, 120001), false},
+        {"many, taken back", readingsFrom(1, 300, {"LibreView"}), readingsFrom(1000001, 450, {"Nightscout"}), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -136,6 +183,7 @@ TEST_F(Store, AChangeTakenBackOrFailedLeavesTheFileAsItWas)
         EXPECT_EQ(readFile(path), before);
     }
     // Going away in the middle of a change takes it back too.
+    QFile::remove(path);
     fill(readings({1}));
     {
         SensorStore store(path);

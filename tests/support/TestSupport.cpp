@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -35,6 +36,21 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+bool blockFolder(const QString &folder)
+{
+    return QDir().rename(folder, folder + QStringLiteral(" moved")) && writeFile(folder, "a file, not a folder");
+}
+
+bool unblockFolder(const QString &folder)
+{
+    return QFile::remove(folder) && QDir().rename(folder + QStringLiteral(" moved"), folder);
+}
+
+QStringList recoveryFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("Orvane-*.orv")}, QDir::Files, QDir::Name);
 }
 
 namespace {

@@ -13,6 +13,14 @@ QString fixturePath(const QString &name);
 QByteArray readFile(const QString &path);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// Makes every write into the folder fail, root's included: it is moved
+// aside and a file takes its name. unblockFolder puts it back.
+bool blockFolder(const QString &folder);
+bool unblockFolder(const QString &folder);
+
+// The recovery files ("Orvane-*.orv") of a folder, by name.
+QStringList recoveryFiles(const QString &folder);
+
 // The pages of a PDF, as its page objects count them.
 int pdfPages(const QByteArray &pdf);
 
