@@ -80,11 +80,12 @@ void AppController::awakeFromNib()
     m_sheets->shownOrHidden = [this] { updateCommandStates(); };
     m_sheets->exportDiary = [this](ZRExport::Kind kind) { fileCommands().exportDiary(kind); };
     m_cards = std::make_unique<CardsInView>(*m_window, *m_diary, m_strings, zone);
-    // An import and its undo change the sensor store as well as the diary.
-    // (The stack tells as it goes, after the cards in view.)
+    // An import and its undo may change the sensor store alone, which no
+    // filter run follows: the trends window is brought up to date as the
+    // stack moves (nothing to do when the diary's change did it already).
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
         if (m_cards)
-            m_cards->sensorsChanged();
+            m_cards->calculatesTrends();
     });
     m_cards->model().onEdited = [this](int row, const CardRef &edited) {
         // A note changed in the table is written at once; it changes neither
@@ -268,7 +269,12 @@ void AppController::fileOpenToImport()
 
 FileCommands AppController::fileCommands()
 {
-    return FileCommands(*m_diary, m_undo, m_strings, m_window, zone, currentInstant());
+    FileCommands commands(*m_diary, m_undo, m_strings, m_window, zone, currentInstant());
+    commands.sensorsChanged = [this] {
+        if (m_cards)
+            m_cards->sensorsChanged();
+    };
+    return commands;
 }
 
 DiaryFileAlerts AppController::fileAlerts()

@@ -11,7 +11,6 @@
 #include "view/Statistics.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
@@ -137,22 +136,10 @@ void CardsInView::calculatesTrends()
     m_trendsStale = false;
 }
 
-std::tuple<qint64, qint64, int64_t> CardsInView::storeStamp() const
-{
-    const QString path = SensorStore::pathForDiary(m_diary.path());
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return {-1, -1, -1};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch(), SensorStore(path).newestReading().value_or(-1)};
-}
-
 void CardsInView::sensorsChanged()
 {
-    if (storeStamp() == m_storeStamp)
-        return;
     m_sensorsStale = true;
     m_trendsStale = true;
-    calculatesTrends();
 }
 
 TrendsReport::SensorPages CardsInView::sensorPages()
@@ -168,6 +155,5 @@ void CardsInView::updateSensorStore()
         return;
     m_storePath = path;
     m_sensorsStale = false;
-    m_storeStamp = storeStamp();
     m_window.trendsWindow()->setSensorStore(path);
 }

@@ -8,7 +8,6 @@
 #include <QTimeZone>
 
 #include <memory>
-#include <tuple>
 
 class Diary;
 class DiaryTableModel;
@@ -45,8 +44,8 @@ public:
     void setGlycemiaUnit(GlycemiaUnit::Unit unit);
     // A hidden trends window is brought up to date when it is shown.
     void calculatesTrends();
-    // The sensor store beside the diary may have changed (an import, its
-    // undo): when it did, the trends window reads it again.
+    // The sensor store beside the diary changed (an import, its undo): the
+    // trends window reads it again when next brought up to date.
     void sensorsChanged();
     // The sensor's readings of the trends window's period, for the report.
     TrendsReport::SensorPages sensorPages();
@@ -54,7 +53,6 @@ public:
 private:
     // Gives the trends window the store of the diary when it changed.
     void updateSensorStore();
-    std::tuple<qint64, qint64, int64_t> storeStamp() const;
 
     MainWindow &m_window;
     const Diary &m_diary;
@@ -66,7 +64,4 @@ private:
     bool m_trendsStale = true; // the view changed while the trends window was hidden
     QString m_storePath;       // the sensor store the trends window reads
     bool m_sensorsStale = true;
-    // The store as last seen: its size, the time it was written and its
-    // newest reading; a change of the diary alone leaves it as it was.
-    std::tuple<qint64, qint64, int64_t> m_storeStamp{-1, -1, -1};
 };

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <functional>
 #include <optional>
 
 class Diary;
@@ -33,6 +34,9 @@ public:
 
     FileCommands(Diary &diary, QUndoStack &undo, const StringTable &strings, QWidget *window, const QTimeZone &zone,
                  double now);
+
+    // Told when an import, its undo or its redo changed the sensor store.
+    std::function<void()> sensorsChanged;
 
     // Asks for a file and whether its cards replace the diary or join it,
     // then imports them as one undoable change; tells what could not be

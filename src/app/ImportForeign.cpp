@@ -116,5 +116,6 @@ void FileCommands::writeForeign(ForeignImport::Plan &plan, SensorStore &store)
                                        "IMPORT_FOREIGN_WRITE_FAILED_INFO", failedPath, reason);
         return;
     }
-    DiaryCommands::importForeign(m_undo, m_diary, m_strings, newDiary, store.path(), std::move(plan.newReadings));
+    DiaryCommands::importForeign(m_undo, m_diary, m_strings, newDiary, store.path(), std::move(plan.newReadings),
+                                 sensorsChanged);
 }

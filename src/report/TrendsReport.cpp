@@ -400,12 +400,9 @@ double drawAgpFigures(QPainter &painter, const std::vector<Agp::Line> &lines, co
     double valueWidth = 0, targetWidth = 0;
     const QFontMetricsF valueMetrics(font(8.5, true), painter.device()), targetMetrics(font(8), painter.device());
     for (const Agp::Line &line : lines) {
-        QString target = line.target;
-        if (line.met)
-            target = QStringLiteral("%1 · %2").arg(target, text(strings, *line.met ? "AGP_MET" : "AGP_MISSED"));
-        targets.push_back(target);
+        targets.push_back(Agp::targetText(line, strings));
         valueWidth = std::max(valueWidth, valueMetrics.horizontalAdvance(line.value) + 8);
-        targetWidth = std::max(targetWidth, targetMetrics.horizontalAdvance(target) + 4);
+        targetWidth = std::max(targetWidth, targetMetrics.horizontalAdvance(targets.back()) + 4);
     }
     const double labelWidth = std::max(where.width() * 0.3, where.width() - valueWidth - targetWidth);
     double y = where.top();

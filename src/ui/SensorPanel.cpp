@@ -138,7 +138,8 @@ void SensorPanel::load(const QString &storePath, const QTimeZone &zone)
         m_chosen = false; // another diary, another sensor
     m_storePath = storePath;
     m_zone = zone;
-    m_newest = SensorStore(storePath).newestReading();
+    SensorStore store(storePath);
+    m_newest = store.newestReading();
     if (!m_chosen) {
         if (m_newest) {
             std::tie(m_from, m_to) = Consensus::defaultPeriod(*m_newest, zone);
@@ -147,7 +148,7 @@ void SensorPanel::load(const QString &storePath, const QTimeZone &zone)
             m_to = QDate();
         }
     }
-    read();
+    read(store);
 }
 
 void SensorPanel::periodEdited(bool fromChanged)
@@ -166,15 +167,16 @@ void SensorPanel::periodEdited(bool fromChanged)
     m_from = from;
     m_to = to;
     m_chosen = true;
-    read();
+    SensorStore store(m_storePath);
+    read(store);
 }
 
-void SensorPanel::read()
+void SensorPanel::read(SensorStore &store)
 {
     m_readings.clear();
     if (m_newest && m_from.isValid() && m_to.isValid()) {
         const auto [first, last] = Consensus::instantsOf(m_from, m_to, m_zone);
-        m_readings = SensorStore(m_storePath).readings(first, last).value_or(std::vector<Reading>());
+        m_readings = store.readings(first, last).value_or(std::vector<Reading>());
     }
     m_figures = Consensus::figures(m_readings, m_from, m_to, m_zone);
     showPeriod();
@@ -255,11 +257,7 @@ void SensorPanel::showFigures()
         m_values[line.id] = value;
         if (line.target.isEmpty())
             continue;
-        QString target = line.target;
-        if (line.met)
-            target = QStringLiteral("%1 · %2").arg(target,
-                                                   m_strings.text(QLatin1String(*line.met ? "AGP_MET" : "AGP_MISSED")));
-        auto *mark = new QLabel(target, owner);
+        auto *mark = new QLabel(Agp::targetText(line, m_strings), owner);
         mark->setObjectName(line.id + QStringLiteral("Target"));
         mark->setStyleSheet(line.met
                                 ? (*line.met ? QStringLiteral("color: #2e7d32;") : QStringLiteral("color: #b71c1c;"))

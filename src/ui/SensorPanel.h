@@ -15,6 +15,7 @@ class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QLabel;
+class SensorStore;
 class StringTable;
 
 // The sensor's part of the trends window: the period chosen (from, to),
@@ -67,7 +68,8 @@ private:
     // The user changed one end of the period: the other follows when the
     // period would run backwards or grow beyond the longest.
     void periodEdited(bool fromChanged);
-    void read();
+    // The period's readings from store (the one at m_storePath).
+    void read(SensorStore &store);
     void showPeriod();
     void showFigures();
 

@@ -169,6 +169,14 @@ std::vector<Line> figureLines(const Consensus::Figures &f, Consensus::Profile pr
     return lines;
 }
 
+QString targetText(const Line &line, const StringTable &strings)
+{
+    if (!line.met)
+        return line.target;
+    return QStringLiteral("%1 · %2").arg(line.target,
+                                         strings.text(QLatin1String(*line.met ? "AGP_MET" : "AGP_MISSED")));
+}
+
 QString periodText(QDate from, QDate to, const StringTable &strings, const QLocale &locale)
 {
     const QString format = QStringLiteral("d MMM yyyy");

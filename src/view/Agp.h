@@ -82,6 +82,8 @@ struct Line {
 };
 std::vector<Line> figureLines(const Consensus::Figures &figures, Consensus::Profile profile, Trends::Unit unit,
                               const StringTable &strings, const QLocale &locale = QLocale());
+// A line's target as shown beside it, with whether it is met: "< 4% · met".
+QString targetText(const Line &line, const StringTable &strings);
 
 // The period as a line: "26 Feb 2026 to 11 Mar 2026 · 14 days".
 QString periodText(QDate from, QDate to, const StringTable &strings, const QLocale &locale = QLocale());

@@ -95,29 +95,39 @@ void importCards(QUndoStack &stack, Diary &diary, const StringTable &strings, Ca
 }
 
 void importForeign(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary,
-                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings)
+                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings,
+                   const std::function<void()> &storeChanged)
 {
     const bool cards = newDiary.size() != diary.cards().size();
     if (!cards && readings.empty())
         return;
+    const bool sensor = !readings.empty();
+    // The store changes before the diary, so that what the diary's change
+    // brings up to date sees the store as it now is.
+    if (sensor && storeChanged)
+        storeChanged();
     CardList before = cards ? diary.replaceAll(newDiary) : CardList();
     auto shared = std::make_shared<const std::vector<ForeignFormat::SensorReading>>(std::move(readings));
-    auto back = [&diary, cards, before = std::move(before), storePath, shared] {
-        if (!shared->empty()) {
+    auto back = [&diary, cards, sensor, before = std::move(before), storePath, shared, storeChanged] {
+        if (sensor) {
             std::vector<int64_t> instants;
             instants.reserve(shared->size());
             for (const ForeignFormat::SensorReading &r : *shared)
                 instants.push_back(r.time);
             SensorStore(storePath).remove(instants);
+            if (storeChanged)
+                storeChanged();
         }
         if (cards)
             diary.replaceAll(before);
     };
-    auto forth = [&diary, cards, after = std::move(newDiary), storePath, shared] {
-        if (!shared->empty()) {
+    auto forth = [&diary, cards, sensor, after = std::move(newDiary), storePath, shared, storeChanged] {
+        if (sensor) {
             SensorStore store(storePath);
             if (store.beginAdding(*shared))
                 store.commit();
+            if (storeChanged)
+                storeChanged();
         }
         if (cards)
             diary.replaceAll(after);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QUndoStack;
@@ -30,8 +31,10 @@ Diary::Result setNote(QUndoStack &stack, Diary &diary, const StringTable &string
 void importCards(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary, bool replaced);
 // An import of another program's file, already written: the diary (when
 // cards came in) replaced by newDiary, and the readings added to the store
-// at storePath. Undo takes both back; redo brings both again.
+// at storePath. Undo takes both back; redo brings both again. storeChanged
+// is told each time the store has changed, before the diary does.
 void importForeign(QUndoStack &stack, Diary &diary, const StringTable &strings, CardList newDiary,
-                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings);
+                   const QString &storePath, std::vector<ForeignFormat::SensorReading> readings,
+                   const std::function<void()> &storeChanged);
 
 } // namespace DiaryCommands
