@@ -40,9 +40,11 @@ DiaryFile::OpenResult Diary::open()
 
 DiaryFile::SaveResult Diary::save()
 {
+    ZRImport::sortForMeasuramentDateArray(&m_cards);
+    if (const CardList written = std::exchange(m_written, {}); !written.empty() && written == m_cards)
+        return {true, {}};
     if (!m_saveInBackground)
         return saveNow();
-    ZRImport::sortForMeasuramentDateArray(&m_cards);
     if (!m_writable)
         return {};
     // Told back on this thread; dropped if the diary is gone by then, or
@@ -67,6 +69,7 @@ DiaryFile::SaveResult Diary::saveNow()
 {
     waitForSave();
     ++m_saveNumber;
+    m_written.clear();
     ZRImport::sortForMeasuramentDateArray(&m_cards);
     if (!m_writable)
         return {};
@@ -133,6 +136,12 @@ Diary::Result Diary::setNote(const CardRef &card, const QString &note)
     const Change noted = change(card, edited);
     apply(noted);
     return {Refusal::None, noted};
+}
+
+CardList Diary::replaceAllWritten(CardList cards)
+{
+    m_written = cards;
+    return replaceAll(std::move(cards));
 }
 
 CardList Diary::replaceAll(CardList cards)

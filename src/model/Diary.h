@@ -94,6 +94,9 @@ public:
     // The whole diary replaced by what an import made of it (joined or
     // replaced); returns the cards it held before.
     CardList replaceAll(CardList cards);
+    // The same for cards the caller has just written to the file itself:
+    // the save the change brings does not write them again.
+    CardList replaceAllWritten(CardList cards);
 
     // Undo and redo of a change made by the operations above: the card
     // before and the card after swap places (or are added or removed), by
@@ -116,6 +119,7 @@ private:
     bool m_writable = true;
     bool m_saveInBackground = false;
     quint64 m_saveNumber = 0;
+    CardList m_written; // the cards on disk already, for the next save
     std::unique_ptr<DiaryLock> m_lock;
     // Last, so that it is the first to go: it finishes what it writes while
     // the rest is still there.

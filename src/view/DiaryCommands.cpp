@@ -106,7 +106,7 @@ void importForeign(QUndoStack &stack, Diary &diary, const StringTable &strings, 
     // brings up to date sees the store as it now is.
     if (sensor && storeChanged)
         storeChanged();
-    CardList before = cards ? diary.replaceAll(newDiary) : CardList();
+    CardList before = cards ? diary.replaceAllWritten(newDiary) : CardList();
     auto shared = std::make_shared<const std::vector<ForeignFormat::SensorReading>>(std::move(readings));
     auto back = [&diary, cards, sensor, before = std::move(before), storePath, shared, storeChanged] {
         if (sensor) {

@@ -1,5 +1,6 @@
 #include "model/Diary.h"
 #include "model/DiaryFile.h"
+#include "model/ZRImport.h"
 #include "support/TestSupport.h"
 #include "text/StringTable.h"
 #include "view/DiaryCommands.h"
@@ -168,6 +169,22 @@ TEST_F(DiaryTest, EveryCommandUndoesAndRedoesExactlyWithTheFileFollowing)
     EXPECT_TRUE(protectedCard->isProtect());
     EXPECT_EQ(DiaryCommands::removeCard(stack, diary, strings, protectedCard).refusal, Diary::Refusal::Protected);
     EXPECT_EQ(stack.index(), 0);
+    EXPECT_EQ(saveFailures, 0);
+}
+
+// An import writes the joined diary itself before the change is made: the
+// save the change brings leaves that file alone; the next change is written.
+TEST_F(DiaryTest, CardsTheirImportWroteAreNotWrittenAgain)
+{
+    CardList joined = diary.cards();
+    joined.push_back(std::make_shared<ZRGlycemicCard>(measurement(120.0f, kNow - 60.0)));
+    ZRImport::sortForMeasuramentDateArray(&joined);
+    const QByteArray byTheImport = "the import's own write";
+    ASSERT_TRUE(DiaryFile::writeAtomically(diary.path(), byTheImport).ok);
+    const CardList before = diary.replaceAllWritten(joined);
+    EXPECT_EQ(testsupport::readFile(diary.path()), byTheImport);
+    diary.replaceAll(before);
+    EXPECT_EQ(onDisk(), held());
     EXPECT_EQ(saveFailures, 0);
 }
 
