@@ -7,7 +7,6 @@
 #include "app/MainWindowFixture.h"
 #include "app/Preferences.h"
 #include "edit/EditSheet.h"
-#include "interchange/CsvLayouts.h"
 #include "support/UserActions.h"
 #include "ui/MainWindow.h"
 
@@ -128,12 +127,7 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     // The panels: statistics of the two readings, the note of the one chosen.
     ASSERT_TRUE(clickToolbar("viewStatistics"));
     EXPECT_TRUE(control<QWidget>("windowStatistics")->isVisible());
-    EXPECT_EQ(control<QAction>("menuStatistics")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
-    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMin")->text(), QStringLiteral("95"));
     EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text(), QStringLiteral("127.5"));
-    EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMax")->text(), QStringLiteral("160"));
-    EXPECT_EQ(control<QLineEdit>("windowStatisticsBreakfastPre")->text(), QStringLiteral("95"));
-    EXPECT_EQ(control<QLineEdit>("windowStatisticsBreakfastPost")->text(), QStringLiteral("160"));
     control<QAction>("menuNote")->trigger();
     EXPECT_TRUE(control<QWidget>("windowNote")->isVisible());
     control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
@@ -148,13 +142,7 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text(), QStringLiteral("129.5"));
     EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("before the walk"));
 
-    // The protected reading cannot go; the other one can.
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
-    ASSERT_TRUE(clickToolbar("cardRemove"));
-    ASSERT_TRUE(control<QDialog>("windowDelete")->isVisible());
-    EXPECT_FALSE(control<QPushButton>("windowDeleteButtonRemove")->isEnabled());
-    QTest::keyClick(control<QDialog>("windowDelete"), Qt::Key_Escape);
-    EXPECT_FALSE(control<QDialog>("windowDelete")->isVisible());
+    // A reading removed (the delete sheet's own cases are its tests').
     control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
     control<QAction>("menuRemove")->trigger();
     click(control<QPushButton>("windowDeleteButtonRemove"));
@@ -170,9 +158,9 @@ TEST_F(JourneyTest, AFirstSessionFromAnEmptyHomeToTheNextStart)
     exportAs("formatOrvaneREALStudioCSV", old);
     exportAs("formatOrvaneORV", orv);
     EXPECT_TRUE(dialogs.alerts.isEmpty());
-    EXPECT_TRUE(testsupport::readFile(csv).startsWith(CsvLayouts::returnPropertyNameListDefault().toUtf8()));
+    // Each file holds the header and the four cards (the layouts are the
+    // exporter's tests' concern).
     EXPECT_EQ(testsupport::readFile(csv).count('\r'), 5);
-    EXPECT_TRUE(testsupport::readFile(old).startsWith(CsvLayouts::returnPropertyNameListREALStudio().toUtf8()));
     EXPECT_EQ(testsupport::readFile(old).count('\r'), 5);
     const std::optional<CardList> copy = DiaryFile::read(orv, nullptr);
     ASSERT_TRUE(copy);
