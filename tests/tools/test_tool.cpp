@@ -435,6 +435,31 @@ TEST_F(Tool, ImportsEachOtherProgramsSampleOnce)
     }
 }
 
+// Two exports that overlap bring their union: a sample's records in two
+// halves sharing their middle third give what the whole file gives.
+TEST_F(Tool, TwoOverlappingFilesBringTheirUnion)
+{
+    for (const char *stem : {"xdrip_sidiary", "mysugr", "clarity_unquoted_spring"}) {
+        SCOPED_TRACE(stem);
+        const QString whole = sampleFile(QString::fromLatin1(stem));
+        QList<QByteArray> lines = readFile(whole).trimmed().split('\n');
+        const QByteArray header = lines.takeFirst() + '\n';
+        const qsizetype n = lines.size();
+        ASSERT_TRUE(testsupport::writeFile(path("first"), header + lines.mid(0, n * 2 / 3).join('\n') + '\n')
+                    && testsupport::writeFile(path("second"), header + lines.mid(n / 3).join('\n') + '\n'));
+        const QTemporaryDir diaries;
+        const QString a = diaries.filePath(QStringLiteral("whole.orv")), b = diaries.filePath(QStringLiteral("joined.orv"));
+        ASSERT_EQ(tool({"import", "--diary", a, whole}).status, 0);
+        ASSERT_EQ(tool({"import", "--diary", b, path("first")}).status, 0);
+        const ToolRun r = tool({"import", "--json", "--diary", b, path("second")});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QJsonObject summary = QJsonDocument::fromJson(r.out).object();
+        EXPECT_GT(summary.value(u"cardsKnown").toInteger() + summary.value(u"sensorKnown").toInteger(), 0);
+        EXPECT_EQ(tool({"dump", b}).out.count('\n'), tool({"dump", a}).out.count('\n'));
+        EXPECT_EQ(sensorLines(b), sensorLines(a));
+    }
+}
+
 // A file that cannot be read, or that has nothing in it the diary takes,
 // is refused with the reason (and the line to blame): the diary and its
 // store stay as they were, and no store is made. The readers' own reasons
