@@ -332,31 +332,16 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
     };
     const Step steps[] = {
         {"it_IT", true, Type, "6,5", "6,5", false, 6.5f},
-        {"it_IT", false, Type, "5,5", "5,5", false, 5.5f},
         {"it_IT", false, Paste, "5.5", "5.5", false, 5.5f},
-        {"it_IT", true, Type, "99,5", "99,5", false, 99.5f},
-        {"it_IT", false, Paste, "0,5", "0,5", false, 0.5f}, // a typed "0" is told at once
         {"it_IT", true, Type, "100,5", "", true, {}},
         {"it_IT", false, Type, "600,5", "", true, {}},
         {"it_IT", true, Type, "6,5.1", "6,5.1", false, {}},
-        {"it_IT", true, Paste, "6..5", "6..5", false, {}},
-        {"it_IT", false, Type, "6,,5", "6,,5", false, {}},
-        {"it_IT", true, Edit, "", "6,5", false, 6.5f},
         {"it_IT", true, Edit, "1", "6,51", false, 6.51f},
         {"it_IT", false, Edit, "", "1234,57", false, 1234.567f},
         {"de_DE", true, Paste, "1.000", "1.000", false, 1.0f}, // "." is never grouping
-        {"de_DE", false, Paste, "1.234", "1.234", false, 1.234f},
         {"de_DE", false, Type, "1.234,5", "1.234,", false, {}}, // the seventh character dropped
-        {"de_DE", true, Type, "7,25", "7,25", false, 7.25f},
-        {"fr_FR", false, Paste, "98.5", "98.5", false, 98.5f},
         {"fr_FR", false, Type, "98,25", "98,25", false, 98.25f},
         {"fr_FR", true, Paste, "1 000", "", true, {}}, // a space groups digits: a thousand
-        {"fr_FR", true, Edit, "5", "6,55", false, 6.55f},
-        {"es_ES", true, Type, "6,5", "6,5", false, 6.5f},
-        {"es_ES", true, Paste, "6.5", "6.5", false, 6.5f},
-        {"es_ES", false, Paste, "1.000", "1.000", false, 1.0f},
-        {"es_ES", false, Type, "600,5", "", true, {}},
-        {"es_ES", true, Type, "6,5,", "6,5,", false, {}},
         {"en_US", true, Type, "6,5", "6,5", false, 6.5f},
         {"en_US", false, Edit, "", "1234.57", false, 1234.567f},
     };
