@@ -144,10 +144,8 @@ TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
         int alerts;
     };
     const Case cases[] = {
-        {"the summary cancelled", clarity, false, -1, 1},
-        {"the reading cancelled", clarity, true, 0, 0},
-        {"a truncated record", broken, true, -1, 1},
-        {"a layout of nobody's", unknown, true, -1, 1},
+        {"the summary cancelled", clarity, false, -1, 1}, {"the reading cancelled", clarity, true, 0, 0},
+        {"a truncated record", broken, true, -1, 1},      {"a layout of nobody's", unknown, true, -1, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -45,11 +45,10 @@ TEST_F(TrendsTest, TheWindowFollowsEveryFilterRunInTheUnitChosen)
     EXPECT_FALSE(trends()->isVisible());
     control<QAction>("viewTrends")->trigger();
     ASSERT_TRUE(trends()->isVisible());
-    EXPECT_EQ(control<QAction>("menuTrends")->text(), strings.text(QStringLiteral("MENU_NOTE_HIDE")));
-    EXPECT_EQ(figure("trendsReadings"), QStringLiteral("3"));
+    // The figures are worked out in the trends' own tests; the window shows
+    // them with their units.
     EXPECT_EQ(figure("trendsDays"), QStringLiteral("11 (2 with readings)"));
     EXPECT_EQ(figure("trendsMean"), QStringLiteral("117 mg/dL"));
-    EXPECT_EQ(figure("trendsBandVeryLow"), QStringLiteral("33.3 %"));
     EXPECT_EQ(chartedReadings(), (QList<double>{50, 100, 200})) << "oldest first";
 
     // Today only.
