@@ -126,6 +126,22 @@ protected:
         return ids;
     }
 
+    // The diary file's cards, or none if it cannot be read.
+    CardList cardsOnDisk() const
+    {
+        const std::optional<CardList> cards = DiaryFile::read(path, nullptr);
+        EXPECT_TRUE(cards.has_value());
+        return cards.value_or(CardList{});
+    }
+
+    static QList<uint64_t> idsOf(const CardList &cards)
+    {
+        QList<uint64_t> ids;
+        for (const CardRef &c : cards)
+            ids << c->idCard();
+        return ids;
+    }
+
     bool columnHidden(const char *id) const
     {
         return control<QTableView>("listaSchedeGlicemiche")

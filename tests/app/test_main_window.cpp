@@ -305,10 +305,9 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
     EXPECT_EQ(std::find(diaryCards().begin(), diaryCards().end(), shown), diaryCards().end());
 
     controller->waitForSave();
-    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    ASSERT_EQ(onDisk->size(), 9u);
-    EXPECT_EQ((*onDisk)[1]->notes(), CardText(QStringLiteral("edit 5")));
+    const CardList onDisk = cardsOnDisk();
+    ASSERT_EQ(onDisk.size(), 9u);
+    EXPECT_EQ(onDisk[1]->notes(), CardText(QStringLiteral("edit 5")));
 
     // A failure, in the background or not, is told once the writer has
     // given up; the diary is kept.
@@ -400,14 +399,6 @@ void clickRadio(QRadioButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
-QList<uint64_t> idsOf(const CardList &cards)
-{
-    QList<uint64_t> ids;
-    for (const CardRef &c : cards)
-        ids << c->idCard();
-    return ids;
-}
-
 TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
 {
     writeDiary(weekOfCards());
@@ -431,9 +422,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
     EXPECT_EQ(dialogs.alerts[0].buttons,
               (QStringList{strings.text(QStringLiteral("BUTTON_YES")), strings.text(QStringLiteral("BUTTON_NO"))}));
-    const auto onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    EXPECT_EQ(idsOf(*onDisk), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 1 of 11") << "today's one card, as after any filter run";
 
     // The same file again adds nothing, is told so, and writes nothing.
@@ -451,7 +440,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton;
     control<QAction>("menuImport")->trigger();
-    EXPECT_EQ(idsOf(*DiaryFile::read(path, nullptr)), (QList<uint64_t>{20, 22, 21}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{20, 22, 21}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 0 of 3");
 
     // Cancelling the panel asks nothing more.
@@ -474,9 +463,7 @@ TEST_F(MainWindowTest, ImportingCsvAppendsRenumbersAndTellsWhatWasLeftOut)
     control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].message, QStringLiteral("ATTENZIONE: 1 record non sono stati importati!"));
-    const auto onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    EXPECT_EQ(onDisk->size(), 10u);
+    EXPECT_EQ(cardsOnDisk().size(), 10u);
     EXPECT_EQ(rowsShown().size(), 10);
 }
 

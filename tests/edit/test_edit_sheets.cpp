@@ -60,20 +60,6 @@ protected:
         };
     }
 
-    CardList onDisk() const
-    {
-        const std::optional<CardList> cards = DiaryFile::read(path, nullptr);
-        EXPECT_TRUE(cards.has_value());
-        return cards.value_or(CardList{});
-    }
-
-    static QList<uint64_t> ids(const CardList &cards)
-    {
-        QList<uint64_t> out;
-        std::transform(cards.begin(), cards.end(), std::back_inserter(out), [](const CardRef &c) { return c->idCard(); });
-        return out;
-    }
-
     static CardRef byId(const CardList &cards, uint64_t id)
     {
         const auto it = std::find_if(cards.begin(), cards.end(), [id](const CardRef &c) { return c->idCard() == id; });
@@ -150,8 +136,8 @@ TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
 
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
-    CardList cards = onDisk();
-    ASSERT_EQ(ids(cards), (QList<uint64_t>{13, 12, 11, 10, 9, 3, 4})) << "newest first, one more than the largest id";
+    CardList cards = cardsOnDisk();
+    ASSERT_EQ(idsOf(cards), (QList<uint64_t>{13, 12, 11, 10, 9, 3, 4})) << "newest first, one more than the largest id";
     // Created now, never edited, measured at the instant the sheet opened.
     EXPECT_EQ(described(*cards[0]),
               described(ZRGlycemicCard(13, now, std::nullopt, now, false, true, false, QStringLiteral("POPUP_MEAL_LUNCH"),
@@ -188,8 +174,8 @@ TEST_F(EditSheetsTest, AddingAMeasurementAndATherapyWritesThemToTheDiary)
 
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
-    cards = onDisk();
-    ASSERT_EQ(ids(cards), (QList<uint64_t>{13, 12, 11, 14, 10, 9, 3, 4}));
+    cards = cardsOnDisk();
+    ASSERT_EQ(idsOf(cards), (QList<uint64_t>{13, 12, 11, 14, 10, 9, 3, 4}));
     EXPECT_EQ(described(*cards[3]),
               described(ZRGlycemicCard(14, now, std::nullopt, rome("2026-03-11T08:30:00"), true, false, true,
                                        QStringLiteral("POPUP_MEAL_CONTROL"), QStringLiteral("POPUP_INSULIN_QUICK"),
@@ -403,7 +389,7 @@ TEST_F(EditSheetsTest, CommaOrPointIsTheDecimalPointInEveryLanguage)
         EXPECT_EQ(alertMessages().join(u'|').toStdString(), told.join(u'|').toStdString()) << what;
         dialogs.alerts.clear();
         if (step.saved) {
-            const CardList saved = onDisk();
+            const CardList saved = cardsOnDisk();
             EXPECT_EQ(saved.size(), step.action == Edit ? 2u : 3u) << what;
             const CardRef newest = byId(saved, 3);
             EXPECT_EQ(step.units ? newest->unitValue() : newest->glycemiaValue(), *step.saved) << what;
@@ -448,13 +434,13 @@ TEST_F(EditSheetsTest, InMmolPerLitreTheLimitsAreConvertedAndAValueLeftAloneIsKe
     retype(glycemia, "33.3");
     click(control<QPushButton>("windowEditButtonAction"));
     EXPECT_EQ(alertMessages(), QStringList());
-    EXPECT_EQ(byId(onDisk(), 3)->glycemiaValue(), 33.3f * 18.0f) << "the highest that may be typed";
+    EXPECT_EQ(byId(cardsOnDisk(), 3)->glycemiaValue(), 33.3f * 18.0f) << "the highest that may be typed";
 
     // A card of 100 mg/dL opens as 5.6 mmol/L; a change of its note alone
     // keeps 100, not 5.6 x 18. So does an imported value beyond the limits,
     // which opens with no message.
     auto withNote = [this](const char *note) {
-        const CardList cards = onDisk();
+        const CardList cards = cardsOnDisk();
         const auto it = std::find_if(cards.begin(), cards.end(), [note](const CardRef &c) {
             return c->notes() == CardText(QString::fromLatin1(note));
         });
@@ -526,8 +512,8 @@ TEST_F(EditSheetsTest, EditingReplacesTheCardShownInTheViewAndKeepsTheRest)
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
 
-    const CardList before = diary(), cards = onDisk();
-    ASSERT_EQ(ids(cards), (QList<uint64_t>{12, 13, 10, 9, 3, 4}));
+    const CardList before = diary(), cards = cardsOnDisk();
+    ASSERT_EQ(idsOf(cards), (QList<uint64_t>{12, 13, 10, 9, 3, 4}));
     // A fresh id, the creation date and the measurement date (to the fraction
     // of a second) kept, edited now.
     ZRGlycemicCard expected = savedAs(*before[1], 13, "before lunch");
@@ -609,7 +595,7 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     click(control<QPushButton>("windowDeleteButtonRemove"));
     EXPECT_FALSE(del->isVisible());
     EXPECT_EQ(alertMessages(), QStringList());
-    EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 12, 10, 9, 3, 4}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{12, 12, 10, 9, 3, 4}));
     EXPECT_EQ(rowsShown(), (QList<uint64_t>{9}));
 
     // Of two equal-looking cards only the one shown at the row goes.
@@ -620,7 +606,7 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     control<QTableView>("listaSchedeGlicemiche")->selectRow(0);
     controller->cardRemove();
     click(control<QPushButton>("windowDeleteButtonRemove"));
-    EXPECT_EQ(ids(onDisk()), (QList<uint64_t>{12, 10, 9, 3, 4}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{12, 10, 9, 3, 4}));
     EXPECT_EQ(diaryCards()[0], second);
 
     // A protected measurement still takes a new note, and stays protected.
@@ -628,8 +614,8 @@ TEST_F(EditSheetsTest, ProtectedCardsLockTheirValuesAndCannotBeRemoved)
     ASSERT_EQ(tableModel()->cardAt(1)->idCard(), 10u);
     QTest::keyClicks(control<QPlainTextEdit>("windowEditTextViewNote"), QStringLiteral("fasting"));
     click(control<QPushButton>("windowEditButtonAction"));
-    const CardList last = onDisk();
-    ASSERT_EQ(ids(last), (QList<uint64_t>{12, 13, 9, 3, 4}));
+    const CardList last = cardsOnDisk();
+    ASSERT_EQ(idsOf(last), (QList<uint64_t>{12, 13, 9, 3, 4}));
     EXPECT_EQ(described(*last[1]), described(savedAs(*cards[3], 13, "fasting")));
 }
 
@@ -672,8 +658,8 @@ TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
     QTest::keyClicks(control<QLineEdit>("windowEditTextFieldGlycemia"), QStringLiteral("117"));
     QTest::keyClick(control<QLineEdit>("windowEditTextFieldGlycemia"), Qt::Key_Return);
     EXPECT_FALSE(edit->isVisible());
-    ASSERT_EQ(onDisk().size(), 7u);
-    EXPECT_EQ(onDisk()[0]->glycemiaValue(), 117.0f);
+    ASSERT_EQ(cardsOnDisk().size(), 7u);
+    EXPECT_EQ(cardsOnDisk()[0]->glycemiaValue(), 117.0f);
 
     // Escape leaves the file as it was.
     const QByteArray before = testsupport::readFile(path);
