@@ -171,7 +171,7 @@ TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
     dialogs.alerts.clear();
     import(clarity);
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("IMPORT_FOREIGN_WRITE_FAILED")));
+    EXPECT_EQ(dialogs.alerts[0].message, text("IMPORT_FOREIGN_WRITE_FAILED"));
     EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(storePath()));
     ASSERT_TRUE(QDir(storePath()).removeRecursively());
 
@@ -195,7 +195,7 @@ TEST_F(ImportForeignTest, WhatStopsAnImportChangesNothing)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     ASSERT_EQ(dialogs.alerts.size(), 2);
-    EXPECT_EQ(dialogs.alerts[1].message, strings.text(QStringLiteral("IMPORT_FOREIGN_WRITE_FAILED")));
+    EXPECT_EQ(dialogs.alerts[1].message, text("IMPORT_FOREIGN_WRITE_FAILED"));
     EXPECT_EQ(diaryCards().size(), cardsBefore);
     EXPECT_EQ(diaryBytes(), diaryBefore);
     EXPECT_EQ(storeBytes(), storeBefore);

@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
 TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
 {
     start();
-    const QString na = strings.text(QStringLiteral("NOT_DISPONBLE"));
+    const QString na = text("NOT_DISPONBLE");
     const QList<QLineEdit *> fields = control<QWidget>("windowStatistics")->findChildren<QLineEdit *>();
     EXPECT_EQ(fields.size(), 12);
     for (const QLineEdit *field : fields)
@@ -262,8 +262,8 @@ TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
 TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
 {
     start();
-    const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
-    const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
+    const QString show = text("MENU_NOTE_VIEW");
+    const QString hide = text("MENU_NOTE_HIDE");
     const auto panels = panelsAndItems();
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
@@ -321,7 +321,7 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
         for (int i = 0; i < 500 && dialogs.alerts.isEmpty(); ++i)
             QTest::qWait(10);
         ASSERT_EQ(dialogs.alerts.size(), 1) << background;
-        EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
+        EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_SAVE_FAILED"));
         EXPECT_EQ(diaryCards().size(), 9u);
     }
 }
@@ -331,7 +331,7 @@ TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
     ASSERT_TRUE(testsupport::writeFile(path, QByteArray("this is no diary")));
     start();
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE")));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_DIARY_KEPT_ASIDE"));
     EXPECT_EQ(tableModel()->rowCount(), 0);
     EXPECT_FALSE(QFile::exists(path));
     const QStringList aside = QDir(home.filePath(QStringLiteral("Documents")))
@@ -417,11 +417,10 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
     control<QAction>("csvImport")->trigger();
-    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_IMPORT")));
+    EXPECT_EQ(dialogs.panelTitle, text("PANEL_IMPORT"));
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
-    EXPECT_EQ(dialogs.alerts[0].buttons,
-              (QStringList{strings.text(QStringLiteral("BUTTON_YES")), strings.text(QStringLiteral("BUTTON_NO"))}));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALLERT_TEXT_MESSAGE_IMPORT"));
+    EXPECT_EQ(dialogs.alerts[0].buttons, (QStringList{text("BUTTON_YES"), text("BUTTON_NO")}));
     EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 1 of 11") << "today's one card, as after any filter run";
 
@@ -431,8 +430,8 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
     control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 3);
-    EXPECT_EQ(dialogs.alerts[2].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
-    EXPECT_EQ(dialogs.alerts[2].informativeText, strings.text(QStringLiteral("IMPORT_ALL_KNOWN")));
+    EXPECT_EQ(dialogs.alerts[2].message, text("ALERT_IMPORT_NOTHING"));
+    EXPECT_EQ(dialogs.alerts[2].informativeText, text("IMPORT_ALL_KNOWN"));
     EXPECT_EQ(testsupport::readFile(path), before);
     EXPECT_EQ(diaryCards().size(), 11u);
 
@@ -494,7 +493,7 @@ TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
         dialogs.alertAnswers.clear();
         const qsizetype asked = c.key == std::string_view("IMPORT_FOREIGN_UNKNOWN") ? 0 : 1;
         ASSERT_EQ(dialogs.alerts.size(), asked + 1);
-        EXPECT_EQ(dialogs.alerts.last().message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
+        EXPECT_EQ(dialogs.alerts.last().message, text("ALERT_IMPORT_NOTHING"));
         EXPECT_TRUE(dialogs.alerts.last().informativeText.startsWith(
             strings.text(QString::fromLatin1(c.key)).section(QLatin1Char('%'), 0, 0)));
         EXPECT_EQ(diaryCards().size(), 9u);
@@ -521,7 +520,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.csv"));
     EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
-    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_EXPORT")));
+    EXPECT_EQ(dialogs.panelTitle, text("PANEL_EXPORT"));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(diaryCards()));
 
@@ -559,7 +558,7 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     dialogs.fileAnswers << home.filePath(QStringLiteral("plain/out.csv"));
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_EXPORT_FAILED")));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_EXPORT_FAILED"));
 
     // CSV over the diary file itself would make it unreadable.
     control<QAction>("csvExport")->trigger();
@@ -567,7 +566,7 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     dialogs.fileAnswers << path;
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 2);
-    EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
+    EXPECT_EQ(dialogs.alerts[1].informativeText, text("ALERT_EXPORT_OVER_DIARY_INFO"));
     EXPECT_EQ(testsupport::readFile(path), diary);
 
     // With no diary file on disk, a new file is not taken for it.

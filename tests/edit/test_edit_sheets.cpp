@@ -99,7 +99,6 @@ protected:
         return out;
     }
 
-    QString text(const char *key) const { return strings.text(QString::fromLatin1(key)); }
 
     static std::string described(const ZRGlycemicCard &card)
     {
