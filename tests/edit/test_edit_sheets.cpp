@@ -417,8 +417,8 @@ TEST_F(EditSheetsTest, InMmolPerLitreTheLimitsAreConvertedAndAValueLeftAloneIsKe
         const char *shown;
         bool refused;
     } steps[] = {
-        {"33.4", "", true},      {"34", "", true},          {"0", "", true},
-        {"60", "", true},        {"33,32", "", true},       {"33,3", "33,3", false},
+        // Where each limit lies is the limits' own test.
+        {"33.4", "", true},   {"0", "", true},         {"33,3", "33,3", false},
         {"33.3", "33.3", false}, {"1a2.b3", "12.3", false}, {"5,55555", "5,5555", false},
     };
     controller->cardAdd();
@@ -629,28 +629,19 @@ TEST_F(EditSheetsTest, TheKeyboardAloneFillsSavesAndCancelsTheSheet)
 
     // Tab visits every control in the order they are laid out (the date
     // takes a Tab for each of its sections before it lets go).
-    QList<QWidget *> visited{QApplication::focusWidget()};
+    QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() != visited.last())
-            visited << QApplication::focusWidget();
+        if (QApplication::focusWidget()->objectName() != visited.last())
+            visited << QApplication::focusWidget()->objectName();
     }
     // The pre-meal box and the insulin are disabled until a meal and a
     // therapy are chosen: Tab passes them by (the units, read only, may
     // still be selected and copied).
-    const QList<QWidget *> expected{
-        control<QDateTimeEdit>("windowEditDate"),          control<QCheckBox>("windowEditIsTherapy"),
-        control<QCheckBox>("windowEditIsProtect"),         control<QComboBox>("windowEditPopUpMeal"),
-        control<QLineEdit>("windowEditTextFieldGlycemia"), control<QLineEdit>("windowEditTextFieldUnit"),
-        control<QPlainTextEdit>("windowEditTextViewNote"), control<QPushButton>("windowEditButtonCancel"),
-        control<QPushButton>("windowEditButtonAction")};
-    auto names = [](const QList<QWidget *> &widgets) {
-        QStringList out;
-        for (const QWidget *w : widgets)
-            out << w->objectName();
-        return out.join(QLatin1Char(' ')).toStdString();
-    };
-    EXPECT_EQ(names(visited.mid(0, expected.size())), names(expected));
+    const QStringList expected{"windowEditDate",          "windowEditIsTherapy",         "windowEditIsProtect",
+                               "windowEditPopUpMeal",     "windowEditTextFieldGlycemia", "windowEditTextFieldUnit",
+                               "windowEditTextViewNote",  "windowEditButtonCancel",      "windowEditButtonAction"};
+    EXPECT_EQ(visited.mid(0, expected.size()).join(u' ').toStdString(), expected.join(u' ').toStdString());
 
     // Typed, then Enter: the card is saved.
     control<QLineEdit>("windowEditTextFieldGlycemia")->setFocus();

@@ -264,10 +264,8 @@ TEST_P(EveryLanguage, TextsThatTellAModeApartDiffer)
     // The edit sheet reads its mode back from the action button's title,
     // and the panel and toolbar items show their state by their titles.
     const std::pair<const char *, const char *> pairs[] = {
-        {"BUTTON_ADD", "BUTTON_EDIT"},
-        {"MENU_NOTE_VIEW", "MENU_NOTE_HIDE"},
-        {"MENU_TOOLBAR_SHOW", "MENU_TOOLBAR_HIDE"},
-        {"BUTTON_YES", "BUTTON_NO"},
+        {"BUTTON_ADD", "BUTTON_EDIT"},              {"MENU_NOTE_VIEW", "MENU_NOTE_HIDE"},
+        {"MENU_TOOLBAR_SHOW", "MENU_TOOLBAR_HIDE"}, {"BUTTON_YES", "BUTTON_NO"},
     };
     for (const auto &[one, other] : pairs)
         EXPECT_NE(table().text(QString::fromLatin1(one)), table().text(QString::fromLatin1(other))) << one;
