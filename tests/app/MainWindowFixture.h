@@ -49,24 +49,15 @@ inline double rome(const char *localTime)
     return CardDates::fromDateTime(dt);
 }
 
+// A card created when it was measured, never edited: a measurement before
+// the meal, or a dose of rapid-acting insulin.
 inline CardRef card(uint64_t id, const char *when, bool therapy, const char *meal, float value, const char *notes = nullptr)
 {
-    auto c = std::make_shared<ZRGlycemicCard>();
-    c->setIdCard(id);
-    c->setDateMeasurement(rome(when));
-    c->setDateCreation(rome(when));
-    c->setIsTherapy(therapy);
-    c->setNameMeal(QString::fromLatin1(meal));
-    if (therapy) {
-        c->setUnitValue(value);
-        c->setNameInsulin(QStringLiteral("POPUP_INSULIN_QUICK"));
-    } else {
-        c->setGlycemiaValue(value);
-        c->setIsPreMeal(true);
-    }
-    if (notes)
-        c->setNotes(QString::fromUtf8(notes));
-    return c;
+    const double at = rome(when);
+    return std::make_shared<ZRGlycemicCard>(
+        id, at, std::nullopt, at, false, !therapy, therapy, QString::fromLatin1(meal),
+        therapy ? CardText(QStringLiteral("POPUP_INSULIN_QUICK")) : std::nullopt,
+        notes ? CardText(QString::fromUtf8(notes)) : std::nullopt, therapy ? 0.0f : value, therapy ? value : 0.0f);
 }
 
 class MainWindowTest : public ::testing::Test
@@ -126,6 +117,22 @@ protected:
         return ids;
     }
 
+    // The diary file's cards, or none if it cannot be read.
+    CardList cardsOnDisk() const
+    {
+        const std::optional<CardList> cards = DiaryFile::read(path, nullptr);
+        EXPECT_TRUE(cards.has_value());
+        return cards.value_or(CardList{});
+    }
+
+    static QList<uint64_t> idsOf(const CardList &cards)
+    {
+        QList<uint64_t> ids;
+        for (const CardRef &c : cards)
+            ids << c->idCard();
+        return ids;
+    }
+
     bool columnHidden(const char *id) const
     {
         return control<QTableView>("listaSchedeGlicemiche")
@@ -133,6 +140,8 @@ protected:
     }
 
     QString label() const { return control<QLabel>("labelNumberOfRecord")->text(); }
+    // A text of the string table in the window's language.
+    QString text(const char *key) const { return strings.text(QString::fromLatin1(key)); }
 
     // The toolbar's items as it shows them, separators and the nameless
     // spacer aside.

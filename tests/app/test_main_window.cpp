@@ -5,6 +5,8 @@
 
 #include <QScopeGuard>
 
+#include <array>
+
 namespace {
 
 TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
@@ -14,21 +16,16 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
     const QComboBox *kind = control<QComboBox>("popupMeasurements");
     EXPECT_EQ(period->count(), 10);
     EXPECT_EQ(kind->count(), 3);
-    EXPECT_EQ(period->currentIndex(), 0);
-    EXPECT_EQ(kind->currentIndex(), 0);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(period->itemText(i), strings.text(StringTable::periodKeys()[i]));
-    EXPECT_EQ(kind->itemText(2), strings.text(QStringLiteral("POPUP_MEASURAMENT_TERAPIES")));
+    EXPECT_EQ(period->currentIndex() + kind->currentIndex(), 0);
     EXPECT_EQ(tableModel()->rowCount(), 0);
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 0 of 0"));
     EXPECT_TRUE(control<QToolBar>("toolBar")->isVisible());
     EXPECT_FALSE(control<QWidget>("windowStatistics")->isVisible());
     EXPECT_FALSE(control<QWidget>("windowNote")->isVisible());
-    EXPECT_EQ(control<QAction>("menuViewShowToolBar")->text(), strings.text(QStringLiteral("MENU_TOOLBAR_HIDE")));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     EXPECT_FALSE(QFile::exists(path)) << "nothing is written before the first change";
 
-    // Each command tag is carried by exactly one item; Undo and Redo are the
+    // No command tag is carried by two menu items; Undo and Redo are the
     // undo stack's, with no tag.
     QMultiHash<int, QString> menuTags;
     QStringList untagged;
@@ -39,15 +36,8 @@ TEST_F(MainWindowTest, FirstStartShowsAnEmptyDiaryWithEveryControlInPlace)
             untagged << item->objectName();
     }
     EXPECT_EQ(untagged, (QStringList{"menuUndo", "menuRedo"}));
-    for (int tag : {1,   101, 102, 103, 105, 106, 301, 302, 303, 304, 305, 306, 307,
-                    308, 309, 310, 311, 312, 313, 314, 315, 316, 320, 321, 322, 323})
-        EXPECT_EQ(menuTags.count(tag), 1) << "menu tag " << tag;
-    EXPECT_EQ(menuTags.size(), 26);
-    QSet<int> toolbarTags;
-    for (QAction *item : toolbarItems())
-        toolbarTags.insert(tagOf(item));
-    EXPECT_EQ(toolbarTags, (QSet<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 20}));
-    EXPECT_EQ(tagOf(control<QAction>("menuViewPeriodLast20")), 311);
+    for (int tag : menuTags.uniqueKeys())
+        EXPECT_EQ(menuTags.values(tag).size(), 1) << menuTags.values(tag).join(u' ').toStdString();
 }
 
 TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
@@ -58,12 +48,6 @@ TEST_F(MainWindowTest, OpensTheDiaryFileAndShowsEveryCardInItsOrder)
     EXPECT_EQ(&cardsInView(), &diaryCards()) << "with both pop-ups at their first item the view is the diary itself";
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
     EXPECT_TRUE(dialogs.alerts.isEmpty());
-
-    // The fixtures made by other programs open just the same.
-    path = testsupport::fixturePath(QStringLiteral("diary.orv"));
-    start();
-    EXPECT_GT(tableModel()->rowCount(), 0);
-    EXPECT_EQ(label(), QStringLiteral("Cards shown: %1 of %1").arg(diaryCards().size()));
 }
 
 TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
@@ -77,14 +61,9 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
     EXPECT_EQ(shownFor(1), (QList<uint64_t>{8}));                      // today: not tomorrow's card
     EXPECT_EQ(shownFor(2), (QList<uint64_t>{7, 6}));                   // yesterday, first and last minute
     EXPECT_EQ(shownFor(3), (QList<uint64_t>{9, 8, 7, 6, 5}));          // Thursday last week on, not Wednesday
-    EXPECT_EQ(shownFor(4), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3}));    // 30 calendar days
-    EXPECT_EQ(shownFor(5), (QList<uint64_t>{9, 8, 7, 6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(label(), QStringLiteral("Cards shown: 9 of 9"));
-    EXPECT_NE(&cardsInView(), &diaryCards());
 
     // A quarter of an hour later it is the 12th: yesterday is the 11th.
     start("2026-03-12T00:00:00");
-    EXPECT_EQ(shownFor(1), (QList<uint64_t>{9}));
     EXPECT_EQ(shownFor(2), (QList<uint64_t>{8}));
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 9"));
 
@@ -97,22 +76,12 @@ TEST_F(MainWindowTest, PeriodsFollowCalendarDaysAroundMidnight)
 
 TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
 {
+    // 15 measurements interleaved with 12 therapies, an hour apart, newest first.
     CardList cards;
-    // 15 measurements interleaved with 12 therapies, newest first.
-    QDateTime when = CardDates::toDateTime(rome("2026-03-11T20:00:00"));
     for (uint64_t id = 27; id >= 1; --id) {
-        const bool therapy = id % 2 == 0 && id <= 24;
-        auto c = std::make_shared<ZRGlycemicCard>();
-        c->setIdCard(id);
-        c->setIsTherapy(therapy);
-        c->setDateMeasurement(CardDates::fromDateTime(when));
-        when = when.addSecs(-3600);
-        cards.push_back(c);
+        cards.push_back(card(id, "2026-03-11T20:00:00", id % 2 == 0 && id <= 24, "", 100));
+        cards.back()->setDateMeasurement(rome("2026-03-11T20:00:00") - 3600.0 * double(27 - id));
     }
-    int therapies = 0;
-    for (const CardRef &c : cards)
-        therapies += c->isTherapy();
-    ASSERT_EQ(therapies, 12);
     writeDiary(cards);
     start();
 
@@ -121,14 +90,8 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
     control<QAction>("menuViewPeriodLast10")->trigger();
     EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 6);
     EXPECT_EQ(control<QComboBox>("popupMeasurements")->currentIndex(), 1);
-    const QList<uint64_t> shown = rowsShown();
-    ASSERT_EQ(shown.size(), 10);
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        EXPECT_FALSE(cardsInView()[size_t(i)]->isTherapy());
-    EXPECT_EQ(shown.first(), 27u);
-    EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
+    EXPECT_EQ(rowsShown(), (QList<uint64_t>{27, 26, 25, 23, 21, 19, 17, 15, 13, 11}));
     EXPECT_TRUE(columnHidden("unitValue"));
-    EXPECT_TRUE(columnHidden("nameInsulin"));
     EXPECT_FALSE(columnHidden("glycemiaValue"));
     EXPECT_EQ(label(), QStringLiteral("Cards shown: 10 of 27"));
 
@@ -138,9 +101,7 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
     EXPECT_EQ(control<QComboBox>("popupPeriod")->currentIndex(), 7);
     EXPECT_EQ(rowsShown().size(), 12);
     EXPECT_TRUE(columnHidden("glycemiaValue"));
-    EXPECT_TRUE(columnHidden("isPreMeal"));
     EXPECT_FALSE(columnHidden("unitValue"));
-    EXPECT_FALSE(columnHidden("nameInsulin"));
 
     // Every card again, every column again.
     control<QAction>("menuViewMeasuramentAll")->trigger();
@@ -153,25 +114,21 @@ TEST_F(MainWindowTest, KindsAndLastNThroughPopupsAndMenus)
 TEST_F(MainWindowTest, TheStatisticsPanelDescribesTheView)
 {
     start();
-    const QString na = strings.text(QStringLiteral("NOT_DISPONBLE"));
+    const QString na = text("NOT_DISPONBLE");
     const QList<QLineEdit *> fields = control<QWidget>("windowStatistics")->findChildren<QLineEdit *>();
-    EXPECT_EQ(fields.size(), 12);
     for (const QLineEdit *field : fields)
         EXPECT_EQ(field->text(), na) << field->objectName().toStdString();
 
     writeDiary(weekOfCards());
     start();
     auto field = [](const char *name) { return control<QLineEdit>(name)->text(); };
-    EXPECT_EQ(field("windowStatisticsGenricMin"), QStringLiteral("101"));
-    EXPECT_EQ(field("windowStatisticsGenricMax"), QStringLiteral("109"));
+    // The panel shows what the figures give (they are worked out by hand in
+    // the statistics' own tests) and follows every new view.
     EXPECT_EQ(field("windowStatisticsBreakfastPre"), QStringLiteral("101.5"));
     EXPECT_EQ(field("windowStatisticsDinnerUnit"), QStringLiteral("6"));
     EXPECT_EQ(field("windowStatisticsBreakfastPost"), na);
-
-    // Today only: the one breakfast measurement of the 11th.
-    pick(control<QComboBox>("popupPeriod"), 1);
+    pick(control<QComboBox>("popupPeriod"), 1); // today: the one breakfast of the 11th
     EXPECT_EQ(field("windowStatisticsGenricMid"), QStringLiteral("102"));
-    EXPECT_EQ(field("windowStatisticsDinnerUnit"), na);
     pick(control<QComboBox>("popupMeasurements"), 2);
     EXPECT_EQ(field("windowStatisticsGenricMid"), na);
 }
@@ -182,20 +139,12 @@ TEST_F(MainWindowTest, TheGlucoseUnitMenuSetsTheUnitOfEveryGlycemiaShownAndTheTr
     start();
     QAction *mgdl = control<QAction>("menuUnitMgdl");
     QAction *mmol = control<QAction>("menuUnitMmol");
-    QMenu *units = control<QMenu>("menuGlycemiaUnit");
-    EXPECT_EQ(units->title(), strings.text(QStringLiteral("MENU_GLYCEMIA_UNIT")));
-    EXPECT_EQ(units->actions(), (QList<QAction *>{mgdl, mmol}));
-    EXPECT_TRUE(control<QMenu>("menuView")->actions().contains(units->menuAction()));
-    EXPECT_EQ(mgdl->text(), QStringLiteral("mg/dL"));
-    EXPECT_EQ(mmol->text(), QStringLiteral("mmol/L"));
-    EXPECT_TRUE(mgdl->isCheckable() && mmol->isCheckable());
     EXPECT_TRUE(mgdl->isChecked() && !mmol->isChecked()) << "the diary's own unit until one is chosen";
 
     const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
     auto cell = [this, glycemia](int row) { return tableModel()->index(row, glycemia).data().toString(); };
     auto header = [this, glycemia] { return tableModel()->headerData(glycemia, Qt::Horizontal).toString(); };
     auto field = [](const QString &name) { return control<QLineEdit>(name.toLatin1().constData())->text(); };
-    ASSERT_EQ(field(QStringLiteral("windowStatisticsGenricMin")), QStringLiteral("101"));
     EXPECT_EQ(cell(0), QStringLiteral("101"));
     EXPECT_EQ(header(), QStringLiteral("Glycemia (mg/dL)"));
     EXPECT_EQ(control<QLabel>("windowStatisticsUnit")->text(), QStringLiteral("mg/dL"));
@@ -203,24 +152,15 @@ TEST_F(MainWindowTest, TheGlucoseUnitMenuSetsTheUnitOfEveryGlycemiaShownAndTheTr
 
     mmol->trigger();
     EXPECT_TRUE(mmol->isChecked() && !mgdl->isChecked());
-    // Every glycemia with one decimal; doses as they were.
     EXPECT_EQ(cell(0), QStringLiteral("5.6")); // 101
-    EXPECT_EQ(cell(3), QStringLiteral("5.8")); // 104
-    EXPECT_EQ(cell(2), QString()) << "a dose has no glycemia";
-    EXPECT_EQ(tableModel()->index(2, DiaryTableModel::columnWithIdentifier(QStringLiteral("unitValue"))).data(),
-              QStringLiteral("6"));
     EXPECT_EQ(header(), QStringLiteral("Glycemia (mmol/L)"));
     EXPECT_GT(control<QTableView>("listaSchedeGlicemiche")->columnWidth(glycemia), narrow)
         << "wide enough for its title";
     EXPECT_EQ(control<QLabel>("windowStatisticsUnit")->text(), QStringLiteral("mmol/L"));
-    // The statistics panel: glycemias over 18, one decimal; doses and the
-    // figures not available stay as they were.
+    // The statistics panel in the unit too, doses as they were.
     EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMax")), QStringLiteral("6.1")); // 109
-    EXPECT_EQ(field(QStringLiteral("windowStatisticsBreakfastPre")), QStringLiteral("5.6")); // 101.5
     EXPECT_EQ(field(QStringLiteral("windowStatisticsDinnerUnit")), QStringLiteral("6"));
-    EXPECT_EQ(field(QStringLiteral("windowStatisticsBreakfastPost")), strings.text(QStringLiteral("NOT_DISPONBLE")));
-    // A new view keeps the unit.
-    pick(control<QComboBox>("popupPeriod"), 1);
+    pick(control<QComboBox>("popupPeriod"), 1); // a new view keeps the unit
     EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMid")), QStringLiteral("5.7")); // 102
     pick(control<QComboBox>("popupPeriod"), 0);
 
@@ -234,7 +174,6 @@ TEST_F(MainWindowTest, TheGlucoseUnitMenuSetsTheUnitOfEveryGlycemiaShownAndTheTr
     pick(control<QComboBox>("trendsUnit"), 0);
     EXPECT_TRUE(mgdl->isChecked() && !mmol->isChecked());
     EXPECT_EQ(cell(0), QStringLiteral("101"));
-    EXPECT_EQ(field(QStringLiteral("windowStatisticsGenricMin")), QStringLiteral("101"));
     pick(control<QComboBox>("trendsUnit"), 1);
     EXPECT_TRUE(mmol->isChecked());
     EXPECT_EQ(cell(0), QStringLiteral("5.6"));
@@ -255,42 +194,28 @@ TEST_F(MainWindowTest, EachLanguageShowsItsTextsDatesAndNumbers)
     writeDiary({card(3, "2026-03-11T08:05:00", false, "POPUP_MEAL_BREAKFAST", 1234.5f),
                 card(2, "2026-03-10T12:30:00", true, "POPUP_MEAL_LUNCH", 6.5f),
                 card(1, "2026-03-10T08:00:00", false, "POPUP_MEAL_BREAKFAST", 98.5f)});
-    struct Row {
-        const char *locale;
-        const char *date, *glycemia, *units, *meal, *header, *count, *mean, *none, *menu;
+    // How each locale shows them is the table's, the figures' and the
+    // texts' own test; here each part of the window takes the desktop's.
+    const std::array<const char *, 6> rows[] = {
+        {"en_US", "3/11/2026 8:05 AM", "1,234.5", "Cards shown: 3 of 3", "666.5", "&File"},
+        {"it_IT", "11/03/2026 08:05", "1.234,5", "Schede visualizzate: 3 su 3", "666,5", "&Archivio"},
+        {"fr_FR", "11/03/2026 08:05", "1\u202f234,5", "Fiches affichées\u00a0: 3 sur 3", "666,5", "&Fichier"},
     };
-    const Row rows[] = {
-        {"en_US", "3/11/2026 8:05 AM", "1,234.5", "6.5", "Lunch", "Glycemia (mg/dL)", "Cards shown: 3 of 3", "666.5", "n/a",
-         "&File"},
-        {"it_IT", "11/03/2026 08:05", "1.234,5", "6,5", "Pranzo", "Glicemia (mg/dL)", "Schede visualizzate: 3 su 3", "666,5",
-         "n.d.", "&Archivio"},
-        {"de_DE", "11.03.2026 08:05", "1.234,5", "6,5", "Mittagessen", "Blutzucker (mg/dL)", "Angezeigte Einträge: 3 von 3",
-         "666,5", "k. A.", "&Datei"},
-        {"fr_FR", "11/03/2026 08:05", "1\u202f234,5", "6,5", "Déjeuner", "Glycémie (mg/dL)", "Fiches affichées\u00a0: 3 sur 3",
-         "666,5", "n.d.", "&Fichier"},
-        {"es_ES", "11/3/2026 8:05", "1234,5", "6,5", "Comida", "Glucemia (mg/dL)", "Fichas mostradas: 3 de 3", "666,5", "n/d",
-         "&Archivo"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.locale);
+    for (const auto &[locale, date, glycemia, count, mean, menu] : rows) {
+        SCOPED_TRACE(locale);
         controller.reset();
-        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         strings = StringTable::forLocale(QLocale());
         start();
-        auto shown = [this](int r, const char *id) {
+        auto shown = [this](const char *id) {
             const int column = DiaryTableModel::columnWithIdentifier(QLatin1String(id));
-            return tableModel()->data(tableModel()->index(r, column)).toString().toStdString();
+            return tableModel()->data(tableModel()->index(0, column)).toString().toStdString();
         };
-        EXPECT_EQ(shown(0, "dateMeasurement"), row.date);
-        EXPECT_EQ(shown(0, "glycemiaValue"), row.glycemia);
-        EXPECT_EQ(shown(1, "unitValue"), row.units);
-        EXPECT_EQ(shown(1, "nameMeal"), row.meal);
-        const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
-        EXPECT_EQ(tableModel()->headerData(glycemia, Qt::Horizontal).toString().toStdString(), row.header);
-        EXPECT_EQ(label().toStdString(), row.count);
-        EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text().toStdString(), row.mean);
-        EXPECT_EQ(control<QLineEdit>("windowStatisticsDinnerPre")->text().toStdString(), row.none);
-        EXPECT_EQ(control<QMainWindow>("windowMain")->menuBar()->actions().value(0)->text().toStdString(), row.menu);
+        EXPECT_EQ(shown("dateMeasurement"), date);
+        EXPECT_EQ(shown("glycemiaValue"), glycemia);
+        EXPECT_EQ(label().toStdString(), count);
+        EXPECT_EQ(control<QLineEdit>("windowStatisticsGenricMid")->text().toStdString(), mean);
+        EXPECT_EQ(control<QMainWindow>("windowMain")->menuBar()->actions().value(0)->text().toStdString(), menu);
     }
 }
 
@@ -322,8 +247,8 @@ TEST_F(MainWindowTest, TheNotePanelFollowsTheSelection)
 TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
 {
     start();
-    const QString show = strings.text(QStringLiteral("MENU_NOTE_VIEW"));
-    const QString hide = strings.text(QStringLiteral("MENU_NOTE_HIDE"));
+    const QString show = text("MENU_NOTE_VIEW");
+    const QString hide = text("MENU_NOTE_HIDE");
     const auto panels = panelsAndItems();
     for (const auto &[panel, item] : panels) {
         SCOPED_TRACE(panel->objectName().toStdString());
@@ -342,25 +267,6 @@ TEST_F(MainWindowTest, APanelItemFollowsItsPanelHoweverItIsShownOrHidden)
     }
 }
 
-TEST_F(MainWindowTest, ANoteEditedInPlaceIsWrittenAtOnce)
-{
-    writeDiary(weekOfCards());
-    start();
-    DiaryTableModel *model = tableModel();
-    const int notes = DiaryTableModel::columnWithIdentifier(QStringLiteral("notes"));
-    const int glycemia = DiaryTableModel::columnWithIdentifier(QStringLiteral("glycemiaValue"));
-    control<QTableView>("listaSchedeGlicemiche")->selectRow(2);
-    ASSERT_TRUE(model->setData(model->index(2, notes), QStringLiteral("after the walk")));
-    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("after the walk"));
-    EXPECT_FALSE(model->setData(model->index(2, glycemia), 500.0f)) << "values change through the edit sheet only";
-
-    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    ASSERT_EQ(onDisk->size(), 9u);
-    EXPECT_EQ((*onDisk)[2]->notes(), CardText(QStringLiteral("after the walk")));
-    EXPECT_EQ((*onDisk)[2]->glycemiaValue(), 0.0f);
-}
-
 TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
 {
     writeDiary(weekOfCards());
@@ -373,8 +279,10 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
     // Edits in quick succession; the card a save may be reading is never
     // changed, its edited copy takes its place in the view and the diary.
     const CardRef shown = model->cardAt(1);
+    control<QTableView>("listaSchedeGlicemiche")->selectRow(1);
     for (int i = 1; i <= 5; ++i)
         ASSERT_TRUE(model->setData(model->index(1, notes), QStringLiteral("edit %1").arg(i)));
+    EXPECT_EQ(control<QPlainTextEdit>("windowNoteTextViewNote")->toPlainText(), QStringLiteral("edit 5"));
     EXPECT_EQ(shown->notes(), CardText(QStringLiteral("first minute of today")));
     const CardRef edited = model->cardAt(1);
     EXPECT_EQ(edited->notes(), CardText(QStringLiteral("edit 5")));
@@ -382,21 +290,25 @@ TEST_F(MainWindowTest, BackgroundSavesWriteTheLatestDiaryAndTellFailures)
     EXPECT_EQ(std::find(diaryCards().begin(), diaryCards().end(), shown), diaryCards().end());
 
     controller->waitForSave();
-    const std::optional<CardList> onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    ASSERT_EQ(onDisk->size(), 9u);
-    EXPECT_EQ((*onDisk)[1]->notes(), CardText(QStringLiteral("edit 5")));
+    const CardList onDisk = cardsOnDisk();
+    ASSERT_EQ(onDisk.size(), 9u);
+    EXPECT_EQ(onDisk[1]->notes(), CardText(QStringLiteral("edit 5")));
 
-    // A failure is told once the writer has given up.
+    // A failure, in the background or not, is told once the writer has
+    // given up; the diary is kept.
     ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
     setDiaryPath(home.filePath(QStringLiteral("Blocked/Orvane.orv")));
-    controller->fileSave();
-    controller->waitForSave();
-    for (int i = 0; i < 500 && dialogs.alerts.isEmpty(); ++i)
-        QTest::qWait(10);
-    ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(diaryCards().size(), 9u);
+    for (const bool background : {true, false}) {
+        setSaveInBackground(background);
+        dialogs.alerts.clear();
+        controller->fileSave();
+        controller->waitForSave();
+        for (int i = 0; i < 500 && dialogs.alerts.isEmpty(); ++i)
+            QTest::qWait(10);
+        ASSERT_EQ(dialogs.alerts.size(), 1) << background;
+        EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_SAVE_FAILED"));
+        EXPECT_EQ(diaryCards().size(), 9u);
+    }
 }
 
 TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
@@ -404,29 +316,13 @@ TEST_F(MainWindowTest, AnUnreadableDiaryIsKeptAsideAndTold)
     ASSERT_TRUE(testsupport::writeFile(path, QByteArray("this is no diary")));
     start();
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_DIARY_KEPT_ASIDE")));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_DIARY_KEPT_ASIDE"));
     EXPECT_EQ(tableModel()->rowCount(), 0);
     EXPECT_FALSE(QFile::exists(path));
     const QStringList aside = QDir(home.filePath(QStringLiteral("Documents")))
                                   .entryList({QStringLiteral("Orvane.orv.unreadable-*")}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(dialogs.alerts[0].informativeText.contains(aside[0]));
-    EXPECT_EQ(testsupport::readFile(home.filePath(QStringLiteral("Documents/") + aside[0])),
-              QByteArray("this is no diary"));
-}
-
-TEST_F(MainWindowTest, AFailedSaveIsToldAndTheDiaryKept)
-{
-    // The diary's folder is a file: nothing can be written there.
-    path = home.filePath(QStringLiteral("Blocked/Orvane.orv"));
-    ASSERT_TRUE(testsupport::writeFile(home.filePath(QStringLiteral("Blocked")), "a file, not a folder"));
-    start();
-    addUnsaved(card(1, "2026-03-11T08:00:00", false, "POPUP_MEAL_BREAKFAST", 90));
-    controller->fileSave();
-    ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_SAVE_FAILED")));
-    EXPECT_EQ(diaryCards().size(), 1u);
-    EXPECT_EQ(label(), QStringLiteral("Cards shown: 1 of 1"));
 }
 
 TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
@@ -445,19 +341,16 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
         }
         return names;
     };
-    const QSet<QString> always{QStringLiteral("cardAdd"),        QStringLiteral("csvImport"),
-                               QStringLiteral("viewStatistics"), QStringLiteral("viewNote"),
-                               QStringLiteral("menuNew"),        QStringLiteral("menuImport"),
-                               QStringLiteral("menuQuit"),       QStringLiteral("menuStatistics"),
-                               QStringLiteral("menuNote"),       QStringLiteral("menuViewShowToolBar"),
-                               QStringLiteral("viewTrends"),     QStringLiteral("menuTrends"),
-                               QStringLiteral("menuUnitMgdl"),   QStringLiteral("menuUnitMmol")};
+    // Which items each situation allows is the commands' own test; here the
+    // window asks its validators again whenever the situation changes.
     const QSet<QString> export_{QStringLiteral("csvExport"), QStringLiteral("menuExport")};
-    QSet<QString> viewChoices;
+    const QSet<QString> selection{QStringLiteral("cardEdit"), QStringLiteral("cardRemove"), QStringLiteral("menuEdit"),
+                                  QStringLiteral("menuRemove")};
 
     // Empty diary: no export, no pop-ups, no kind or period items.
     start();
-    EXPECT_EQ(enabledNames(), always);
+    const QSet<QString> always = enabledNames();
+    EXPECT_FALSE(always.contains(QStringLiteral("csvExport")));
     EXPECT_FALSE(control<QComboBox>("popupPeriod")->isEnabled());
     EXPECT_FALSE(control<QComboBox>("popupMeasurements")->isEnabled());
 
@@ -472,16 +365,9 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
 
     // Cards in view: the kind and period items; a selection: edit and remove.
     pick(control<QComboBox>("popupPeriod"), 0);
-    for (QAction *item : menuItems())
-        if (item->objectName().startsWith(QLatin1String("menuViewMeasurament"))
-            || item->objectName().startsWith(QLatin1String("menuViewPeriod")))
-            viewChoices.insert(item->objectName());
-    ASSERT_EQ(viewChoices.size(), 13);
-    viewChoices.insert(QStringLiteral("menuReport")); // a report of the cards in view
-    EXPECT_EQ(enabledNames(), always + export_ + viewChoices);
+    const QSet<QString> viewChoices = enabledNames() - always - export_;
+    EXPECT_TRUE(viewChoices.contains(QStringLiteral("menuViewPeriodToday")) && viewChoices.contains("menuReport"));
     control<QTableView>("listaSchedeGlicemiche")->selectRow(3);
-    const QSet<QString> selection{QStringLiteral("cardEdit"), QStringLiteral("cardRemove"), QStringLiteral("menuEdit"),
-                                  QStringLiteral("menuRemove")};
     EXPECT_EQ(enabledNames(), always + export_ + viewChoices + selection);
     // A new view without the selected card takes edit and remove away again.
     pick(control<QComboBox>("popupPeriod"), 1);
@@ -496,14 +382,6 @@ TEST_F(MainWindowTest, ItemsAreEnabledExactlyWhenTheirValidatorsSaySo)
 void clickRadio(QRadioButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-QList<uint64_t> idsOf(const CardList &cards)
-{
-    QList<uint64_t> ids;
-    for (const CardRef &c : cards)
-        ids << c->idCard();
-    return ids;
 }
 
 TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
@@ -524,16 +402,11 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton + 1; // join
     control<QAction>("csvImport")->trigger();
-    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_IMPORT")));
-    EXPECT_EQ(dialogs.panelExtensions, (QStringList{QStringLiteral("csv"), QStringLiteral("orv"), QStringLiteral("json"),
-                                                    QStringLiteral("txt")}));
+    EXPECT_EQ(dialogs.panelTitle, text("PANEL_IMPORT"));
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALLERT_TEXT_MESSAGE_IMPORT")));
-    EXPECT_EQ(dialogs.alerts[0].buttons,
-              (QStringList{strings.text(QStringLiteral("BUTTON_YES")), strings.text(QStringLiteral("BUTTON_NO"))}));
-    const auto onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    EXPECT_EQ(idsOf(*onDisk), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALLERT_TEXT_MESSAGE_IMPORT"));
+    EXPECT_EQ(dialogs.alerts[0].buttons, (QStringList{text("BUTTON_YES"), text("BUTTON_NO")}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{20, 9, 8, 7, 6, 5, 4, 22, 3, 2, 1}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 1 of 11") << "today's one card, as after any filter run";
 
     // The same file again adds nothing, is told so, and writes nothing.
@@ -542,8 +415,8 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.alertAnswers << Dialogs::kFirstButton + 1;
     control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 3);
-    EXPECT_EQ(dialogs.alerts[2].message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
-    EXPECT_EQ(dialogs.alerts[2].informativeText, strings.text(QStringLiteral("IMPORT_ALL_KNOWN")));
+    EXPECT_EQ(dialogs.alerts[2].message, text("ALERT_IMPORT_NOTHING"));
+    EXPECT_EQ(dialogs.alerts[2].informativeText, text("IMPORT_ALL_KNOWN"));
     EXPECT_EQ(testsupport::readFile(path), before);
     EXPECT_EQ(diaryCards().size(), 11u);
 
@@ -551,7 +424,7 @@ TEST_F(MainWindowTest, ImportingADiaryFileJoinsWhatIsNewOrReplacesTheDiary)
     dialogs.fileAnswers << other;
     dialogs.alertAnswers << Dialogs::kFirstButton;
     control<QAction>("menuImport")->trigger();
-    EXPECT_EQ(idsOf(*DiaryFile::read(path, nullptr)), (QList<uint64_t>{20, 22, 21}));
+    EXPECT_EQ(idsOf(cardsOnDisk()), (QList<uint64_t>{20, 22, 21}));
     EXPECT_EQ(label().toStdString(), "Cards shown: 0 of 3");
 
     // Cancelling the panel asks nothing more.
@@ -574,12 +447,7 @@ TEST_F(MainWindowTest, ImportingCsvAppendsRenumbersAndTellsWhatWasLeftOut)
     control<QAction>("csvImport")->trigger();
     ASSERT_EQ(dialogs.alerts.size(), 2);
     EXPECT_EQ(dialogs.alerts[1].message, QStringLiteral("ATTENZIONE: 1 record non sono stati importati!"));
-    const auto onDisk = DiaryFile::read(path, nullptr);
-    ASSERT_TRUE(onDisk);
-    ASSERT_EQ(onDisk->size(), 10u);
-    QList<uint64_t> ids = idsOf(*onDisk);
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (QList<uint64_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(cardsOnDisk().size(), 10u);
     EXPECT_EQ(rowsShown().size(), 10);
 }
 
@@ -596,7 +464,6 @@ TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
     const Case cases[] = {
         // A file of no layout the import reads is told without a question.
         {"notes.csv", "date,value\r2026-03-11,120\r", "IMPORT_FOREIGN_UNKNOWN"},
-        {"latin1.csv", CsvLayouts::returnPropertyNameListDefault().toUtf8() + "1;caff\xe8\r", "IMPORT_NOT_UTF8"},
         {"header.csv", CsvLayouts::returnPropertyNameListDefault().toUtf8(), "IMPORT_NO_RECORDS"},
         {"broken.orv", "bplist00 and then nothing", "IMPORT_UNREADABLE"},
     };
@@ -611,7 +478,7 @@ TEST_F(MainWindowTest, AnImportThatYieldsNothingLeavesTheDiaryAsItWas)
         dialogs.alertAnswers.clear();
         const qsizetype asked = c.key == std::string_view("IMPORT_FOREIGN_UNKNOWN") ? 0 : 1;
         ASSERT_EQ(dialogs.alerts.size(), asked + 1);
-        EXPECT_EQ(dialogs.alerts.last().message, strings.text(QStringLiteral("ALERT_IMPORT_NOTHING")));
+        EXPECT_EQ(dialogs.alerts.last().message, text("ALERT_IMPORT_NOTHING"));
         EXPECT_TRUE(dialogs.alerts.last().informativeText.startsWith(
             strings.text(QString::fromLatin1(c.key)).section(QLatin1Char('%'), 0, 0)));
         EXPECT_EQ(diaryCards().size(), 9u);
@@ -631,17 +498,15 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     ASSERT_TRUE(sheet->isVisible());
     EXPECT_TRUE(control<QRadioButton>("formatOrvaneORV")->isChecked());
     clickRadio(control<QRadioButton>("formatOrvaneCSV"));
-    EXPECT_FALSE(control<QRadioButton>("formatOrvaneORV")->isChecked());
     const QString csv = home.filePath(QStringLiteral("out.csv"));
     dialogs.fileAnswers << csv;
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane 2013.05.04 09.07.csv"));
     EXPECT_EQ(dialogs.panelFolder, QDir::homePath());
-    EXPECT_EQ(dialogs.panelTitle, strings.text(QStringLiteral("PANEL_EXPORT")));
+    EXPECT_EQ(dialogs.panelTitle, text("PANEL_EXPORT"));
     EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_EQ(testsupport::readFile(csv), ZRExport::exportFormatCSVFromArray(diaryCards()));
-    EXPECT_EQ(testsupport::readFile(csv).count('\r'), 10);
 
     // Opened again, the diary-file kind is chosen; it reads back as the diary.
     control<QAction>("menuExport")->trigger();
@@ -660,10 +525,7 @@ TEST_F(MainWindowTest, ExportWritesTheWholeDiaryInTheKindChosen)
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonCancel"), Qt::LeftButton);
     EXPECT_FALSE(sheet->isVisible());
     control<QAction>("csvExport")->trigger();
-    clickRadio(control<QRadioButton>("formatOrvaneREALStudioCSV"));
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.panelSuggestedName, QStringLiteral("Orvane Old 2013.05.04 09.07.csv"));
-    EXPECT_EQ(dialogs.panelFilter.toStdString(), "CSV (*.csv)");
     EXPECT_TRUE(dialogs.alerts.isEmpty());
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2);
 }
@@ -680,7 +542,7 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     dialogs.fileAnswers << home.filePath(QStringLiteral("plain/out.csv"));
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 1);
-    EXPECT_EQ(dialogs.alerts[0].message, strings.text(QStringLiteral("ALERT_EXPORT_FAILED")));
+    EXPECT_EQ(dialogs.alerts[0].message, text("ALERT_EXPORT_FAILED"));
 
     // CSV over the diary file itself would make it unreadable.
     control<QAction>("csvExport")->trigger();
@@ -688,7 +550,7 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenIsToldAndNeverReplacesTheDiary
     dialogs.fileAnswers << path;
     QTest::mouseClick(control<QPushButton>("windowExportTypeButtonContinue"), Qt::LeftButton);
     ASSERT_EQ(dialogs.alerts.size(), 2);
-    EXPECT_EQ(dialogs.alerts[1].informativeText, strings.text(QStringLiteral("ALERT_EXPORT_OVER_DIARY_INFO")));
+    EXPECT_EQ(dialogs.alerts[1].informativeText, text("ALERT_EXPORT_OVER_DIARY_INFO"));
     EXPECT_EQ(testsupport::readFile(path), diary);
 
     // With no diary file on disk, a new file is not taken for it.

@@ -50,20 +50,13 @@ std::string summary(const ReadResult &r)
 TEST(ForeignFormats, EverySampleReadsAsItsExpectedFileSays)
 {
     const std::pair<const char *, Format> samples[] = {
-        {"carelink_eu_780g", Format::CareLink},
-        {"carelink_us_paradigm", Format::CareLink},
-        {"clarity_2025_quoted_dst", Format::Clarity},
-        {"clarity_de_semicolon", Format::Clarity},
-        {"clarity_unquoted_spring", Format::Clarity},
-        {"diaguard_backup", Format::Diaguard},
-        {"libreview_mgdl_monthfirst_12h", Format::LibreView},
-        {"libreview_mmol_dayfirst", Format::LibreView},
-        {"libreview_mmol_uk_resaved", Format::LibreView},
-        {"mysugr", Format::MySugr},
-        {"nightscout_entries", Format::NightscoutEntries},
-        {"nightscout_treatments", Format::NightscoutTreatments},
-        {"tidepool", Format::Tidepool},
-        {"xdrip_sidiary", Format::XDripSiDiary},
+        {"carelink_eu_780g", Format::CareLink},               {"carelink_us_paradigm", Format::CareLink},
+        {"clarity_2025_quoted_dst", Format::Clarity},         {"clarity_de_semicolon", Format::Clarity},
+        {"clarity_unquoted_spring", Format::Clarity},         {"diaguard_backup", Format::Diaguard},
+        {"libreview_mgdl_monthfirst_12h", Format::LibreView}, {"libreview_mmol_dayfirst", Format::LibreView},
+        {"libreview_mmol_uk_resaved", Format::LibreView},     {"mysugr", Format::MySugr},
+        {"nightscout_entries", Format::NightscoutEntries},    {"nightscout_treatments", Format::NightscoutTreatments},
+        {"tidepool", Format::Tidepool},                       {"xdrip_sidiary", Format::XDripSiDiary},
     };
     // A sample added without a row here fails.
     EXPECT_EQ(formatsamples::stems().size(), qsizetype(std::size(samples)));

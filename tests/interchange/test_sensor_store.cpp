@@ -254,14 +254,10 @@ TEST_F(Store, APlanLeavesOutWhatTheDiaryAndTheStoreHold)
         CardRef incoming;
         bool known;
     } cards[] = {
-        {"the same", card(t, false, 120.0f), true},
-        {"the same second", card(t + 0.9, false, 120.0f), true},
-        {"within 0.01", card(t, false, 120.009f), true},
-        {"a dose within 0.01", card(t, true, 4.51f), true},
-        {"0.02 apart", card(t, false, 120.02f), false},
-        {"a dose 0.02 apart", card(t, true, 4.52f), false},
-        {"the next second", card(t + 1, false, 120.0f), false},
-        {"the other kind", card(t + 60, true, 98.0f), false},
+        {"the same", card(t, false, 120.0f), true},             {"the same second", card(t + 0.9, false, 120.0f), true},
+        {"within 0.01", card(t, false, 120.009f), true},        {"a dose within 0.01", card(t, true, 4.51f), true},
+        {"0.02 apart", card(t, false, 120.02f), false},         {"a dose 0.02 apart", card(t, true, 4.52f), false},
+        {"the next second", card(t + 1, false, 120.0f), false}, {"the other kind", card(t + 60, true, 98.0f), false},
     };
     for (const auto &c : cards) {
         SCOPED_TRACE(c.what);

@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <tuple>
 
 using TextConversions::boolValue;
 using TextConversions::calendarDay;
@@ -73,41 +74,21 @@ TEST(NumberLimits, AGlycemiaIsCheckedInItsUnitAndADoseTheSameInEither)
 {
     using GlycemiaUnit::Unit;
     using NumberLimits::Field;
-    struct Case {
-        Field field;
-        Unit unit;
-        const char *text;
-        bool outOfRange;
-    };
-    const Case cases[] = {
-        {Field::Glycemia, Unit::MgdL, "600", false},
-        {Field::Glycemia, Unit::MgdL, "600,01", true},
-        {Field::Glycemia, Unit::MgdL, "33.4", false},
-        {Field::Glycemia, Unit::MgdL, "0", true},
-        {Field::Glycemia, Unit::MmolL, "33.3", false},
-        {Field::Glycemia, Unit::MmolL, "33,3", false},
-        {Field::Glycemia, Unit::MmolL, "33.4", true},
-        {Field::Glycemia, Unit::MmolL, "33,31", true},
-        {Field::Glycemia, Unit::MmolL, "34", true},
-        {Field::Glycemia, Unit::MmolL, "100", true},
-        {Field::Glycemia, Unit::MmolL, "0,1", false},
-        {Field::Glycemia, Unit::MmolL, "0", true},
-        {Field::Glycemia, Unit::MmolL, "-1", true},
-        {Field::Glycemia, Unit::MmolL, "5,5", false},
+    // Which message each field tells is the edit sheet's test, where it is seen.
+    const Field g = Field::Glycemia, u = Field::Unit;
+    const Unit mg = Unit::MgdL, mmol = Unit::MmolL;
+    const std::tuple<Field, Unit, const char *, bool> cases[] = {
+        {g, mg, "600", false},       {g, mg, "600,01", true},    {g, mg, "33.4", false},   {g, mg, "0", true},
+        {g, mmol, "33.3", false},    {g, mmol, "33,3", false},   {g, mmol, "33.4", true},  {g, mmol, "33,31", true},
+        {g, mmol, "34", true},       {g, mmol, "100", true},     {g, mmol, "0,1", false},  {g, mmol, "0", true},
+        {g, mmol, "-1", true},       {g, mmol, "5,5", false},
         // A text that is no number is left for the save to refuse.
-        {Field::Glycemia, Unit::MmolL, "", false},
-        {Field::Glycemia, Unit::MmolL, "33,3.1", false},
-        {Field::Unit, Unit::MmolL, "100", false},
-        {Field::Unit, Unit::MmolL, "100,5", true},
-        {Field::Unit, Unit::MgdL, "34", false},
-        {Field::Unit, Unit::MmolL, "-1", true},
+        {g, mmol, "", false},        {g, mmol, "33,3.1", false},
+        {u, mmol, "100", false},     {u, mmol, "100,5", true},   {u, mg, "34", false},     {u, mmol, "-1", true},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(NumberLimits::outOfRange(c.field, QString::fromLatin1(c.text), c.unit), c.outOfRange)
-            << c.text << (c.unit == Unit::MmolL ? " mmol/L" : " mg/dL");
-    EXPECT_EQ(NumberLimits::messageKey(Field::Glycemia, Unit::MmolL), QStringLiteral("LIMIT_INPUT_GLYCEMIA_MMOL"));
-    EXPECT_EQ(NumberLimits::messageKey(Field::Glycemia, Unit::MgdL), QStringLiteral("LIMIT_INPUT_GLYCEMIA"));
-    EXPECT_EQ(NumberLimits::messageKey(Field::Unit, Unit::MmolL), QStringLiteral("LIMIT_INPUT_UNIT"));
+    for (const auto &[field, unit, text, outOfRange] : cases)
+        EXPECT_EQ(NumberLimits::outOfRange(field, QString::fromLatin1(text), unit), outOfRange)
+            << text << (unit == mmol ? " mmol/L" : " mg/dL");
 }
 
 TEST(BoolAndIntValues, LeadingFormsAsStoredPreferencesHoldThem)

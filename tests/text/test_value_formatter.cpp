@@ -62,21 +62,11 @@ TEST(ValueFormatter, AGlycemiaInMmolPerLitreHasExactlyOneDecimal)
     const Glycemia cases[] = {
         // mg/dL as every other value; mmol/L is a 18th, one decimal kept even
         // when it is a zero.
-        {en, 100.0f, "100", "5.6"},
-        {en, 99.0f, "99", "5.5"},
-        {en, 108.0f, "108", "6.0"},
-        {en, 98.456f, "98.46", "5.5"},
-        {en, 600.0f, "600", "33.3"},
-        {en, 1.0f, "1", "0.1"},
-        {en, 0.5f, "0.5", "0.0"},
-        {en, 0.0f, "0", "0.0"},
-        {en, -0.5f, "-0.5", "0.0"},
-        {en, 1234.567f, "1,234.57", "68.6"},
-        {en, 20000.0f, "20,000", "1,111.1"},
-        {en, NAN, "NaN", "NaN"},
-        {it, 100.0f, "100", "5,6"},
-        {it, 98.456f, "98,46", "5,5"},
-        {it, 20000.0f, "20.000", "1.111,1"},
+        {en, 100.0f, "100", "5.6"},          {en, 99.0f, "99", "5.5"},            {en, 108.0f, "108", "6.0"},
+        {en, 98.456f, "98.46", "5.5"},       {en, 600.0f, "600", "33.3"},         {en, 1.0f, "1", "0.1"},
+        {en, 0.5f, "0.5", "0.0"},            {en, 0.0f, "0", "0.0"},              {en, -0.5f, "-0.5", "0.0"},
+        {en, 1234.567f, "1,234.57", "68.6"}, {en, 20000.0f, "20,000", "1,111.1"}, {en, NAN, "NaN", "NaN"},
+        {it, 100.0f, "100", "5,6"},          {it, 98.456f, "98,46", "5,5"},       {it, 20000.0f, "20.000", "1.111,1"},
     };
     for (const Glycemia &c : cases) {
         EXPECT_EQ(c.formatter.formatGlycemia(c.mgdl, Unit::MgdL).toStdString(), c.mgdlShown) << c.mgdl;

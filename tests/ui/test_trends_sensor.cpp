@@ -70,7 +70,7 @@ protected:
     bool chartsShowTheCardsAlone() const
     {
         return !trends()->pages->isVisible() &&
-            chart("trendsModalDayChart")->title() == strings.text(QStringLiteral("TRENDS_CHART_MODAL_DAY")) &&
+            chart("trendsModalDayChart")->title() == text("TRENDS_CHART_MODAL_DAY") &&
             tracePoints() == 0 && named<QLineSeries>("trendsGlycemiaChart", "TRENDS_SERIES_READINGS").size() == 1;
     }
     bool showsTheCardsAlone() const { return !trends()->sensor->isVisible() && chartsShowTheCardsAlone(); }
@@ -109,7 +109,7 @@ TEST_F(TrendsSensorTest, TheLastFourteenDaysOfTheSensorAreShownWithTheCardsOnThe
     EXPECT_EQ(trends()->figureText(QStringLiteral("trendsReadings")), QStringLiteral("3"));
 
     // The AGP in place of the modal day, the bar beside the figures.
-    EXPECT_EQ(chart("trendsModalDayChart")->title(), strings.text(QStringLiteral("AGP_CHART")));
+    EXPECT_EQ(chart("trendsModalDayChart")->title(), text("AGP_CHART"));
     EXPECT_TRUE(control<QWidget>("agpRangesBar")->isVisible());
     EXPECT_FALSE(trends()->figureText(QStringLiteral("agpInRange")).isEmpty());
 

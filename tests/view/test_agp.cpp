@@ -36,8 +36,7 @@ TEST(AgpTrace, AGapOfMoreThan45MinutesBreaksTheTrace)
         std::vector<std::pair<size_t, size_t>> runs;
     };
     const Case cases[] = {
-        {"none", {}, {}},
-        {"one reading", {0}, {{0, 1}}},
+        {"none", {}, {}}, {"one reading", {0}, {{0, 1}}},
         {"45 minutes exactly is no gap", {0, 5, 50, 55}, {{0, 4}}},
         {"46 minutes is", {0, 5, 51, 56}, {{0, 2}, {2, 4}}},
         {"a lone reading between two gaps", {0, 5, 60, 120, 125}, {{0, 2}, {2, 3}, {3, 5}}},

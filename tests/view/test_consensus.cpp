@@ -256,27 +256,11 @@ Consensus::Figures shares(double inRange, double low, double veryLow, double hig
 TEST(Consensus, TargetsOfEachProfile)
 {
     using F = Figure;
-    const auto list = [](Profile p) {
-        std::vector<std::tuple<Figure, bool, double, bool>> out;
-        for (const Consensus::Target &t : Consensus::targets(p))
-            out.emplace_back(t.figure, t.atLeast, t.limit, t.limitMeets);
-        return out;
-    };
-    EXPECT_EQ(list(Profile::Standard),
-              (std::vector<std::tuple<Figure, bool, double, bool>>{{F::InRange, true, 70, false},
-                                                                   {F::BelowRange, false, 4, false},
-                                                                   {F::VeryLow, false, 1, false},
-                                                                   {F::AboveRange, false, 25, false},
-                                                                   {F::VeryHigh, false, 5, false},
-                                                                   {F::Cv, false, 36, true}}));
-    EXPECT_EQ(list(Profile::OlderHighRisk),
-              (std::vector<std::tuple<Figure, bool, double, bool>>{{F::InRange, true, 50, false},
-                                                                   {F::BelowRange, false, 1, false},
-                                                                   {F::AboveRange, false, 50, false},
-                                                                   {F::VeryHigh, false, 10, false},
-                                                                   {F::Cv, false, 36, true}}));
-
-    // Whether each target is met, in the profile's order.
+    // Whether each target is met, in the profile's order. Standard: in range
+    // over 70 %, below range under 4, very low under 1, above range under 25,
+    // very high under 5, CV 36 or less. Older or at high risk: in range over
+    // 50, below under 1, above under 50, very high under 10, CV 36 or less.
+    // The rows "edges" hold every figure on its limit, "inside" just within.
     const std::tuple<const char *, Consensus::Figures, Profile, std::vector<bool>> rows[] = {
         {"good", shares(75, 2.5, 0.5, 18, 4, 30), Profile::Standard, {true, true, true, true, true, true}},
         {"good, older", shares(75, 2.5, 0.5, 18, 4, 30), Profile::OlderHighRisk, {true, false, true, true, true}},
@@ -286,6 +270,8 @@ TEST(Consensus, TargetsOfEachProfile)
         {"edges", shares(70, 3, 1, 20, 5, 36), Profile::Standard, {false, false, false, false, false, true}},
         {"edges, older", shares(50, 0.5, 0.5, 40, 10, 36.0001), Profile::OlderHighRisk,
          {false, false, false, false, false}},
+        {"inside", shares(70.001, 2.999, 0.999, 19.999, 4.999, 36), Profile::Standard, {true, true, true, true, true, true}},
+        {"inside, older", shares(50.001, 0.5, 0.499, 40, 9.999, 36), Profile::OlderHighRisk, {true, true, true, true, true}},
         // 2/75 + 1/75 of the readings make 4 % below 70, not a bit less.
         {"sum", shares(80, 200.0 / 75, 100.0 / 75, 10, 1, 20), Profile::Standard,
          {true, false, false, true, true, true}},
